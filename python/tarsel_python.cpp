@@ -1,0 +1,48 @@
+// tarsel_python.cpp -- the Python module tarsel.
+//
+// Registration runs in one fixed order, because pybind11 tries overloads in
+// the order they were registered: the Float128 class, the Complex128 class,
+// the module functions, the implicit conversion from Python numbers, the
+// constants and last the array functions.  The binding converts and forwards;
+// every numerical decision lives in the headers.
+#include <pybind11/pybind11.h>
+#include <pybind11/operators.h>
+
+#include "../include/tarsel.hpp"
+
+namespace py = pybind11;
+using tars::float128;
+
+PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
+{
+    // Module docstring.
+    m.doc() = "tarsel: 128-bit double-double arithmetic module";
+
+    // Class Float128.
+    py::class_<float128> f128(m, "Float128");
+
+    // Constructors: zero, then anything with a float value.
+    f128.def(py::init<>());
+    f128.def(py::init<double>());
+
+    // Arithmetic operators; a non-Float128 operand gives NotImplemented.
+    f128.def(py::self + py::self);
+    f128.def(py::self - py::self);
+    f128.def(py::self * py::self);
+    f128.def(py::self / py::self);
+
+    // In-place operators write into the left instance and return it.
+    f128.def(py::self += py::self);
+    f128.def(py::self -= py::self);
+    f128.def(py::self *= py::self);
+    f128.def(py::self /= py::self);
+
+    // Negation.
+    f128.def(-py::self);
+
+    // Module functions.
+    m.def("sqrt", &tars::sqrt);
+    m.def("abs", py::overload_cast<float128>(&tars::abs));
+    m.def("isnan", &tars::isnan);
+    m.def("isinf", &tars::isinf);
+}
