@@ -25,6 +25,10 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     f128.def(py::init<>());
     f128.def(py::init<double>());
 
+    // Constructor from decimal text (str, bytes, bytearray).
+
+    // Text: to_string, __str__, __repr__.
+
     // Arithmetic operators; a non-Float128 operand gives NotImplemented.
     f128.def(py::self + py::self);
     f128.def(py::self - py::self);
@@ -37,12 +41,23 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     f128.def(py::self *= py::self);
     f128.def(py::self /= py::self);
 
+    // Comparisons: __eq__, __ne__, __lt__, __le__, __gt__, __ge__.
+
     // Negation.
     f128.def(-py::self);
 
-    // Module functions.
+    // Class Complex128.
+
+    // Module functions; a name shared with Complex128 takes its complex
+    // overload directly after the real one.
     m.def("sqrt", &tars::sqrt);
     m.def("abs", py::overload_cast<float128>(&tars::abs));
     m.def("isnan", &tars::isnan);
     m.def("isinf", &tars::isinf);
+
+    // Implicit conversion from Python complex, float and int to Complex128.
+
+    // Constants pi, e, sqrt2, ln2.
+
+    // Array functions over (N, 2) float64 arrays.
 }
