@@ -1,0 +1,316 @@
+"""The (N, 2) array functions: wiring, argument conversion, every array
+layout, shape errors and the result array.  The row arithmetic itself is
+proven by the C++ tests of the scalar functions."""
+
+import os
+import subprocess
+import sys
+import textwrap
+
+import numpy as np
+import pytest
+
+import tarsel
+
+BINARY = ["add_arrays", "sub_arrays", "mul_arrays", "div_arrays"]
+UNARY = ["sin_arrays", "cos_arrays", "exp_arrays", "log_arrays"]
+DOCS = {
+    "add_arrays": "element-wise addition of (N, 2) arrays",
+    "sub_arrays": "element-wise subtraction of (N, 2) arrays",
+    "mul_arrays": "element-wise multiplication of (N, 2) arrays",
+    "div_arrays": "element-wise division of (N, 2) arrays",
+    "sin_arrays": "element-wise sin of (N, 2) arrays",
+    "cos_arrays": "element-wise cos of (N, 2) arrays",
+    "exp_arrays": "element-wise exp of (N, 2) arrays",
+    "log_arrays": "element-wise log of (N, 2) arrays",
+}
+PRESENT_UNARY = [name for name in UNARY if hasattr(tarsel, name)]
+ALL = BINARY + PRESENT_UNARY
+
+
+def call(name, *arrays):
+    fn = getattr(tarsel, name)
+    return fn(*arrays[:1]) if name in UNARY else fn(*arrays[:2])
+
+
+def same_bits(got, want):
+    return got.dtype == want.dtype and got.shape == want.shape and got.tobytes() == want.tobytes()
+
+
+def rows(n, seed):
+    """n normalised double-double rows with hi in [0.5, 3) and a nonzero lo."""
+    rng = np.random.default_rng(seed)
+    hi = rng.uniform(0.5, 3.0, n)
+    lo = hi * rng.uniform(-2.0**-54, 2.0**-54, n)
+    out = np.empty((n, 2))
+    out[:, 0] = hi + lo
+    out[:, 1] = lo - (out[:, 0] - hi)
+    return out
+
+
+# --- registration ---------------------------------------------------------
+
+def test_array_functions_are_registered_last_in_their_order():
+    public = [name for name in vars(tarsel) if not name.startswith("_")]
+    expected = BINARY + PRESENT_UNARY
+    assert public[-len(expected):] == expected
+
+
+@pytest.mark.parametrize("name", ALL)
+def test_docstring(name):
+    assert getattr(tarsel, name).__doc__.rstrip().endswith(DOCS[name])
+
+
+# --- each function computes its own operation, operands in order ----------
+
+THIRD = (float.fromhex("0x1.5555555555555p-2"), float.fromhex("0x1.5555555555555p-56"))
+WIRING = [
+    ("add_arrays", [[1.0, 2.0**-60]], [[3.0, 0.0]], [[4.0, 2.0**-60]]),
+    ("sub_arrays", [[1.0, 2.0**-60]], [[3.0, 0.0]], [[-2.0, 2.0**-60]]),
+    ("mul_arrays", [[1.0 + 2.0**-30, 0.0]], [[1.0 + 2.0**-30, 0.0]], [[1.0 + 2.0**-29, 2.0**-60]]),
+    ("div_arrays", [[1.0, 0.0]], [[3.0, 0.0]], [THIRD]),
+    ("div_arrays", [[1.0, 0.0]], [[0.0, 0.0]], [[np.inf, 0.0]]),
+    ("div_arrays", [[-1.0, 0.0]], [[-0.0, 0.0]], [[np.inf, 0.0]]),
+]
+
+
+@pytest.mark.parametrize("name, a, b, want", WIRING)
+def test_each_function_applies_its_operation_to_a_then_b(name, a, b, want):
+    got = call(name, np.array(a), np.array(b))
+    assert same_bits(got, np.array(want))
+
+
+def test_special_rows_pass_through_without_an_exception():
+    a = np.array([[np.nan, 0.0], [np.inf, 0.0], [1.0, 0.0]])
+    b = np.array([[1.0, 0.0], [1.0, 0.0], [0.0, 0.0]])
+    got = tarsel.div_arrays(a, b)
+    assert np.isnan(got[0, 0]) and got[1, 0] == np.inf and got[2, 0] == np.inf
+
+
+# --- every layout reads the rows NumPy shows --------------------------------
+
+def transposed(x):
+    return np.ascontiguousarray(x.T).T
+
+
+def row_step(x):
+    wide = np.full((2 * len(x), 2), np.nan)
+    wide[::2] = x
+    return wide[::2]
+
+
+def reversed_rows(x):
+    return np.ascontiguousarray(x[::-1])[::-1]
+
+
+def reversed_columns(x):
+    return np.ascontiguousarray(x[:, ::-1])[:, ::-1]
+
+
+def view_in_larger(x):
+    big = np.full((len(x) + 5, 7), np.nan)
+    big[3:3 + len(x), 2:4] = x
+    return big[3:3 + len(x), 2:4]
+
+
+def offset_contiguous(x):
+    # C-contiguous rows starting 8 bytes into the buffer: not 16-byte aligned.
+    flat = np.full(x.size + 3, np.nan)
+    flat[1:1 + x.size] = x.ravel()
+    return flat[1:1 + x.size].reshape(x.shape)
+
+
+def unaligned(x):
+    raw = bytearray(x.nbytes + 1)
+    view = np.frombuffer(raw, dtype=np.float64, count=x.size, offset=1).reshape(x.shape)
+    view[...] = x
+    return view
+
+
+def read_only(x):
+    y = x.copy()
+    y.flags.writeable = False
+    return y
+
+
+LAYOUTS = {
+    "transposed": transposed,
+    "fortran": np.asfortranarray,
+    "row_step": row_step,
+    "reversed_rows": reversed_rows,
+    "reversed_columns": reversed_columns,
+    "view_in_larger": view_in_larger,
+    "offset_contiguous": offset_contiguous,
+    "unaligned": unaligned,
+    "read_only": read_only,
+    "big_endian": lambda x: x.astype(">f8"),
+    "float32": lambda x: x.astype(np.float32),
+}
+
+
+@pytest.mark.parametrize("n", [0, 1, 5, 300])
+@pytest.mark.parametrize("layout", LAYOUTS)
+@pytest.mark.parametrize("name", ALL)
+def test_every_layout_gives_the_result_of_its_contiguous_copy(name, layout, n):
+    a, b = rows(n, 1), rows(n, 2)
+    make = LAYOUTS[layout]
+    la, lb = make(a), make(b)
+    if layout != "float32":
+        assert np.array_equal(la, a) and np.array_equal(lb, b)
+    ca, cb = np.ascontiguousarray(la, dtype=np.float64), np.ascontiguousarray(lb, dtype=np.float64)
+    assert same_bits(call(name, la, lb), call(name, ca, cb))
+    if name in BINARY:
+        # One operand in the layout, the other contiguous, in both places.
+        assert same_bits(call(name, la, b), call(name, ca, b))
+        assert same_bits(call(name, a, lb), call(name, a, cb))
+
+
+def test_broadcast_rows_with_stride_zero():
+    row = np.array([1.0, 2.0**-60])
+    a = np.broadcast_to(row, (4, 2))
+    assert a.strides[0] == 0
+    assert same_bits(tarsel.add_arrays(a, a), tarsel.add_arrays(np.tile(row, (4, 1)), np.tile(row, (4, 1))))
+
+
+GUARD_SCRIPT = textwrap.dedent("""
+    import ctypes, mmap, sys
+    import numpy as np
+    import tarsel
+
+    # A (N, 2) array whose last byte is the last byte before an unreadable
+    # page: reading one byte past any row of it faults.
+    page = mmap.PAGESIZE
+    n = 3 * page // 16
+    buf = mmap.mmap(-1, 4 * page)
+    libc = ctypes.CDLL(None, use_errno=True)
+    addr = ctypes.addressof(ctypes.c_char.from_buffer(buf))
+    if libc.mprotect(ctypes.c_void_p(addr + 3 * page), page, 0) != 0:
+        sys.exit(3)
+    a = np.frombuffer(buf, dtype=np.float64, count=2 * n).reshape(n, 2)
+    a[:] = np.arange(2.0 * n).reshape(n, 2) / 7.0 + 1.0
+    for name in sys.argv[1:]:
+        fn = getattr(tarsel, name)
+        for view in (a[::-1], a[::-1, ::-1], a[n // 2:], a.reshape(2, n).T):
+            ones = np.ones(view.shape)
+            fn(view) if name.endswith(("sin_arrays", "cos_arrays", "exp_arrays", "log_arrays")) \\
+                else (fn(view, ones), fn(ones, view))
+    del a
+    print("ok")
+""")
+
+
+def test_no_layout_reads_past_the_end_of_its_buffer():
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join(p for p in sys.path if p))
+    proc = subprocess.run([sys.executable, "-c", GUARD_SCRIPT, *ALL],
+                          capture_output=True, text=True, env=env, timeout=120)
+    assert proc.returncode == 0 and proc.stdout.strip() == "ok", proc.stderr
+
+
+# --- argument conversion ----------------------------------------------------
+
+CONVERTED = [
+    ([[1.0, 0.0], [2.0, 0.0]], "nested list"),
+    (((1.0, 0.0), (2.0, 0.0)), "nested tuple"),
+    (np.array([[1, 0], [2, 0]], dtype=np.int64), "int64 array"),
+    (np.array([[True, False], [True, False]]), "bool array"),
+    (np.array([[1.0, 0.0], [2.0, 0.0]], dtype=np.float16), "float16 array"),
+]
+
+
+@pytest.mark.parametrize("value, what", CONVERTED)
+def test_anything_numpy_casts_to_float64_is_converted(value, what):
+    want = tarsel.add_arrays(np.asarray(value, dtype=np.float64), np.zeros((2, 2)))
+    assert same_bits(tarsel.add_arrays(value, np.zeros((2, 2))), want), what
+    assert same_bits(tarsel.add_arrays(np.zeros((2, 2)), value), want), what
+
+
+NOT_ARRAYS = ["abc", {"a": 1}, [[1.0, "x"]], [[1.0, 2.0], [3.0]], object()]
+
+
+@pytest.mark.parametrize("bad", NOT_ARRAYS, ids=repr)
+@pytest.mark.parametrize("name", ALL)
+def test_what_numpy_cannot_convert_is_a_type_error(name, bad):
+    good = np.zeros((1, 2))
+    with pytest.raises(TypeError, match="incompatible function arguments"):
+        call(name, bad, good)
+    if name in BINARY:
+        with pytest.raises(TypeError, match="incompatible function arguments"):
+            call(name, good, bad)
+
+
+def test_arguments_are_positional_only():
+    with pytest.raises(TypeError):
+        tarsel.add_arrays(a=np.zeros((1, 2)), b=np.zeros((1, 2)))
+
+
+# --- shape errors ------------------------------------------------------------
+
+TWO = "Inputs must have shape \\(N, 2\\)"
+ONE = "Input must have shape \\(N, 2\\)"
+MATCH = "Input shapes must match"
+SHAPE_ERRORS = [
+    ((4,), (4, 2), TWO),
+    ((4, 2), (4,), TWO),
+    ((4, 3), (4, 2), TWO),
+    ((4, 2), (4, 1), TWO),
+    ((2, 2, 2), (2, 2), TWO),
+    ((), (1, 2), TWO),
+    ((3, 2), (4, 2), MATCH),
+    ((0, 2), (1, 2), MATCH),
+    ((3, 2), (4, 3), TWO),  # the shape of both operands is tested before the lengths
+    ((4, 3), (3, 2), TWO),
+]
+
+
+@pytest.mark.parametrize("shape_a, shape_b, message", SHAPE_ERRORS)
+@pytest.mark.parametrize("name", BINARY)
+def test_two_operand_shape_errors(name, shape_a, shape_b, message):
+    with pytest.raises(RuntimeError, match=f"^{message}$"):
+        call(name, np.zeros(shape_a), np.zeros(shape_b))
+
+
+@pytest.mark.parametrize("shape", [(4,), (4, 3), (4, 1), (2, 2, 2), (), (2, 4)])
+@pytest.mark.parametrize("name", PRESENT_UNARY)
+def test_one_operand_shape_errors(name, shape):
+    with pytest.raises(RuntimeError, match=f"^{ONE}$"):
+        call(name, np.zeros(shape))
+
+
+# --- the result and the inputs ------------------------------------------------
+
+@pytest.mark.parametrize("n", [0, 1, 7])
+@pytest.mark.parametrize("name", ALL)
+def test_result_is_a_new_c_contiguous_float64_array_that_owns_its_data(name, n):
+    a, b = rows(n, 3), rows(n, 4)
+    a_before, b_before = a.copy(), b.copy()
+    a.flags.writeable = False
+    b.flags.writeable = False
+    r = call(name, a, b)
+    assert r.shape == (n, 2) and r.dtype == np.float64
+    assert r.flags.c_contiguous and r.flags.owndata and r.flags.writeable and r.base is None
+    # (NumPy gives an empty array it allocates with explicit strides the strides 0.)
+    if n:
+        assert r.strides == (16, 8)
+    assert not np.shares_memory(r, a) and not np.shares_memory(r, b)
+    assert same_bits(a, a_before) and same_bits(b, b_before)
+
+
+@pytest.mark.parametrize("name", BINARY)
+def test_same_array_twice_is_allowed_and_left_unchanged(name):
+    x = rows(9, 5)
+    before = x.copy()
+    r = call(name, x, x)
+    assert same_bits(x, before)
+    assert same_bits(r, call(name, before, before.copy()))
+
+
+@pytest.mark.parametrize("name", ALL)
+def test_result_too_large_for_memory_is_a_memory_error(name):
+    row = np.array([1.0, 0.0])
+    # Stride-0 rows cost no memory, so the input can be as long as NumPy
+    # allows while its result cannot be allocated.
+    sizes = [sys.maxsize // 16] + ([sys.maxsize // 64] if sys.maxsize > 2**32 else [])
+    for n in sizes:
+        huge = np.broadcast_to(row, (n, 2))
+        with pytest.raises(MemoryError):
+            call(name, huge, huge)
