@@ -4,7 +4,10 @@
 #ifndef TARSEL_HPP
 #define TARSEL_HPP
 
+#include <string>
+
 #include "tarsel.h"
+#include "tarsel_io.h"
 #include "tarsel_utils.h"
 
 namespace tars {
@@ -18,6 +21,14 @@ public:
     float128(tarsel v) : data(v) {}
 
     void extract(double &hi, double &lo) const { tarsel_extract(data, &hi, &lo); }
+
+    // The 32-significant-digit text of the value.
+    std::string to_string() const
+    {
+        char buf[128];
+        tarsel_to_string(buf, sizeof buf, data);
+        return std::string(buf);
+    }
 
     float128 operator+(const float128 &other) const { return tarsel_add(data, other.data); }
     float128 operator-(const float128 &other) const { return tarsel_sub(data, other.data); }

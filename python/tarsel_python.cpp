@@ -25,9 +25,14 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     f128.def(py::init<>());
     f128.def(py::init<double>());
 
-    // Constructor from decimal text (str, bytes, bytearray).
+    // Constructor from decimal text (str, bytes, bytearray).  A str arrives
+    // as its UTF-8 bytes; the parser reads up to the first NUL.
+    f128.def(py::init([](const std::string &text) { return float128(tarsel_from_string(text.c_str())); }));
 
     // Text: to_string, __str__, __repr__.
+    f128.def("to_string", &float128::to_string);
+    f128.def("__str__", &float128::to_string);
+    f128.def("__repr__", [](const float128 &x) { return "Float128('" + x.to_string() + "')"; });
 
     // Arithmetic operators; a non-Float128 operand gives NotImplemented.
     f128.def(py::self + py::self);
@@ -41,7 +46,14 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     f128.def(py::self *= py::self);
     f128.def(py::self /= py::self);
 
-    // Comparisons: __eq__, __ne__, __lt__, __le__, __gt__, __ge__.
+    // Comparisons: __eq__, __ne__, __lt__, __le__, __gt__, __ge__.  With
+    // __eq__ bound and no __hash__, instances are unhashable.
+    f128.def(py::self == py::self);
+    f128.def(py::self != py::self);
+    f128.def(py::self < py::self);
+    f128.def(py::self <= py::self);
+    f128.def(py::self > py::self);
+    f128.def(py::self >= py::self);
 
     // Negation.
     f128.def(-py::self);
