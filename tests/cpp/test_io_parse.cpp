@@ -198,3 +198,12 @@ TEST(ByteRecord, NullPointersWriteNothingAndReadZero)
     tarsel_to_bytes(nullptr, dd(1.0));
     EXPECT_TRUE(same_bits(tarsel_from_bytes(nullptr), 0.0, 0.0));
 }
+
+extern "C" int tarsel_c11_text_round_trip_of_one_half(void);
+extern "C" int tarsel_c11_record_of_ten_ends_in_zero_low_part(void);
+
+TEST(CInterface, TextAndRecordWorkFromC)
+{
+    EXPECT_EQ(tarsel_c11_text_round_trip_of_one_half(), 1);
+    EXPECT_EQ(tarsel_c11_record_of_ten_ends_in_zero_low_part(), 1);
+}
