@@ -155,6 +155,13 @@ TEST(DecimalText, RandomValuesTakeADocumentedShape)
         ASSERT_TRUE(std::regex_match(text, shape)) << text << " for " << describe(hi);
         ASSERT_LE(text.size(), 67u) << text;
     }
+    // Pairs of arbitrary bits, normalised or not, run every path without
+    // undefined behaviour (checked in the sanitizer build) and give a text.
+    for (int i = 0; i < 20000; i++) {
+        const double hi = from_bits(next()), lo = from_bits(next());
+        ASSERT_FALSE(text_of(dd(hi, lo), (int)(next() % 66) - 2).empty());
+        ASSERT_FALSE(text_of(dd(hi, lo * 0x1p-60)).empty());
+    }
 }
 
 // Values from 1 to 2^47 keep 32 significant digits in the plain form; the
