@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "tarsel.h"
+#include "tarsel_math.h"
 
 namespace {
 
@@ -93,6 +94,14 @@ int main(int argc, char **argv)
         combine_loop([](tarsel x, tarsel y) { return tarsel_mul(x, y); }, pa, pb, po, n); }, n, repeats));
     report("div", best_ns_per_row([&] {
         combine_loop([](tarsel x, tarsel y) { return tarsel_div(x, y); }, pa, pb, po, n); }, n, repeats));
+    report("sin", best_ns_per_row([&] {
+        map_loop([](tarsel x) { return tarsel_sin(x); }, pa, po, n); }, n, repeats));
+    report("cos", best_ns_per_row([&] {
+        map_loop([](tarsel x) { return tarsel_cos(x); }, pa, po, n); }, n, repeats));
+    report("exp", best_ns_per_row([&] {
+        map_loop([](tarsel x) { return tarsel_exp(x); }, pa, po, n); }, n, repeats));
+    report("log", best_ns_per_row([&] {
+        map_loop([](tarsel x) { return tarsel_log(x); }, pa, po, n); }, n, repeats));
 
     double checksum = 0.0;
     for (double d : out)
