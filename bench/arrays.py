@@ -162,7 +162,7 @@ def traced_peak(fn):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--rows", type=int, default=10**6)
-    parser.add_argument("--rounds", type=int, default=5)
+    parser.add_argument("--rounds", type=int, default=7)
     parser.add_argument("--passes", type=int, default=5)
     parser.add_argument("--peer-rows", type=int, default=20000, help="values given to mpmath")
     parser.add_argument("--memory-rows", type=int, default=10**7)
