@@ -6,6 +6,8 @@
 
 #include "tarsel_complex.hpp"
 
+extern "C" void tarsel_c11_complex(const double in[8], double out[10]);
+
 using namespace tarsel_test;
 
 namespace {
@@ -194,4 +196,23 @@ TEST(Complex128, ModulusOverloadsBesideTheRealAbs)
     EXPECT_TRUE(same_bits(tars::abs(tars::complex128(3.0, 4.0)).data, 5.0, 0.0));
     EXPECT_TRUE(same_bits(tars::abs_sqr(tars::complex128(3.0, 4.0)).data, 25.0, 0.0));
     EXPECT_TRUE(same_bits(tars::abs(tars::float128(-2.0)).data, 2.0, -0.0));
+}
+
+TEST(ComplexCLanguage, ArithmeticGivesTheSameBitsFromC)
+{
+    const double operands[][8] = {
+        {1.0, 1e-17, -2.0, 3e-17, 3.0, -1e-18, 0.5, 1e-19},
+        {1e300, 1e283, 1e-300, 0.0, -7.0, 0.0, 1e300, 0.0},
+    };
+    for (const auto &in : operands) {
+        double from_c[10];
+        tarsel_c11_complex(in, from_c);
+        tarsel_complex a = cx(dd(in[0], in[1]), dd(in[2], in[3]));
+        tarsel_complex b = cx(dd(in[4], in[5]), dd(in[6], in[7]));
+        tarsel_complex product = tarsel_complex_mul(a, b), quotient = tarsel_complex_div(a, b);
+        const tarsel from_cpp[5] = {product.real, product.imag, quotient.real, quotient.imag,
+                                    tarsel_complex_abs(a)};
+        for (int i = 0; i < 5; i++)
+            EXPECT_TRUE(same_bits(from_cpp[i], from_c[2 * i], from_c[2 * i + 1])) << "result " << i;
+    }
 }
