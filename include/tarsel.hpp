@@ -4,8 +4,13 @@
 #ifndef TARSEL_HPP
 #define TARSEL_HPP
 
+#include <string>
+
 #include "tarsel.h"
+#include "tarsel_io.h"
 #include "tarsel_utils.h"
+#include "tarsel_consts.h"
+#include "tarsel_math.h"
 
 namespace tars {
 
@@ -18,6 +23,14 @@ public:
     float128(tarsel v) : data(v) {}
 
     void extract(double &hi, double &lo) const { tarsel_extract(data, &hi, &lo); }
+
+    // The 32-significant-digit text of the value.
+    std::string to_string() const
+    {
+        char buf[128];
+        tarsel_to_string(buf, sizeof buf, data);
+        return std::string(buf);
+    }
 
     float128 operator+(const float128 &other) const { return tarsel_add(data, other.data); }
     float128 operator-(const float128 &other) const { return tarsel_sub(data, other.data); }
@@ -47,6 +60,32 @@ inline float128 sqrt(float128 x) { return tarsel_sqrt(x.data); }
 inline float128 abs(float128 x) { return tarsel_abs(x.data); }
 inline bool isnan(float128 x) { return tarsel_isnan(x.data); }
 inline bool isinf(float128 x) { return tarsel_isinf(x.data); }
+
+inline float128 exp(float128 x) { return tarsel_exp(x.data); }
+inline float128 log(float128 x) { return tarsel_log(x.data); }
+inline float128 pow(float128 base, float128 exp) { return tarsel_pow(base.data, exp.data); }
+inline float128 sin(float128 x) { return tarsel_sin(x.data); }
+inline float128 cos(float128 x) { return tarsel_cos(x.data); }
+inline float128 tan(float128 x) { return tarsel_tan(x.data); }
+inline float128 atan(float128 x) { return tarsel_atan(x.data); }
+inline float128 atan2(float128 y, float128 x) { return tarsel_atan2(y.data, x.data); }
+inline float128 asin(float128 x) { return tarsel_asin(x.data); }
+inline float128 acos(float128 x) { return tarsel_acos(x.data); }
+inline float128 floor(float128 x) { return tarsel_floor(x.data); }
+inline float128 ceil(float128 x) { return tarsel_ceil(x.data); }
+inline float128 trunc(float128 x) { return tarsel_trunc(x.data); }
+inline float128 round(float128 x) { return tarsel_round(x.data); }
+inline float128 fmod(float128 a, float128 b) { return tarsel_fmod(a.data, b.data); }
+inline float128 sinh(float128 x) { return tarsel_sinh(x.data); }
+inline float128 cosh(float128 x) { return tarsel_cosh(x.data); }
+inline float128 tanh(float128 x) { return tarsel_tanh(x.data); }
+
+/* --- constants: one shared definition, initialised at load in this order --- */
+
+inline const float128 pi = _tarsel_from_raw(_tarsel_pi_raw);
+inline const float128 e = _tarsel_from_raw(_tarsel_e_raw);
+inline const float128 sqrt2 = _tarsel_from_raw(_tarsel_sqrt2_raw);
+inline const float128 ln2 = _tarsel_from_raw(_tarsel_ln2_raw);
 
 } // namespace tars
 

@@ -13,6 +13,14 @@ cmake -S . -B build/ctest -DTARSEL_BUILD_TESTS=ON -DTARSEL_BUILD_PYTHON=OFF >/de
 cmake --build build/ctest -j "$jobs"
 ctest --test-dir build/ctest --output-on-failure -j "$jobs"
 
+echo "== C and C++ tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/ctest-asan -DTARSEL_BUILD_TESTS=ON -DTARSEL_BUILD_PYTHON=OFF -DTARSEL_SANITIZE=ON >/dev/null
+cmake --build build/ctest-asan -j "$jobs"
+# Leak checking is off: the library allocates nothing, and the leak checker
+# cannot run under some container and ptrace setups.
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/ctest-asan --output-on-failure -j "$jobs"
+
 if [ -z "${TARSEL_PYTHONS:-}" ]; then
   TARSEL_PYTHONS=""
   if command -v pyenv >/dev/null 2>&1; then

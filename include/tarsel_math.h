@@ -1,0 +1,530 @@
+/* tarsel_math.h -- elementary functions of double-double values.
+ *
+ * Exponential, logarithm and power, sine, cosine and tangent, the inverse
+ * circular functions, rounding and remainder, and the hyperbolic functions.
+ * The exponential and the sine/cosine kernel carry the numerical work; the
+ * others are built on them by identities and Newton steps.  Every double
+ * operation is evaluated in the written order and grouping; the special
+ * cases of each function are tested first, in a fixed order, on the high
+ * part only unless a comment says otherwise.
+ *
+ * Valid C11 and C++17.
+ */
+#ifndef TARSEL_MATH_H
+#define TARSEL_MATH_H
+
+#include <math.h>
+#include <stdint.h>
+
+#include "tarsel.h"
+#include "tarsel_utils.h"
+#include "tarsel_consts.h"
+
+/* --- exponential --- */
+
+/* x = (16 m + i) (ln 2)/16 + r with |r| <= about (ln 2)/32; e^r by a degree-12
+   polynomial, times the tabulated 2^(i/16), then each part scaled by 2^m. */
+static inline tarsel tarsel_exp(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (hi != hi)
+        return _tarsel_nan();
+    if (hi > 0x1.62e42fefa39efp+9) /* 709.782712893384, 0x40862E42FEFA39EF */
+        return tarsel_from_double(INFINITY);
+    if (hi < -0x1.74910d52d3051p+9) /* -745.1332191019411, 0xC0874910D52D3051 */
+        return tarsel_from_double(0.0);
+
+    double k_double = round(hi * 0x1.71547652b82fep+4); /* 16/ln 2, 0x40371547652B82FE */
+    int64_t k = (int64_t)k_double;
+    tarsel r = tarsel_sub(x, tarsel_mul(tarsel_from_double(k_double), _tarsel_from_raw(_tarsel_ln2_16_raw)));
+
+    tarsel s = _tarsel_from_raw(_tarsel_exp_coefs_n16[10]);
+    for (int j = 9; j >= 0; j--)
+        s = tarsel_add(tarsel_mul(s, r), _tarsel_from_raw(_tarsel_exp_coefs_n16[j]));
+    tarsel one = tarsel_from_double(1.0);
+    tarsel er = tarsel_add(one, tarsel_mul(r, tarsel_add(one, tarsel_mul(r, s))));
+
+    /* floor(k/16) and k mod 16 in 0..15, from the truncating division. */
+    int64_t m = k / 16;
+    int i = (int)(k % 16);
+    if (i < 0) {
+        i = i + 16;
+        m = m - 1;
+    }
+    tarsel T = _tarsel_from_raw(_tarsel_exp_table[i]);
+    tarsel res = tarsel_mul(er, T);
+
+    /* Each part is scaled on its own, without renormalising: exact while both
+       stay normal, a lost low part in the subnormal range. */
+    double res_hi, res_lo;
+    tarsel_extract(res, &res_hi, &res_lo);
+    res_hi = ldexp(res_hi, (int)m);
+    res_lo = ldexp(res_lo, (int)m);
+    return tarsel_from_hi_lo(res_hi, res_lo);
+}
+
+/* --- logarithm and power --- */
+
+/* One Halley step for e^y = x: y + 2 (x - e^y) / (x + e^y). */
+static inline tarsel _tarsel_log_step(tarsel x, tarsel y, tarsel *delta)
+{
+    tarsel ey = tarsel_exp(y);
+    tarsel num = tarsel_sub(x, ey);
+    tarsel den = tarsel_add(x, ey);
+    *delta = tarsel_mul(tarsel_from_double(2.0), tarsel_div(num, den));
+    return tarsel_add(y, *delta);
+}
+
+/* A double seed and one cubically convergent step; a second step only when
+   the first correction was large, which happens for non-normalised
+   arguments whose high part alone gives a poor seed. */
+static inline tarsel tarsel_log(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (hi != hi)
+        return _tarsel_nan();
+    if (hi < 0.0)
+        return _tarsel_nan();
+    if (hi == 0.0) {
+        if (lo == 0.0)
+            return tarsel_from_double(-INFINITY);
+        if (lo < 0.0)
+            return _tarsel_nan();
+    }
+    if (_tarsel_is_inf(hi))
+        return tarsel_from_double(INFINITY);
+
+    tarsel delta;
+    tarsel y = tarsel_from_double(log(hi));
+    y = _tarsel_log_step(x, y, &delta);
+    double dhi, dlo;
+    tarsel_extract(delta, &dhi, &dlo);
+    if (fabs(dhi) > 0x1.0624dd2f1a9fcp-10) /* 0.001, 0x3F50624DD2F1A9FC */
+        y = _tarsel_log_step(x, y, &delta);
+    return y;
+}
+
+/* An exponent that is an integer fitting a 64-bit integer: hi integral, lo
+   zero, |hi| <= 9e18.  Fails for NaN and infinite exponents. */
+static inline int _tarsel_is_int64_exponent(double ehi, double elo, double rounded_e)
+{
+    return ehi == rounded_e && elo == 0.0 && fabs(rounded_e) <= 0x1.f399b1438a1p+62; /* 9e18, 0x43DF399B1438A100 */
+}
+
+/* exp(exponent * log(base)) for every non-zero exponent, integral or not;
+   the sign of a zero or negative base is decided by the exponent's parity. */
+static inline tarsel tarsel_pow(tarsel base, tarsel exp)
+{
+    double bhi, blo, ehi, elo;
+    tarsel_extract(base, &bhi, &blo);
+    tarsel_extract(exp, &ehi, &elo);
+    if (ehi == 0.0 && elo == 0.0)
+        return tarsel_from_double(1.0);
+
+    if (bhi == 0.0 && blo == 0.0) {
+        double rounded_e = round(ehi);
+        int is_odd = 0;
+        if (_tarsel_is_int64_exponent(ehi, elo, rounded_e))
+            is_odd = (int)((int64_t)rounded_e & 1);
+        int is_neg_base = signbit(bhi) ? 1 : 0;
+        if (ehi < 0.0)
+            return tarsel_from_double(is_odd && is_neg_base ? -INFINITY : INFINITY);
+        if (is_odd && is_neg_base)
+            return tarsel_from_hi_lo(-0.0, -0.0);
+        return tarsel_from_double(0.0);
+    }
+
+    if (bhi < 0.0 || (bhi == 0.0 && blo < 0.0)) {
+        double rounded_e = round(ehi);
+        if (_tarsel_is_int64_exponent(ehi, elo, rounded_e)) {
+            int64_t e_int = (int64_t)rounded_e;
+            tarsel abs_base = tarsel_abs(base);
+            tarsel res = tarsel_exp(tarsel_mul(exp, tarsel_log(abs_base)));
+            if (e_int & 1)
+                res = tarsel_neg(res);
+            return res;
+        }
+        return _tarsel_nan();
+    }
+
+    return tarsel_exp(tarsel_mul(exp, tarsel_log(base)));
+}
+
+/* --- sine, cosine and tangent --- */
+
+/* One reduction by quarter turns, x = k pi/2 + r with |r| <= about pi/4, then
+   both series at full length and the quadrant k mod 4.  Both outputs are
+   written on every path. */
+static inline void tarsel_sincos(tarsel x, tarsel *s, tarsel *c)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (hi != hi || _tarsel_is_inf(hi)) {
+        *s = _tarsel_nan();
+        *c = _tarsel_nan();
+        return;
+    }
+    /* Beyond 9e18 the quarter-turn count would leave the 64-bit range: the
+       high part alone is first brought into [0, 2 pi). */
+    if (fabs(hi) > 0x1.f399b1438a1p+62) { /* 9e18, 0x43DF399B1438A100 */
+        const double two_pi = 0x1.921fb54442d18p+2; /* 0x401921FB54442D18 */
+        double reduced = fmod(hi, two_pi);
+        if (reduced < 0)
+            reduced = reduced + two_pi;
+        x = tarsel_from_double(reduced);
+    }
+
+    tarsel x_scaled = tarsel_mul(x, _tarsel_from_raw(_tarsel_two_over_pi_raw));
+    double x_scaled_hi, x_scaled_lo;
+    tarsel_extract(x_scaled, &x_scaled_hi, &x_scaled_lo);
+    double k_double = round(x_scaled_hi);
+    /* From 2^52 on the high part of x 2/pi is an integer and its low part
+       carries whole quarter turns as well: they are counted in k_lo, or r
+       would keep them and the series would be evaluated far outside their
+       interval.  Below 2^52, k_lo is zero and changes nothing. */
+    double k_lo = 0.0;
+    if (fabs(x_scaled_hi) >= 0x1p52)
+        k_lo = round(x_scaled_lo);
+    int64_t k = (int64_t)k_double + (int64_t)k_lo;
+    tarsel r = tarsel_sub(x, tarsel_mul(tarsel_from_hi_lo(k_double, k_lo), _tarsel_from_raw(_tarsel_pi_over_2_raw)));
+    tarsel rsq = tarsel_mul(r, r);
+    tarsel one = tarsel_from_double(1.0);
+
+    tarsel s_sin = _tarsel_from_raw(_tarsel_sin_coefs_n4[11]);
+    for (int j = 10; j >= 0; j--)
+        s_sin = tarsel_add(tarsel_mul(s_sin, rsq), _tarsel_from_raw(_tarsel_sin_coefs_n4[j]));
+    tarsel sin_r = tarsel_mul(r, tarsel_add(one, tarsel_mul(rsq, s_sin)));
+
+    tarsel s_cos = _tarsel_from_raw(_tarsel_cos_coefs_n4[11]);
+    for (int j = 10; j >= 0; j--)
+        s_cos = tarsel_add(tarsel_mul(s_cos, rsq), _tarsel_from_raw(_tarsel_cos_coefs_n4[j]));
+    tarsel cos_r = tarsel_add(one, tarsel_mul(rsq, s_cos));
+
+    int q = (int)(k % 4);
+    if (q < 0)
+        q = q + 4;
+    if (q == 0) {
+        *s = sin_r;
+        *c = cos_r;
+    } else if (q == 1) {
+        *s = cos_r;
+        *c = tarsel_neg(sin_r);
+    } else if (q == 2) {
+        *s = tarsel_neg(sin_r);
+        *c = tarsel_neg(cos_r);
+    } else {
+        *s = tarsel_neg(cos_r);
+        *c = sin_r;
+    }
+}
+
+static inline tarsel tarsel_sin(tarsel x)
+{
+    tarsel s, c;
+    tarsel_sincos(x, &s, &c);
+    return s;
+}
+
+static inline tarsel tarsel_cos(tarsel x)
+{
+    tarsel s, c;
+    tarsel_sincos(x, &s, &c);
+    return c;
+}
+
+static inline tarsel tarsel_tan(tarsel x)
+{
+    tarsel s, c;
+    tarsel_sincos(x, &s, &c);
+    return tarsel_div(s, c);
+}
+
+/* --- inverse circular functions --- */
+
+/* The double arctangent of hi refined by one Newton step for tan y = x,
+   y + cos y (x cos y - sin y): the seed is good to a double, one step
+   doubles that.  Callers pass finite x, meant for |x| <= 1. */
+static inline tarsel _tarsel_atan_near_zero(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    tarsel y = tarsel_from_double(atan(hi));
+    tarsel sy, cy;
+    tarsel_sincos(y, &sy, &cy);
+    tarsel term = tarsel_sub(tarsel_mul(x, cy), sy);
+    y = tarsel_add(y, tarsel_mul(term, cy));
+    return y;
+}
+
+/* Above 1 in magnitude, atan x = pi/2 - atan(1/x), so the kernel always
+   works on an argument of magnitude at most 1. */
+static inline tarsel tarsel_atan(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    tarsel one = tarsel_from_double(1.0);
+    if (hi != hi)
+        return _tarsel_nan();
+    if (_tarsel_is_inf(hi)) {
+        tarsel half_pi = _tarsel_from_raw(_tarsel_pi_over_2_raw);
+        return hi > 0 ? half_pi : tarsel_neg(half_pi);
+    }
+    if (fabs(hi) > 1.0) {
+        tarsel abs_x = hi > 0 ? x : tarsel_neg(x);
+        tarsel inv_x = tarsel_div(one, abs_x);
+        tarsel atan_inv = _tarsel_atan_near_zero(inv_x);
+        tarsel res = tarsel_sub(_tarsel_from_raw(_tarsel_pi_over_2_raw), atan_inv);
+        return hi > 0 ? res : tarsel_neg(res);
+    }
+    return _tarsel_atan_near_zero(x);
+}
+
+/* pi times +1/2 or -1/2: exact halvings, the same bits as the stored pi/2. */
+static inline tarsel _tarsel_signed_half_pi(double half)
+{
+    return tarsel_mul(_tarsel_from_raw(_tarsel_pi_raw), tarsel_from_double(half));
+}
+
+static inline tarsel tarsel_atan2(tarsel y, tarsel x)
+{
+    double yhi, ylo, xhi, xlo;
+    tarsel_extract(y, &yhi, &ylo);
+    tarsel_extract(x, &xhi, &xlo);
+    if (yhi != yhi || xhi != xhi)
+        return _tarsel_nan();
+    /* Both zero: the signs of the zero high parts pick the quadrant. */
+    if (xhi == 0.0 && xlo == 0.0 && yhi == 0.0 && ylo == 0.0) {
+        if (!signbit(xhi))
+            return signbit(yhi) ? tarsel_from_hi_lo(-0.0, 0.0) : tarsel_from_double(0.0);
+        tarsel pi = _tarsel_from_raw(_tarsel_pi_raw);
+        return signbit(yhi) ? tarsel_neg(pi) : pi;
+    }
+    if (xhi > 0)
+        return tarsel_atan(tarsel_div(y, x));
+    if (xhi < 0) {
+        if (yhi < 0)
+            return tarsel_sub(tarsel_atan(tarsel_div(y, x)), _tarsel_from_raw(_tarsel_pi_raw));
+        return tarsel_add(tarsel_atan(tarsel_div(y, x)), _tarsel_from_raw(_tarsel_pi_raw));
+    }
+    return _tarsel_signed_half_pi(yhi > 0 ? 0.5 : -0.5);
+}
+
+/* Outside [-1, 1], including a high part of exactly +-1 whose low part
+   points outward. */
+static inline int _tarsel_outside_unit(double hi, double lo)
+{
+    return hi != hi || _tarsel_is_inf(hi) || hi > 1.0 || hi < -1.0 || (hi == 1.0 && lo > 0) ||
+           (hi == -1.0 && lo < 0);
+}
+
+/* asin x = atan(x / sqrt(1 - x^2)). */
+static inline tarsel tarsel_asin(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    tarsel one = tarsel_from_double(1.0);
+    if (_tarsel_outside_unit(hi, lo))
+        return _tarsel_nan();
+    if (hi == 1.0 && lo == 0)
+        return _tarsel_signed_half_pi(0.5);
+    if (hi == -1.0 && lo == 0)
+        return _tarsel_signed_half_pi(-0.5);
+    tarsel denom = tarsel_sqrt(tarsel_sub(one, tarsel_mul(x, x)));
+    return tarsel_atan(tarsel_div(x, denom));
+}
+
+/* acos x = atan(sqrt(1 - x^2) / x), reflected through pi for negative x. */
+static inline tarsel tarsel_acos(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    tarsel one = tarsel_from_double(1.0);
+    if (_tarsel_outside_unit(hi, lo))
+        return _tarsel_nan();
+    if (hi == 1.0 && lo == 0)
+        return tarsel_from_double(0.0);
+    if (hi == -1.0 && lo == 0)
+        return _tarsel_from_raw(_tarsel_pi_raw);
+    if (hi == 0 && lo == 0)
+        return _tarsel_signed_half_pi(0.5);
+    tarsel num = tarsel_sqrt(tarsel_sub(one, tarsel_mul(x, x)));
+    if (hi > 0 || (hi == 0 && lo > 0))
+        return tarsel_atan(tarsel_div(num, x));
+    tarsel neg_x = tarsel_neg(x);
+    return tarsel_sub(_tarsel_from_raw(_tarsel_pi_raw), tarsel_atan(tarsel_div(num, neg_x)));
+}
+
+/* --- rounding and remainder --- */
+
+/* Directed roundings of one double, without library calls.  Below 2^52,
+   (a + 2^52) - 2^52 is a rounded to the nearest integer; stepping back when
+   it went up gives the truncation of |a|.  NaN, infinities and magnitudes
+   from 2^52 on are already integral and come back unchanged; the sign of a
+   zero result is the sign of the argument. */
+static inline double _tarsel_trunc_d(double x)
+{
+    double a = fabs(x);
+    if (!(a < 0x1p52))
+        return x;
+    double t = (a + 0x1p52) - 0x1p52;
+    if (t > a)
+        t = t - 1.0;
+    return copysign(t, x);
+}
+
+static inline double _tarsel_floor_d(double x)
+{
+    double t = _tarsel_trunc_d(x);
+    return t > x ? t - 1.0 : t;
+}
+
+static inline double _tarsel_ceil_d(double x)
+{
+    double t = _tarsel_trunc_d(x);
+    return t < x ? t + 1.0 : t;
+}
+
+/* The directed roundings round hi, and lo only when hi is already integral
+   (when it is not, lo is smaller than the distance to the next integer).
+   An infinite hi is returned with a zero low part: rounding the low part
+   would end in inf - inf in the closing two-sum. */
+static inline tarsel tarsel_floor(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (_tarsel_is_inf(hi))
+        return tarsel_from_double(hi);
+    double fhi = _tarsel_floor_d(hi);
+    double flo = 0.0;
+    if (fhi == hi)
+        flo = _tarsel_floor_d(lo);
+    double s = fhi + flo;
+    double e = flo - (s - fhi);
+    return tarsel_from_hi_lo(s, e);
+}
+
+static inline tarsel tarsel_ceil(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (_tarsel_is_inf(hi))
+        return tarsel_from_double(hi);
+    double chi = _tarsel_ceil_d(hi);
+    double clo = 0.0;
+    if (chi == hi)
+        clo = _tarsel_ceil_d(lo);
+    double s = chi + clo;
+    double e = clo - (s - chi);
+    return tarsel_from_hi_lo(s, e);
+}
+
+/* The low part is rounded in the direction that truncates the whole value:
+   down under a positive hi, up under a negative one. */
+static inline tarsel tarsel_trunc(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (_tarsel_is_inf(hi))
+        return tarsel_from_double(hi);
+    double thi = _tarsel_trunc_d(hi);
+    double tlo = 0.0;
+    if (thi == hi) {
+        if (hi > 0)
+            tlo = _tarsel_floor_d(lo);
+        else if (hi < 0)
+            tlo = _tarsel_ceil_d(lo);
+        else
+            tlo = _tarsel_trunc_d(lo);
+    }
+    double s = thi + tlo;
+    double e = tlo - (s - thi);
+    return tarsel_from_hi_lo(s, e);
+}
+
+/* Halfway cases away from zero.  The half is added in double-double, so a
+   value just below a half-integer is not pushed over it. */
+static inline tarsel tarsel_round(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    tarsel half = tarsel_from_double(0.5);
+    if (hi < 0 || (hi == 0 && lo < 0))
+        return tarsel_ceil(tarsel_sub(x, half));
+    return tarsel_floor(tarsel_add(x, half));
+}
+
+/* a - trunc(a/b) b, with no special cases of its own. */
+static inline tarsel tarsel_fmod(tarsel a, tarsel b)
+{
+    tarsel quotient = tarsel_div(a, b);
+    tarsel t = tarsel_trunc(quotient);
+    return tarsel_sub(a, tarsel_mul(t, b));
+}
+
+/* --- hyperbolic functions --- */
+
+/* Below 1e-4 the exponential path would cancel in e^x - e^-x; the short odd
+   series is used instead. */
+static inline int _tarsel_below_series_threshold(double hi)
+{
+    return fabs(hi) < 0x1.a36e2eb1c432dp-14; /* 0.0001, 0x3F1A36E2EB1C432D */
+}
+
+static inline tarsel tarsel_sinh(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (hi != hi)
+        return x;
+    if (_tarsel_is_inf(hi))
+        return x;
+    if (_tarsel_below_series_threshold(hi)) {
+        tarsel x2 = tarsel_mul(x, x);
+        tarsel x3 = tarsel_mul(x2, x);
+        tarsel x5 = tarsel_mul(x3, x2);
+        tarsel term2 = tarsel_div(x3, tarsel_from_double(6.0));
+        tarsel term3 = tarsel_div(x5, tarsel_from_double(120.0));
+        return tarsel_add(tarsel_add(x, term2), term3);
+    }
+    tarsel ex = tarsel_exp(x);
+    tarsel emx = tarsel_div(tarsel_from_double(1.0), ex);
+    return tarsel_mul(tarsel_sub(ex, emx), tarsel_from_double(0.5));
+}
+
+static inline tarsel tarsel_cosh(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (hi != hi)
+        return x;
+    if (_tarsel_is_inf(hi))
+        return tarsel_from_double(INFINITY);
+    tarsel ex = tarsel_exp(x);
+    tarsel emx = tarsel_div(tarsel_from_double(1.0), ex);
+    return tarsel_mul(tarsel_add(ex, emx), tarsel_from_double(0.5));
+}
+
+static inline tarsel tarsel_tanh(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    if (hi != hi)
+        return x;
+    if (fabs(hi) > 0x1.62e42fefa39efp+9) /* 709.782712893384, 0x40862E42FEFA39EF */
+        return tarsel_from_double(hi > 0.0 ? 1.0 : -1.0);
+    if (_tarsel_below_series_threshold(hi)) {
+        tarsel x2 = tarsel_mul(x, x);
+        tarsel x3 = tarsel_mul(x2, x);
+        tarsel x5 = tarsel_mul(x3, x2);
+        tarsel term2 = tarsel_div(x3, tarsel_from_double(-3.0));
+        tarsel term3 = tarsel_mul(x5, tarsel_from_double(0x1.1111111111111p-3)); /* 2/15, 0x3FC1111111111111 */
+        return tarsel_add(tarsel_add(x, term2), term3);
+    }
+    tarsel ex = tarsel_exp(x);
+    tarsel emx = tarsel_div(tarsel_from_double(1.0), ex);
+    return tarsel_div(tarsel_sub(ex, emx), tarsel_add(ex, emx));
+}
+
+#endif /* TARSEL_MATH_H */
