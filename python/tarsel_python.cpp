@@ -162,6 +162,11 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     c128.def("real", &complex128::real);
     c128.def("imag", &complex128::imag);
 
+    // Text: to_string, __str__ and __repr__ give the same complex text.
+    c128.def("to_string", &complex128::to_string);
+    c128.def("__str__", &complex128::to_string);
+    c128.def("__repr__", &complex128::to_string);
+
     // Arithmetic operators; the right operand may be a plain Python number.
     c128.def(py::self + py::self);
     c128.def(py::self - py::self);
@@ -180,11 +185,17 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     m.def("log", &tars::log);
     m.def("pow", &tars::pow);
     m.def("sin", py::overload_cast<float128>(&tars::sin));
+    m.def("sin", py::overload_cast<const complex128 &>(&tars::sin));
     m.def("cos", py::overload_cast<float128>(&tars::cos));
+    m.def("cos", py::overload_cast<const complex128 &>(&tars::cos));
     m.def("tan", py::overload_cast<float128>(&tars::tan));
+    m.def("tan", py::overload_cast<const complex128 &>(&tars::tan));
     m.def("sinh", py::overload_cast<float128>(&tars::sinh));
+    m.def("sinh", py::overload_cast<const complex128 &>(&tars::sinh));
     m.def("cosh", py::overload_cast<float128>(&tars::cosh));
+    m.def("cosh", py::overload_cast<const complex128 &>(&tars::cosh));
     m.def("tanh", py::overload_cast<float128>(&tars::tanh));
+    m.def("tanh", py::overload_cast<const complex128 &>(&tars::tanh));
     m.def("sqrt", &tars::sqrt);
     m.def("abs", py::overload_cast<float128>(&tars::abs));
     m.def("abs", py::overload_cast<const complex128 &>(&tars::abs));
