@@ -73,6 +73,23 @@ void add_module_constant(py::module_ &m, const char *name, const float128 &value
     constant.inc_ref();
 }
 
+// An in-place operator from its object-layer update: the left instance is
+// updated and returned, except a module constant, whose result goes into a
+// new instance.
+template <class Update>
+auto in_place(Update update)
+{
+    return [update](float128 &self, const float128 &other) -> py::object {
+        if (is_module_constant(self)) {
+            float128 result = self;
+            update(result, other);
+            return py::cast(result);
+        }
+        update(self, other);
+        return py::cast(self, py::return_value_policy::reference);
+    };
+}
+
 } // namespace
 
 PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
@@ -104,38 +121,10 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
 
     // In-place operators write into the left instance and return it; on a
     // module constant they return a new instance instead (see above).
-    f128.def(
-        "__iadd__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self + other);
-            return py::cast(self += other, py::return_value_policy::reference);
-        },
-        py::is_operator());
-    f128.def(
-        "__isub__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self - other);
-            return py::cast(self -= other, py::return_value_policy::reference);
-        },
-        py::is_operator());
-    f128.def(
-        "__imul__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self * other);
-            return py::cast(self *= other, py::return_value_policy::reference);
-        },
-        py::is_operator());
-    f128.def(
-        "__itruediv__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self / other);
-            return py::cast(self /= other, py::return_value_policy::reference);
-        },
-        py::is_operator());
+    f128.def("__iadd__", in_place([](float128 &x, const float128 &y) { x += y; }), py::is_operator());
+    f128.def("__isub__", in_place([](float128 &x, const float128 &y) { x -= y; }), py::is_operator());
+    f128.def("__imul__", in_place([](float128 &x, const float128 &y) { x *= y; }), py::is_operator());
+    f128.def("__itruediv__", in_place([](float128 &x, const float128 &y) { x /= y; }), py::is_operator());
 
     // Comparisons: __eq__, __ne__, __lt__, __le__, __gt__, __ge__.  With
     // __eq__ bound and no __hash__, instances are unhashable.
