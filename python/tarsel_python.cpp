@@ -8,15 +8,47 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/numpy.h>
 #include <pybind11/operators.h>
+#include <pybind11/complex.h>
 
 #include <cstring>
 #include <stdexcept>
 
 #include "../include/tarsel.hpp"
+#include "../include/tarsel_complex.hpp"
 #include "../include/tarsel_math.h"
 
 namespace py = pybind11;
 using tars::float128;
+using tars::complex128;
+
+// The plain Python numbers that may stand where a Complex128 is expected: a
+// complex, float or int (bool and subclasses included) whose complex value
+// can be read.  Anything else, Float128 among them, is refused.  The accepted
+// object itself is then passed to the Complex128 class, whose constructors
+// decide how it becomes a value.
+struct python_number {};
+
+namespace pybind11 {
+namespace detail {
+template <>
+struct type_caster<python_number> {
+    static constexpr auto name = const_name("complex | float | int");
+
+    bool load(handle src, bool)
+    {
+        PyObject *obj = src.ptr();
+        if (!PyComplex_Check(obj) && !PyFloat_Check(obj) && !PyLong_Check(obj))
+            return false;
+        Py_complex value = PyComplex_AsCComplex(obj);
+        if (value.real == -1.0 && PyErr_Occurred()) {
+            PyErr_Clear();
+            return false;
+        }
+        return true;
+    }
+};
+} // namespace detail
+} // namespace pybind11
 
 namespace {
 
@@ -44,6 +76,23 @@ void add_module_constant(py::module_ &m, const char *name, const float128 &value
     module_constants[slot] = &constant.cast<float128 &>();
     m.attr(name) = constant;
     constant.inc_ref();
+}
+
+// An in-place operator from its object-layer update: the left instance is
+// updated and returned, except a module constant, whose result goes into a
+// new instance.
+template <class Update>
+auto in_place(Update update)
+{
+    return [update](float128 &self, const float128 &other) -> py::object {
+        if (is_module_constant(self)) {
+            float128 result = self;
+            update(result, other);
+            return py::cast(result);
+        }
+        update(self, other);
+        return py::cast(self, py::return_value_policy::reference);
+    };
 }
 
 } // namespace
@@ -193,38 +242,10 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
 
     // In-place operators write into the left instance and return it; on a
     // module constant they return a new instance instead (see above).
-    f128.def(
-        "__iadd__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self + other);
-            return py::cast(self += other, py::return_value_policy::reference);
-        },
-        py::is_operator());
-    f128.def(
-        "__isub__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self - other);
-            return py::cast(self -= other, py::return_value_policy::reference);
-        },
-        py::is_operator());
-    f128.def(
-        "__imul__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self * other);
-            return py::cast(self *= other, py::return_value_policy::reference);
-        },
-        py::is_operator());
-    f128.def(
-        "__itruediv__",
-        [](float128 &self, const float128 &other) -> py::object {
-            if (is_module_constant(self))
-                return py::cast(self / other);
-            return py::cast(self /= other, py::return_value_policy::reference);
-        },
-        py::is_operator());
+    f128.def("__iadd__", in_place([](float128 &x, const float128 &y) { x += y; }), py::is_operator());
+    f128.def("__isub__", in_place([](float128 &x, const float128 &y) { x -= y; }), py::is_operator());
+    f128.def("__imul__", in_place([](float128 &x, const float128 &y) { x *= y; }), py::is_operator());
+    f128.def("__itruediv__", in_place([](float128 &x, const float128 &y) { x /= y; }), py::is_operator());
 
     // Comparisons: __eq__, __ne__, __lt__, __le__, __gt__, __ge__.  With
     // __eq__ bound and no __hash__, instances are unhashable.
@@ -239,6 +260,34 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     f128.def(-py::self);
 
     // Class Complex128.
+    py::class_<complex128> c128(m, "Complex128");
+
+    // Constructors: zero, two floats, two Float128 values, a Python complex.
+    c128.def(py::init<>());
+    c128.def(py::init<double, double>(), py::arg("real"), py::arg("imag") = 0.0);
+    c128.def(py::init<float128, float128>(), py::arg("real"), py::arg("imag") = float128());
+    c128.def(py::init<const std::complex<double> &>());
+
+    // The two parts, as methods returning new Float128 instances.
+    c128.def("real", &complex128::real);
+    c128.def("imag", &complex128::imag);
+
+    // Text: to_string, __str__ and __repr__ give the same complex text.
+    c128.def("to_string", &complex128::to_string);
+    c128.def("__str__", &complex128::to_string);
+    c128.def("__repr__", &complex128::to_string);
+
+    // Arithmetic operators; the right operand may be a plain Python number.
+    c128.def(py::self + py::self);
+    c128.def(py::self - py::self);
+    c128.def(py::self * py::self);
+    c128.def(py::self / py::self);
+
+    // In-place operators write into the left instance and return it.
+    c128.def(py::self += py::self);
+    c128.def(py::self -= py::self);
+    c128.def(py::self *= py::self);
+    c128.def(py::self /= py::self);
 
     // Module functions; a name shared with Complex128 takes its complex
     // overload directly after the real one.
@@ -246,13 +295,20 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     m.def("log", &tars::log);
     m.def("pow", &tars::pow);
     m.def("sin", py::overload_cast<float128>(&tars::sin));
+    m.def("sin", py::overload_cast<const complex128 &>(&tars::sin));
     m.def("cos", py::overload_cast<float128>(&tars::cos));
+    m.def("cos", py::overload_cast<const complex128 &>(&tars::cos));
     m.def("tan", py::overload_cast<float128>(&tars::tan));
+    m.def("tan", py::overload_cast<const complex128 &>(&tars::tan));
     m.def("sinh", py::overload_cast<float128>(&tars::sinh));
+    m.def("sinh", py::overload_cast<const complex128 &>(&tars::sinh));
     m.def("cosh", py::overload_cast<float128>(&tars::cosh));
+    m.def("cosh", py::overload_cast<const complex128 &>(&tars::cosh));
     m.def("tanh", py::overload_cast<float128>(&tars::tanh));
+    m.def("tanh", py::overload_cast<const complex128 &>(&tars::tanh));
     m.def("sqrt", &tars::sqrt);
     m.def("abs", py::overload_cast<float128>(&tars::abs));
+    m.def("abs", py::overload_cast<const complex128 &>(&tars::abs));
     m.def("floor", &tars::floor);
     m.def("ceil", &tars::ceil);
     m.def("trunc", &tars::trunc);
@@ -264,8 +320,10 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     m.def("acos", &tars::acos);
     m.def("isnan", &tars::isnan);
     m.def("isinf", &tars::isinf);
+    m.def("abs_sqr", &tars::abs_sqr);
 
     // Implicit conversion from Python complex, float and int to Complex128.
+    py::implicitly_convertible<python_number, complex128>();
 
     // Constants pi, e, sqrt2, ln2.
     add_module_constant(m, "pi", tars::pi, 0);
