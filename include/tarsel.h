@@ -100,18 +100,16 @@ static inline double tarsel_exact_mul_err(double a, double b, double p)
     const double big = 0x1.001e0e03dbf70p+996; /* 6.7e299, 0x7E3001E0E03DBF70 */
     const double down = 0x1p-28, up = 0x1p28;
     double abs_a = fabs(a), abs_b = fabs(b);
-    if (abs_a > big && abs_b < 1.0) {
-        a = a * down;
-        b = b * up;
-    } else if (abs_b > big && abs_a < 1.0) {
-        b = b * down;
-        a = a * up;
-    } else if (abs_a > big) {
+    /* One branch on the common path, where neither factor is large. */
+    if (!((abs_a > big) | (abs_b > big)))
+        return _tarsel_dekker_err(a, b, p);
+    if (abs_a > big && abs_b < 1.0)
+        return _tarsel_dekker_err(a * down, b * up, p);
+    if (abs_b > big && abs_a < 1.0)
+        return _tarsel_dekker_err(a * up, b * down, p);
+    if (abs_a > big)
         return _tarsel_dekker_err(a * down, b, p * down) * up;
-    } else if (abs_b > big) {
-        return _tarsel_dekker_err(a, b * down, p * down) * up;
-    }
-    return _tarsel_dekker_err(a, b, p);
+    return _tarsel_dekker_err(a, b * down, p * down) * up;
 }
 
 /* --- addition and subtraction --- */
@@ -187,11 +185,12 @@ static inline tarsel _tarsel_div_refine(double ahi, double alo, double bhi, doub
     return tarsel_from_hi_lo(final_hi, final_lo);
 }
 
-static inline tarsel tarsel_div(tarsel a, tarsel b)
+/* Division with its special cases in their order: a zero divisor, an
+   infinite divisor, an infinite dividend, an overflowing first digit q1,
+   and a product q1 * bhi that rounds past the largest double although q1
+   is finite.  NaN operands fall through to the ordinary steps. */
+static inline tarsel _tarsel_div_special(double ahi, double alo, double bhi, double blo)
 {
-    double ahi, alo, bhi, blo;
-    tarsel_extract(a, &ahi, &alo);
-    tarsel_extract(b, &bhi, &blo);
     if (bhi == 0.0 && blo == 0.0) {
         double inf_val = ahi / bhi;
         if (ahi == 0.0 && alo == 0.0)
@@ -219,6 +218,22 @@ static inline tarsel tarsel_div(tarsel a, tarsel b)
         double sq1 = shi / bhi;
         return _tarsel_scale(_tarsel_div_refine(shi, slo, bhi, blo, sq1, sq1 * bhi), 64);
     }
+    return _tarsel_div_refine(ahi, alo, bhi, blo, q1, p1);
+}
+
+static inline tarsel tarsel_div(tarsel a, tarsel b)
+{
+    double ahi, alo, bhi, blo;
+    tarsel_extract(a, &ahi, &alo);
+    tarsel_extract(b, &bhi, &blo);
+    double q1 = ahi / bhi;
+    double p1 = q1 * bhi;
+    /* Each special case leaves p1 infinite or NaN (a zero or infinite
+       divisor makes it 0 * inf or inf * 0, an infinite dividend or first
+       digit makes it infinite), so one test of p1 keeps them all off the
+       main path; the special path takes them in their order. */
+    if (!(fabs(p1) <= DBL_MAX))
+        return _tarsel_div_special(ahi, alo, bhi, blo);
     return _tarsel_div_refine(ahi, alo, bhi, blo, q1, p1);
 }
 
