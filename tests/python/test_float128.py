@@ -175,3 +175,20 @@ def test_import_into_another_interpreter_version_fails_with_the_mismatch_text():
     out = subprocess.run([sys.executable, "-c", loader, other], capture_output=True, text=True, timeout=60)
     assert "Python version mismatch: module was compiled for Python" in out.stdout, out.stdout + out.stderr
     assert "but the interpreter version is incompatible" in out.stdout
+
+
+@pytest.mark.skipif(sys.version_info < (3, 12), reason="interpreters declare module support from 3.12 on")
+def test_module_refuses_to_load_into_a_subinterpreter():
+    pytest.importorskip("_xxsubinterpreters")
+    probe = (
+        "import _xxsubinterpreters as interpreters\n"
+        "sub = interpreters.create()\n"
+        "try:\n"
+        "    interpreters.run_string(sub, 'import tarsel')\n"
+        "except Exception as exc:\n"
+        "    print(exc)\n"
+        "else:\n"
+        "    print('loaded')\n"
+    )
+    out = subprocess.run([sys.executable, "-c", probe], capture_output=True, text=True, timeout=60)
+    assert "does not support loading in subinterpreters" in out.stdout, out.stdout + out.stderr
