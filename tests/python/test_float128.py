@@ -166,9 +166,9 @@ def test_import_into_another_interpreter_version_fails_with_the_mismatch_text():
         pytest.skip("no module built for another interpreter version in build/")
     loader = (
         "import importlib.machinery, importlib.util, sys\n"
-        "spec = importlib.util.spec_from_file_location('tarsel', sys.argv[1])\n"
+        "found = importlib.util.spec_from_file_location('tarsel', sys.argv[1])\n"
         "try:\n"
-        "    importlib.util.module_from_spec(spec)\n"
+        "    importlib.util.module_from_spec(found)\n"
         "except ImportError as exc:\n"
         "    print(exc)\n"
     )
