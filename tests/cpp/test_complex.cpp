@@ -138,6 +138,20 @@ TEST(ComplexModulus, ScalesExactlyWithPowersOfTwo)
     }
 }
 
+// Scaling starts strictly outside [2^-500, 2^500]: a larger part of exactly
+// 2^-500 or 2^500 takes the plain root of the squared modulus, low bits of
+// its subnormal product errors included.
+TEST(ComplexModulus, BoundsThemselvesTakeThePlainRoot)
+{
+    const tarsel half_root2 = tarsel_mul(tarsel_sqrt(dd(2.0)), dd(0.5));
+    for (int j : {-500, 500}) {
+        tarsel_complex z = cx(dd(ldexp(1.0, j), ldexp(0x1.5p-60, j)), _tarsel_scale(half_root2, j));
+        double hi, lo;
+        tarsel_extract(tarsel_sqrt(tarsel_complex_abs_sqr(z)), &hi, &lo);
+        EXPECT_TRUE(same_bits(tarsel_complex_abs(z), hi, lo)) << "j = " << j;
+    }
+}
+
 TEST(Complex128, ConstructorsFillBothParts)
 {
     tars::complex128 zero;

@@ -133,6 +133,19 @@ TEST(ComplexFunctions, TangentsJustInsideTheBoundTakeTheQuotient)
     EXPECT_TRUE(tars::abs(u.real()) < tiny);
 }
 
+// The bound itself is not past it: the quotient is taken there, and its zero
+// parts come out negative where the limit would give +0.0.
+TEST(ComplexFunctions, TangentsAtTheBoundItselfTakeTheQuotient)
+{
+    const double bound = 0x1.62e42fefa39efp+9; /* 0x40862E42FEFA39EF */
+    tars::complex128 t = tars::tanh(cz(bound, 3.0));
+    EXPECT_TRUE(same_bits(t.data.real, 1.0, -0.0));
+    EXPECT_TRUE(same_bits(t.data.imag, -0.0, -0.0));
+    tars::complex128 u = tars::tan(cz(3.0, bound));
+    EXPECT_TRUE(same_bits(u.data.real, -0.0, -0.0));
+    EXPECT_TRUE(same_bits(u.data.imag, 1.0, -0.0));
+}
+
 TEST(ComplexFunctions, OverflowOfTheHyperbolicFactorsPassesThrough)
 {
     tars::complex128 s = tars::sin(cz(1.0, 710.0));

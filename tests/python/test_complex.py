@@ -64,6 +64,21 @@ def test_constructors(make, re, im):
     expect(make(), re, im)
 
 
+NUMBER = "typing.SupportsFloat | typing.SupportsIndex"
+
+
+def test_constructor_signatures_in_registration_order():
+    """Keyword names, the defaults 0.0 and Float128 zero, and the order in
+    which the overloads are tried, as Python shows them."""
+    overloads = [line.split(". ", 1)[1] for line in Complex128.__init__.__doc__.splitlines() if line[:1].isdigit()]
+    assert overloads[:3] == [
+        "__init__(self: tarsel.Complex128) -> None",
+        f"__init__(self: tarsel.Complex128, real: {NUMBER}, imag: {NUMBER} = 0.0) -> None",
+        f"__init__(self: tarsel.Complex128, real: tarsel.Float128, imag: tarsel.Float128 = {Float128()!r}) -> None",
+    ]
+    assert len(overloads) == 4 and overloads[3].startswith("__init__(self: tarsel.Complex128, arg0: complex")
+
+
 def test_float128_constructor_keeps_the_low_parts():
     third = Float128(1.0) / Float128(3.0)
     z = Complex128(third, third)

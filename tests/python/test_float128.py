@@ -57,6 +57,15 @@ def test_default_is_zero():
     assert Float128() == Float128(0.0)
 
 
+def test_constructor_signatures_in_registration_order():
+    overloads = [line.split(". ", 1)[1] for line in Float128.__init__.__doc__.splitlines() if line[:1].isdigit()]
+    assert overloads[:2] == [
+        "__init__(self: tarsel.Float128) -> None",
+        "__init__(self: tarsel.Float128, arg0: typing.SupportsFloat | typing.SupportsIndex) -> None",
+    ]
+    assert len(overloads) == 3
+
+
 @pytest.mark.parametrize("arg", [Float128(1.0), 10**400, [1.0], None, 1 + 2j])
 def test_other_arguments_match_no_constructor(arg):
     with pytest.raises(TypeError, match="incompatible constructor arguments"):
