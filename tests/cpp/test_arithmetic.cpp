@@ -127,6 +127,27 @@ TEST(Division, ByZeroTakesItsValueFromTheHighParts)
     EXPECT_EQ(bits_of(lo), 0u);
 }
 
+TEST(Division, NaNOperandsRunTheOrdinarySteps)
+{
+    // A NaN operand is no special case, also beside an infinite dividend or a
+    // divisor whose hi alone is zero: the steps give NaN in the low part too,
+    // where a special value would carry lo = +0.0.
+    const struct {
+        const char *why;
+        tarsel a, b;
+    } rows[] = {
+        {"NaN dividend", dd(nan_), dd(2.0)},
+        {"NaN divisor", dd(1.0), dd(nan_)},
+        {"infinite dividend, NaN divisor", dd(inf), dd(nan_)},
+        {"NaN dividend, divisor with hi 0 and lo not 0", dd(nan_), dd(0.0, 0x1p-1000)},
+    };
+    for (const auto &r : rows) {
+        double hi, lo;
+        tarsel_extract(tarsel_div(r.a, r.b), &hi, &lo);
+        EXPECT_TRUE(std::isnan(hi) && std::isnan(lo)) << r.why;
+    }
+}
+
 TEST(Division, NearTheLargestDoubleIsFiniteAndScalesExactly)
 {
     // q1 * 3 rounds past the largest double although the quotient is finite.
