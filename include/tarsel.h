@@ -107,9 +107,12 @@ static inline double tarsel_exact_mul_err(double a, double b, double p)
         return _tarsel_dekker_err(a * down, b * up, p);
     if (abs_b > big && abs_a < 1.0)
         return _tarsel_dekker_err(a * up, b * down, p);
-    if (abs_a > big)
+    if (abs_a > big && abs_b >= 1.0)
         return _tarsel_dekker_err(a * down, b, p * down) * up;
-    return _tarsel_dekker_err(a, b * down, p * down) * up;
+    if (abs_b > big && abs_a >= 1.0)
+        return _tarsel_dekker_err(a, b * down, p * down) * up;
+    /* Only a NaN beside a large factor is left; the plain steps give NaN. */
+    return _tarsel_dekker_err(a, b, p);
 }
 
 /* --- addition and subtraction --- */
