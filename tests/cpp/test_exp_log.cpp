@@ -1,5 +1,6 @@
 // Exponential, logarithm and power: special cases, bounds, exact results.
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "bits.hpp"
@@ -85,6 +86,29 @@ TEST(Exponential, NegativeCountSplitsIntoFloorAndPositiveIndex)
     tarsel x = tarsel_neg(_tarsel_from_raw(_tarsel_ln2_16_raw));
     tarsel want = tarsel_mul(_tarsel_from_raw(_tarsel_exp_table[15]), dd(0.5));
     EXPECT_TRUE(near_rel(tarsel_exp(x), want, 1e-32));
+}
+
+TEST(Exponential, ReductionPolynomialAndScalingGiveTheseExactBits)
+{
+    // Both parts of the result depend on the order and grouping of every
+    // double-double step (the Horner sum, 1 + r (1 + r s), the table product,
+    // the scaling).  The bits come from an independent evaluation of those
+    // steps in binary64; round and ldexp are exact, so they hold on any libm.
+    const struct {
+        double x_hi, x_lo;
+        std::uint64_t want_hi, want_lo;
+        const char *why;
+    } cases[] = {
+        {0.1, 0.0, 0x3FF1AEC7B35A00D4ULL, 0xBC977D498B0E382AULL, "k = 2"},
+        {0.3, 0.0, 0x3FF599058C8C1A96ULL, 0xBC9B3AE34963B3D0ULL, "k = 7"},
+        {-1.1, 0.0, 0x3FD54DC284911BF1ULL, 0xBC7F0E7A1FEC1206ULL, "k = -25: m = -2, i = 7"},
+        {-2.75, 0.0, 0x3FB05D93892FA010ULL, 0x3C46E8E273723660ULL, "k = -63: m = -4, i = 1"},
+        {176.0, 0.0, 0x4FCE27B0A2F86833ULL, 0x4C5A7B6E2B865948ULL, "k = 4063"},
+        {1.5, 1e-17, 0x4011ED3FE64FC541ULL, 0x3CB9319E2DE0C362ULL, "the low part enters r"},
+        {-700.0, 0.0, 0x00D14F2B0FB9307FULL, 0x00000000000000ACULL, "low part scaled into the subnormals"},
+    };
+    for (const auto &c : cases)
+        EXPECT_TRUE(same_bits(tarsel_exp(dd(c.x_hi, c.x_lo)), from_bits(c.want_hi), from_bits(c.want_lo))) << c.why;
 }
 
 TEST(Exponential, ProductWithReflectionIsOne)

@@ -1,5 +1,6 @@
 // Hyperbolic functions: the series threshold, saturation and special values.
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "bits.hpp"
@@ -93,4 +94,28 @@ TEST(Hyperbolic, IdentitiesOnTheExponentialPath)
         tarsel_extract(tarsel_sub(tarsel_tanh(dd(x)), tarsel_div(s, c)), &hi, &lo);
         EXPECT_LT(std::fabs(hi), 1e-31) << x;
     }
+}
+
+TEST(Hyperbolic, SeriesAndExponentialPathsGiveTheseExactBits)
+{
+    // Both paths to the last bit of the low part.  The bits come from an
+    // independent evaluation of the series and of the e^x, 1/e^x steps in
+    // binary64; they use no libm function beyond exact ones.
+    const struct {
+        tarsel (*f)(tarsel);
+        const char *name;
+        double x;
+        std::uint64_t want_hi, want_lo;
+    } cases[] = {
+        {tarsel_sinh, "sinh", 5e-05, 0x3F0A36E2EB4B2CC6ULL, 0x3BA624E7F28DD89FULL},
+        {tarsel_sinh, "sinh", 0.5, 0x3FE0ACD00FE63B97ULL, 0xBC7AE543B544F28FULL},
+        {tarsel_sinh, "sinh", -3.0, 0xC0240926E70949AEULL, 0x3CC923F985AB875EULL},
+        {tarsel_cosh, "cosh", 0.5, 0x3FF20AC1862AE8D0ULL, 0x3C991608E93C1820ULL},
+        {tarsel_cosh, "cosh", -3.0, 0x402422A497D6185EULL, 0x3CC28E5883D54186ULL},
+        {tarsel_tanh, "tanh", -5e-05, 0xBF0A36E2EABE6FFAULL, 0xBBA427865320A664ULL},
+        {tarsel_tanh, "tanh", 0.5, 0x3FDD9353D7568AF3ULL, 0x3C7944A3B887196AULL},
+        {tarsel_tanh, "tanh", 3.0, 0x3FEFD77D111A0B00ULL, 0xBC6DF50F574F4800ULL},
+    };
+    for (const auto &c : cases)
+        EXPECT_TRUE(same_bits(c.f(dd(c.x)), from_bits(c.want_hi), from_bits(c.want_lo))) << c.name << " " << c.x;
 }

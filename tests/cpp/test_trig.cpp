@@ -1,5 +1,6 @@
 // Sine, cosine and tangent: the quadrant reduction and its edges.
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "bits.hpp"
@@ -123,5 +124,42 @@ TEST(SineCosine, QuarterTurnsInTheLowPartOfTheScaledArgumentAreCounted)
         tarsel_sincos(dd(c.x), &s, &co);
         EXPECT_LT(abs_error(s, c.sin_x), 1e-13) << c.x;
         EXPECT_LT(abs_error(co, c.cos_x), 1e-13) << c.x;
+    }
+}
+
+TEST(SineCosine, ReductionSeriesAndQuadrantGiveTheseExactBits)
+{
+    // Sine, cosine and tangent to the last bit of the low part, one argument
+    // per quadrant and per reduction path.  The bits come from an independent
+    // evaluation of the reduction, both Horner series and the quadrant table
+    // in binary64; round and fmod are exact, so they hold on any libm.
+    const struct {
+        double x_hi, x_lo;
+        std::uint64_t sin_hi, sin_lo, cos_hi, cos_lo, tan_hi, tan_lo;
+    } cases[] = {
+        {0.5, 0.0, 0x3FDEAEE8744B05F0ULL, 0xBC5789B43C9B027CULL, 0x3FEC1528065B7D50ULL, 0xBC8892111312E828ULL,
+         0x3FE17B4F5BF3474AULL, 0x3C80C5E59201E209ULL}, // q = 0
+        {2.0, 0.0, 0x3FED18F6EAD1B446ULL, 0xBC702A3DBF3BFFB2ULL, 0xBFDAA22657537205ULL, 0x3C76F3341D4D1236ULL,
+         0xC0017AF62E0950F8ULL, 0xBC9DA84C843D57B6ULL}, // q = 1
+        {3.5, 0.0, 0xBFD6733B7EBA621FULL, 0xBC6AE055844CF8C7ULL, 0xBFEDF77403C11A5FULL, 0x3C5094DD04296F84ULL,
+         0x3FD7F9360C8212A7ULL, 0xBC7BC8DA3B25E836ULL}, // q = 2
+        {-1.4, 0.0, 0xBFEF88CDDF44E102ULL, 0xBC795E70F85399EAULL, 0x3FC5C17BBC13570BULL, 0xBC66FA764A9798A0ULL,
+         0xC01731086DC00A35ULL, 0x3CB32648716C79CCULL}, // k = -1, q = 3
+        {100.0, 1e-15, 0xBFE03425B78C4DB0ULL, 0xBC80AA6F99BE93B2ULL, 0x3FEB981DBF665FE4ULL, 0xBC58E490AC30EB44ULL,
+         0xBFE2CA74D62B5D2CULL, 0x3C8B583AC2DFDDECULL}, // the low part enters r
+        {1e10, 0.0, 0xBFDF334C7896A4E3ULL, 0xBC7332CC27F6A8ECULL, 0x3FEBF098901C931AULL, 0xBC8F365FE4290B1EULL,
+         0xBFE1DE000F443F50ULL, 0xBC878D1845DC90AFULL},
+        {7.5e15, 0.5, 0x3FE274EC311FB130ULL, 0x3C684E656DDE8EBEULL, 0x3FEA24152889A443ULL, 0xBC52F77D381F7760ULL,
+         0x3FE697EF2BF8D275ULL, 0x3C726E936AFD807AULL}, // x 2/pi beyond 2^52: k_lo counted
+        {1e19, 0.0, 0xBFEFC07DAB441D62ULL, 0xBC85B3EEE3104207ULL, 0xBFBFD0B0CE36E493ULL, 0xBC4B141F161567E0ULL,
+         0x401FEFB4C63D52B1ULL, 0x3C8A24629EB4F3FBULL}, // fmod path
+    };
+    for (const auto &c : cases) {
+        tarsel s, co;
+        tarsel_sincos(dd(c.x_hi, c.x_lo), &s, &co);
+        EXPECT_TRUE(same_bits(s, from_bits(c.sin_hi), from_bits(c.sin_lo))) << "sin " << c.x_hi;
+        EXPECT_TRUE(same_bits(co, from_bits(c.cos_hi), from_bits(c.cos_lo))) << "cos " << c.x_hi;
+        EXPECT_TRUE(same_bits(tarsel_tan(dd(c.x_hi, c.x_lo)), from_bits(c.tan_hi), from_bits(c.tan_lo)))
+            << "tan " << c.x_hi;
     }
 }
