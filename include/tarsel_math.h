@@ -179,6 +179,16 @@ static inline void tarsel_sincos(tarsel x, tarsel *s, tarsel *c)
     tarsel x_scaled = tarsel_mul(x, _tarsel_from_raw(_tarsel_two_over_pi_raw));
     double x_scaled_hi, x_scaled_lo;
     tarsel_extract(x_scaled, &x_scaled_hi, &x_scaled_lo);
+    /* A finite hi up to 9e18 keeps x 2/pi below 5.8e18, inside the 64-bit
+       quarter-turn count.  Only a non-normalised argument whose low part is
+       NaN, infinite or huge gets here with a NaN or larger x_scaled_hi; it
+       has no usable reduction and gives NaN like a NaN argument, instead of
+       an undefined conversion to an integer. */
+    if (!(fabs(x_scaled_hi) < 0x1p63)) {
+        *s = _tarsel_nan();
+        *c = _tarsel_nan();
+        return;
+    }
     double k_double = round(x_scaled_hi);
     /* From 2^52 on the high part of x 2/pi is an integer and its low part
        carries whole quarter turns as well: they are counted in k_lo, or r
