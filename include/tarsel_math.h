@@ -410,9 +410,7 @@ static inline tarsel tarsel_floor(tarsel x)
     double flo = 0.0;
     if (fhi == hi)
         flo = _tarsel_floor_d(lo);
-    double s = fhi + flo;
-    double e = flo - (s - fhi);
-    return tarsel_from_hi_lo(s, e);
+    return _tarsel_fast_two_sum(fhi, flo);
 }
 
 static inline tarsel tarsel_ceil(tarsel x)
@@ -425,9 +423,7 @@ static inline tarsel tarsel_ceil(tarsel x)
     double clo = 0.0;
     if (chi == hi)
         clo = _tarsel_ceil_d(lo);
-    double s = chi + clo;
-    double e = clo - (s - chi);
-    return tarsel_from_hi_lo(s, e);
+    return _tarsel_fast_two_sum(chi, clo);
 }
 
 /* The low part is rounded in the direction that truncates the whole value:
@@ -448,9 +444,7 @@ static inline tarsel tarsel_trunc(tarsel x)
         else
             tlo = _tarsel_trunc_d(lo);
     }
-    double s = thi + tlo;
-    double e = tlo - (s - thi);
-    return tarsel_from_hi_lo(s, e);
+    return _tarsel_fast_two_sum(thi, tlo);
 }
 
 /* Halfway cases away from zero.  The half is added in double-double, so a
