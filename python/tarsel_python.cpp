@@ -163,15 +163,18 @@ f64_array new_rows(py::ssize_t n)
 // The loops are flattened: the scalar function and everything it calls are
 // inlined into the loop body, so nothing per row goes through a call even
 // where the compiler keeps an out-of-line copy for the Float128 methods.
-template <class Op, class RowsA, class RowsB>
-[[gnu::flatten]] void combine_rows(Op op, RowsA a, RowsB b, double *out, py::ssize_t n)
+using binary_op = tarsel (*)(tarsel, tarsel);
+using unary_op = tarsel (*)(tarsel);
+
+template <binary_op op, class RowsA, class RowsB>
+[[gnu::flatten]] void combine_rows(RowsA a, RowsB b, double *out, py::ssize_t n)
 {
     for (py::ssize_t i = 0; i < n; ++i)
         tarsel_extract(op(a.load(i), b.load(i)), &out[2 * i], &out[2 * i + 1]);
 }
 
-template <class Op, class Rows>
-[[gnu::flatten]] void map_rows(Op op, Rows a, double *out, py::ssize_t n)
+template <unary_op op, class Rows>
+[[gnu::flatten]] void map_rows(Rows a, double *out, py::ssize_t n)
 {
     for (py::ssize_t i = 0; i < n; ++i)
         tarsel_extract(op(a.load(i)), &out[2 * i], &out[2 * i + 1]);
@@ -179,8 +182,8 @@ template <class Op, class Rows>
 
 // Both shapes are checked before the lengths, and all checks come before
 // the result is allocated.
-template <class Op>
-f64_array combine_arrays(Op op, const f64_array &a, const f64_array &b)
+template <binary_op op>
+f64_array combine_arrays(const f64_array &a, const f64_array &b)
 {
     if (!has_row_shape(a) || !has_row_shape(b))
         throw std::runtime_error("Inputs must have shape (N, 2)");
@@ -190,14 +193,14 @@ f64_array combine_arrays(Op op, const f64_array &a, const f64_array &b)
     f64_array result = new_rows(n);
     double *out = result.mutable_data();
     if (is_c_contiguous_rows(a) && is_c_contiguous_rows(b))
-        combine_rows(op, contiguous_rows(a), contiguous_rows(b), out, n);
+        combine_rows<op>(contiguous_rows(a), contiguous_rows(b), out, n);
     else
-        combine_rows(op, strided_rows(a), strided_rows(b), out, n);
+        combine_rows<op>(strided_rows(a), strided_rows(b), out, n);
     return result;
 }
 
-template <class Op>
-f64_array map_array(Op op, const f64_array &a)
+template <unary_op op>
+f64_array map_array(const f64_array &a)
 {
     if (!has_row_shape(a))
         throw std::runtime_error("Input must have shape (N, 2)");
@@ -205,9 +208,9 @@ f64_array map_array(Op op, const f64_array &a)
     f64_array result = new_rows(n);
     double *out = result.mutable_data();
     if (is_c_contiguous_rows(a))
-        map_rows(op, contiguous_rows(a), out, n);
+        map_rows<op>(contiguous_rows(a), out, n);
     else
-        map_rows(op, strided_rows(a), out, n);
+        map_rows<op>(strided_rows(a), out, n);
     return result;
 }
 
@@ -332,28 +335,12 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     add_module_constant(m, "ln2", tars::ln2, 3);
 
     // Array functions over (N, 2) float64 arrays.
-    m.def("add_arrays", [](const f64_array &a, const f64_array &b) {
-        return combine_arrays([](tarsel x, tarsel y) { return tarsel_add(x, y); }, a, b);
-    }, "element-wise addition of (N, 2) arrays");
-    m.def("sub_arrays", [](const f64_array &a, const f64_array &b) {
-        return combine_arrays([](tarsel x, tarsel y) { return tarsel_sub(x, y); }, a, b);
-    }, "element-wise subtraction of (N, 2) arrays");
-    m.def("mul_arrays", [](const f64_array &a, const f64_array &b) {
-        return combine_arrays([](tarsel x, tarsel y) { return tarsel_mul(x, y); }, a, b);
-    }, "element-wise multiplication of (N, 2) arrays");
-    m.def("div_arrays", [](const f64_array &a, const f64_array &b) {
-        return combine_arrays([](tarsel x, tarsel y) { return tarsel_div(x, y); }, a, b);
-    }, "element-wise division of (N, 2) arrays");
-    m.def("sin_arrays", [](const f64_array &a) {
-        return map_array([](tarsel x) { return tarsel_sin(x); }, a);
-    }, "element-wise sin of (N, 2) arrays");
-    m.def("cos_arrays", [](const f64_array &a) {
-        return map_array([](tarsel x) { return tarsel_cos(x); }, a);
-    }, "element-wise cos of (N, 2) arrays");
-    m.def("exp_arrays", [](const f64_array &a) {
-        return map_array([](tarsel x) { return tarsel_exp(x); }, a);
-    }, "element-wise exp of (N, 2) arrays");
-    m.def("log_arrays", [](const f64_array &a) {
-        return map_array([](tarsel x) { return tarsel_log(x); }, a);
-    }, "element-wise log of (N, 2) arrays");
+    m.def("add_arrays", &combine_arrays<tarsel_add>, "element-wise addition of (N, 2) arrays");
+    m.def("sub_arrays", &combine_arrays<tarsel_sub>, "element-wise subtraction of (N, 2) arrays");
+    m.def("mul_arrays", &combine_arrays<tarsel_mul>, "element-wise multiplication of (N, 2) arrays");
+    m.def("div_arrays", &combine_arrays<tarsel_div>, "element-wise division of (N, 2) arrays");
+    m.def("sin_arrays", &map_array<tarsel_sin>, "element-wise sin of (N, 2) arrays");
+    m.def("cos_arrays", &map_array<tarsel_cos>, "element-wise cos of (N, 2) arrays");
+    m.def("exp_arrays", &map_array<tarsel_exp>, "element-wise exp of (N, 2) arrays");
+    m.def("log_arrays", &map_array<tarsel_log>, "element-wise log of (N, 2) arrays");
 }
