@@ -1,0 +1,36 @@
+// binding.hpp -- the registration steps of the module, one function each,
+// called in order by the module definition in tarsel_python.cpp.
+#ifndef TARSEL_BINDING_HPP
+#define TARSEL_BINDING_HPP
+
+#include <pybind11/pybind11.h>
+
+#include "../include/tarsel.hpp"
+
+namespace tarsel_binding {
+
+namespace py = pybind11;
+
+// Class Float128: constructors, text, arithmetic, comparisons, negation.
+void register_float128(py::module_ &m);
+
+// Class Complex128: constructors, parts, text, arithmetic.
+void register_complex128(py::module_ &m);
+
+// Module functions of Float128 and their Complex128 overloads, abs_sqr last.
+void register_functions(py::module_ &m);
+
+// The implicit conversion from Python complex, float and int to Complex128.
+void register_complex_conversion(py::module_ &m);
+
+// The constants pi, e, sqrt2, ln2, and the test the in-place operators use
+// to leave them unchanged.
+void register_constants(py::module_ &m);
+bool is_module_constant(const tars::float128 &x);
+
+// The element-wise functions over (N, 2) float64 arrays.
+void register_arrays(py::module_ &m);
+
+} // namespace tarsel_binding
+
+#endif // TARSEL_BINDING_HPP
