@@ -64,6 +64,20 @@ static inline tarsel tarsel_exp(tarsel x)
     return tarsel_from_hi_lo(res_hi, res_lo);
 }
 
+/* --- double seeds of the Newton iterations --- */
+
+/* The double logarithm that starts the iteration of tarsel_log. */
+static inline double _tarsel_log_seed(double hi)
+{
+    return log(hi);
+}
+
+/* The double arctangent that starts the iteration of _tarsel_atan_near_zero. */
+static inline double _tarsel_atan_seed(double hi)
+{
+    return atan(hi);
+}
+
 /* --- logarithm and power --- */
 
 /* One Halley step for e^y = x: y + 2 (x - e^y) / (x + e^y). */
@@ -97,7 +111,7 @@ static inline tarsel tarsel_log(tarsel x)
         return tarsel_from_double(INFINITY);
 
     tarsel delta;
-    tarsel y = tarsel_from_double(log(hi));
+    tarsel y = tarsel_from_double(_tarsel_log_seed(hi));
     y = _tarsel_log_step(x, y, &delta);
     double dhi, dlo;
     tarsel_extract(delta, &dhi, &dlo);
@@ -260,7 +274,7 @@ static inline tarsel _tarsel_atan_near_zero(tarsel x)
 {
     double hi, lo;
     tarsel_extract(x, &hi, &lo);
-    tarsel y = tarsel_from_double(atan(hi));
+    tarsel y = tarsel_from_double(_tarsel_atan_seed(hi));
     tarsel sy, cy;
     tarsel_sincos(y, &sy, &cy);
     tarsel term = tarsel_sub(tarsel_mul(x, cy), sy);
