@@ -106,8 +106,10 @@ static inline double tarsel_exact_mul_err(double a, double b, double p)
     const double top = 0x1p1023;
     const double down = 0x1p-28, up = 0x1p28;
     double abs_a = fabs(a), abs_b = fabs(b), abs_p = fabs(p);
-    /* One branch on the common path, where neither factor nor p is large. */
-    if (!((abs_a > big) | (abs_b > big) | (abs_p >= top)))
+    /* One branch on the common path, where neither factor nor p is large.
+       The three tests are added rather than or-ed: or-ed, the compiler
+       splits them into two branches again. */
+    if ((abs_a > big) + (abs_b > big) + (abs_p >= top) == 0)
         return _tarsel_dekker_err(a, b, p);
     if (abs_p >= top && abs_p <= DBL_MAX) {
         if (abs_a >= abs_b)
