@@ -8,19 +8,20 @@
  * results; these functions give the double nearest to the exact value, with
  * IEEE basic operations only, so every platform gets the same bits.
  *
- * Each function has a fast path accurate to 2^-67 relative, written
+ * Each function has a fast path accurate to 2^-67.7 relative, written
  * straight-line (table lookups by index, no branch on the data), and a
  * rounding test.  When the test cannot tell which double is nearest (about
- * once in 10^4 arguments), an accurate path in triple-double arithmetic
+ * once in 6000 arguments), an accurate path in triple-double arithmetic
  * (tarsel_triple.h) computes the value to 2^-120 relative and rounds that
  * value exactly to the nearest double.  The result is the correctly rounded
  * one unless the exact value lies within 2^-120 relative of a midpoint
- * between two doubles.  The closest approaches we know of are far from that: the
- * structured arguments near 1 for the logarithm, such as 1 - 2^-52 and
- * 1 + 3 2^-51, come within 2^-106 and 2^-100, and 3 2^-26 for the
- * arctangent within 2^-100; the tests check them.  Were one closer, the result
- * would still be one deterministic double, the same on every platform,
- * because the accurate path uses only IEEE basic operations.
+ * between two doubles.  The closest approaches we know of are far from
+ * that: structured arguments near 1 for the logarithm, such as 1 - 2^-52
+ * and 1 + 3 2^-51, come within 2^-106 and 2^-100 of a midpoint, and 3 2^-26
+ * for the arctangent within 2^-100; the tests check them.  Were an argument
+ * ever closer, the result would still be one deterministic double, the same
+ * on every platform, because the accurate path uses only IEEE basic
+ * operations.
  *
  * Every double argument gets the IEEE result: NaN for NaN and for
  * logarithms of negative numbers, -inf for logarithms of zeros, the signed
@@ -39,9 +40,10 @@
 #include "tarsel_seed_tables.h"
 #include "tarsel_triple.h"
 
-/* The relative error bound of the fast paths, which the rounding test
-   assumes (each fast path says how it stays below it). */
-static const double _tarsel_seed_fast_error = 0x1p-67;
+/* The relative error bound of the fast paths that the rounding test
+   assumes.  Each fast path's own count stays below 2^-67.7; the factor of
+   three covers the second-order terms that the counts leave out. */
+static const double _tarsel_seed_fast_error = 0x1p-66;
 
 /* --- bits of a double --- */
 
@@ -112,14 +114,15 @@ static inline double _tarsel_log1p_coef(int n)
 /* log x = k ln 2 + t_i + log(1 + r) as a double-double hi + *lo.
  *
  * k ln2_1 + t1 is exact (both multiples of 2^-42, below 2^10), and so are
- * r^2 = q1 + q2 and r - q1/2 + its error.  Only r^3 (1/3 - r/4 + ... + r^6/9)
- * is formed in plain doubles, with a relative error below 6u (u = 2^-53):
- * at most 1.7 2^-53 |r|^3 absolutely, and the series stops with an error
- * below |r|^10/9.  Near 1 (k = 0, bin 0 or 255, log x = log(1 + r) with
- * |r| < 2^-8) that is 2^-68.2 of the result; elsewhere with k = 0 the
- * result is at least 2^-9 and |r| < 2^-8.45, which gives 2^-68.6; with k
- * not 0 the result exceeds 0.34.  The other roundings add below 2^-100, so
- * the error stays below 2^-68, inside the fast bound 2^-67. */
+ * r^2 = q1 + q2 and r - q1/2 + its error.  Only the cubic part
+ * r^3 (1/3 - r/4 + ... + r^6/9) is formed in plain doubles, with a relative
+ * error below 5.1u (u = 2^-53), and two more roundings of its size come
+ * where it joins the low part: at most 2.4u |r|^3 in all.  The series stops
+ * with an error below |r|^10/9.  Near 1 (k = 0, bin 0 or 255, log x =
+ * log(1 + r) with |r| < 2^-8) that is 2^-67.7 of the result; elsewhere with
+ * k = 0 the result is at least 2^-9 and |r| < 2^-8.45, which gives 2^-68.1;
+ * with k not 0 the result exceeds 0.34.  The other roundings add below
+ * 2^-84 of the result. */
 static inline double _tarsel_log_fast(int k, int i, double r, double *lo)
 {
     const double *t = _tarsel_seed_log_table[i];
@@ -222,7 +225,7 @@ static inline double _tarsel_log_cr(double x)
 /* The base-10 logarithm of x rounded to the nearest double: the natural
    logarithm times 1/ln 10, in double-double (adding below 2^-100 to the
    fast error) and then in triple precision.  Exact powers of ten give their
-   exponent exactly: the fast value is within 2^-67 of an integer, far from
+   exponent exactly: the fast value is within 2^-67.7 of an integer, far from
    any midpoint. */
 static inline double _tarsel_log10_cr(double x)
 {
@@ -261,11 +264,13 @@ static inline double _tarsel_atan_coef(int j)
  * atan z = atan b + atan t, t = (z - b)/(1 + z b), |t| <= 2^-8 (1 + 2^-45):
  * z_hi - b is exact (Sterbenz's lemma, or b = 0), and the quotient is a
  * double-double to 2^-100.  atan t = t - t^3/3 + ... + t^9/9 stops with an
- * error below t^11/11; its cubic part, formed in plain doubles with a
- * relative error below 5u, is off by at most 2^-68.3 |t| near 0 (i = 0)
- * and by 2^-76.3 against a result of at least 2^-8 elsewhere.  Above 1 the
- * result exceeds pi/4.  Everything else is below 2^-100, so the error
- * stays below 2^-68, inside the fast bound 2^-67. */
+ * error below t^11/11.  Its cubic part is formed from t_hi in plain doubles,
+ * with a relative error below 5.1u and one more rounding where it joins the
+ * low part, at most 2.05u |t|^3 in all; t_lo enters it to first order as
+ * -t^2 t_lo.  Near 0 (i = 0, atan z = atan t) that is 2^-67.9 of the
+ * result, elsewhere the result is at least 2^-8 and the same 2.05u 2^-24
+ * gives 2^-67.9 too; above 1 the result exceeds pi/4.  Everything else is
+ * below 2^-100 of the result. */
 static inline double _tarsel_atan_fast(double a, double *lo)
 {
     int inverted = a > 1.0;
@@ -293,7 +298,7 @@ static inline double _tarsel_atan_fast(double a, double *lo)
     double q = _tarsel_atan_coef(4);
     for (int j = 3; j >= 1; j--)
         q = _tarsel_atan_coef(j) + t2 * q;
-    double cubic = (th * t2) * q;
+    double cubic = (th * t2) * q - t2 * tl;
     double wl, sl, yl, fl;
     double wh = _tarsel_fast_two_sum_d(th, tl + cubic, &wl);
     const double *ab = _tarsel_seed_atan_table[i];

@@ -44,8 +44,8 @@ def paths_domain(name, xs):
 
 
 @pytest.mark.parametrize("name, path, bound", [
-    ("log", "fast", 2.0 ** -67),
-    ("atan", "fast", 2.0 ** -67),
+    ("log", "fast", 2.0 ** -67.7),
+    ("atan", "fast", 2.0 ** -67.7),
     ("log", "accurate", 2.0 ** -120),
     ("atan", "accurate", 2.0 ** -120),
 ])
