@@ -76,6 +76,13 @@ const struct {
     {1.0, 0.0, 0x1.921fb54442d18p-1},
 };
 
+::testing::AssertionResult same_value(tarsel got, tarsel want)
+{
+    double hi, lo;
+    tarsel_extract(want, &hi, &lo);
+    return same_bits(got, hi, lo);
+}
+
 } // namespace
 
 TEST(SeedRoundingTest, DecidesOnlyWhenTheBoundStaysInsideTheHalfUlp)
@@ -179,9 +186,10 @@ TEST(CorrectlyRoundedSeeds, IterationsKeepTheirBitsWhereLibmSeedsAreCorrectlyRou
         tarsel from_libm = _tarsel_log_from_seed(x, std::log(hi));
         if (std::log(hi) == _tarsel_log_cr(hi)) {
             agreeing++;
-            EXPECT_TRUE(tarsel_eq(tarsel_log(x), from_libm)) << describe(hi);
+            EXPECT_TRUE(same_value(tarsel_log(x), from_libm)) << describe(hi);
         } else {
-            EXPECT_LT(std::fabs(_mm_cvtsd_f64(tarsel_sub(tarsel_log(x), from_libm))), 1e-30 * std::fabs(_mm_cvtsd_f64(from_libm)));
+            double moved = _mm_cvtsd_f64(tarsel_sub(tarsel_log(x), from_libm));
+            EXPECT_LT(std::fabs(moved), 1e-30 * std::fabs(_mm_cvtsd_f64(from_libm))) << describe(hi);
         }
 
         double a = unit(rng);
@@ -189,7 +197,7 @@ TEST(CorrectlyRoundedSeeds, IterationsKeepTheirBitsWhereLibmSeedsAreCorrectlyRou
         tarsel atan_from_libm = _tarsel_atan_from_seed(y, std::atan(a));
         if (std::atan(a) == _tarsel_atan_cr(a)) {
             agreeing++;
-            EXPECT_TRUE(tarsel_eq(_tarsel_atan_near_zero(y), atan_from_libm)) << describe(a);
+            EXPECT_TRUE(same_value(_tarsel_atan_near_zero(y), atan_from_libm)) << describe(a);
         }
     }
     EXPECT_GT(agreeing, 39000); // libm is correctly rounded almost everywhere
