@@ -13,6 +13,7 @@ import sys
 import pytest
 
 mpmath = pytest.importorskip("mpmath")
+pytestmark = pytest.mark.c_layer
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))), "bench"))
 import seeds_check  # noqa: E402
