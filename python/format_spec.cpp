@@ -69,7 +69,18 @@ bool grouping_allowed(char32_t grouping, char32_t type)
 
 bool is_real_type(char32_t type, bool percent)
 {
-    return type == 0 || is_one_of(type, "eEfFgG") || (percent && type == U'%');
+    return type == 0 || is_one_of(type, "eEfFgGn") || (percent && type == U'%');
+}
+
+// The decimal point and digit grouping of the current LC_NUMERIC locale, as
+// Python's locale module reports them.
+void use_locale(format_spec &f)
+{
+    py::dict conv = py::module_::import("locale").attr("localeconv")();
+    f.decimal_point = code_points(py::str(conv["decimal_point"]));
+    f.groups.separator = code_points(py::str(conv["thousands_sep"]));
+    for (py::handle size : conv["grouping"])
+        f.groups.sizes.push_back(size.cast<int>());
 }
 
 } // namespace
@@ -133,13 +144,17 @@ format_spec parse_format_spec(const py::str &spec, const char *type_name, bool p
             py::str("Unknown format code '{}' for object of type '{}'").format(shown(f.type), type_name));
     if (f.precision > INT_MAX)
         throw py::value_error("precision too big");
+    if (f.grouping != 0)
+        f.groups = {std::u32string(1, f.grouping), {3}};
+    if (f.type == U'n')
+        use_locale(f);
     return f;
 }
 
 tars::number_style number_style_of(const format_spec &spec, bool point_zero)
 {
     tars::number_style style;
-    style.type = spec.type == 0 ? (spec.precision < 0 ? 'r' : 'g') : char(spec.type);
+    style.type = spec.type == 0 ? (spec.precision < 0 ? 'r' : 'g') : spec.type == U'n' ? 'g' : char(spec.type);
     style.precision = spec.precision;
     style.alternate = spec.alternate;
     style.point_zero = point_zero && spec.type == 0;
@@ -171,23 +186,41 @@ std::size_t leading_digits(const std::string &body)
     return n;
 }
 
-// Digits with a separator between groups of three from the right, first
-// padded with zeros until the grouped text is at least min_size long; a
-// separator never comes first.
-std::u32string grouped(std::string digits, char32_t separator, py::ssize_t min_size)
+// The size of group g counted from the right; 0 when it takes every digit
+// left.
+std::size_t group_size(const grouping_rule &rule, std::size_t g)
 {
-    auto grouped_size = [](py::ssize_t n) { return n + (n - 1) / 3; };
-    py::ssize_t n = py::ssize_t(digits.size());
-    while (grouped_size(n) < min_size)
-        ++n;
-    digits.insert(0, std::size_t(n) - digits.size(), '0');
-    std::u32string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += separator;
-        out += char32_t(digits[i]);
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < rule.sizes.size() && i <= g; ++i) {
+        int size = rule.sizes[i];
+        if (size == 0)
+            return last;
+        if (size <= 0 || size >= CHAR_MAX)
+            return 0;
+        last = std::size_t(size);
     }
-    return out;
+    return last;
+}
+
+// Digits grouped by the rule, first padded with zeros until the grouped text
+// is at least min_size long; a separator never comes first.  Built from the
+// right, reversed.
+std::u32string grouped(const std::string &digits, const grouping_rule &rule, py::ssize_t min_size)
+{
+    std::u32string separator_reversed(rule.separator.rbegin(), rule.separator.rend());
+    std::u32string out;
+    std::size_t group = 0, in_group = 0, left = digits.size();
+    while (left > 0 || py::ssize_t(out.size()) < min_size) {
+        std::size_t size = group_size(rule, group);
+        if (size != 0 && in_group == size) {
+            out += separator_reversed;
+            ++group;
+            in_group = 0;
+        }
+        out += left > 0 ? char32_t(digits[--left]) : U'0';
+        ++in_group;
+    }
+    return std::u32string(out.rbegin(), out.rend());
 }
 
 struct split_number {
@@ -202,7 +235,9 @@ split_number split(const tars::number_text &text, const format_spec &spec, bool 
     std::size_t whole_size = leading_digits(text.body);
     std::string whole = text.body.substr(0, whole_size);
     s.rest = widened(text.body.substr(whole_size));
-    s.whole = spec.grouping != 0 && whole_size > 0 ? grouped(whole, spec.grouping, min_whole) : widened(whole);
+    if (!s.rest.empty() && s.rest[0] == U'.')
+        s.rest = spec.decimal_point + s.rest.substr(1);
+    s.whole = whole_size > 0 ? grouped(whole, spec.groups, min_whole) : widened(whole);
     return s;
 }
 
@@ -222,7 +257,7 @@ std::u32string signed_grouped(const tars::number_text &text, const format_spec &
 std::u32string lay_out_real(const tars::number_text &text, const format_spec &spec)
 {
     split_number s = split(text, spec, false, 0);
-    if (spec.align == U'=' && spec.fill == U'0' && spec.grouping != 0 && leading_digits(text.body) > 0)
+    if (spec.align == U'=' && spec.fill == U'0' && !spec.groups.sizes.empty() && leading_digits(text.body) > 0)
         s = split(text, spec, false, spec.width - py::ssize_t(s.sign.size() + s.rest.size()));
     py::ssize_t missing = spec.width - py::ssize_t(s.sign.size() + s.whole.size() + s.rest.size());
     if (spec.align == U'=')

@@ -10,12 +10,22 @@
 #include <pybind11/pybind11.h>
 
 #include <string>
+#include <vector>
 
 #include "../include/tarsel_exact.hpp"
 
 namespace tarsel_binding {
 
 namespace py = pybind11;
+
+// How the digits before the point are grouped: the separator and the group
+// sizes from the right, the last one repeating (none: no grouping), as the
+// C locale's grouping describes them; a size of 0 repeats the one before it
+// and CHAR_MAX ends the grouping.
+struct grouping_rule {
+    std::u32string separator;
+    std::vector<int> sizes;
+};
 
 struct format_spec {
     char32_t fill = U' ';
@@ -29,16 +39,20 @@ struct format_spec {
     char32_t grouping = 0;  // ',' '_' or 0
     py::ssize_t precision = -1;
     char32_t type = 0;  // 0: none
+    // From the grouping option, or from the locale for type 'n', which also
+    // takes the locale's decimal point.
+    grouping_rule groups;
+    std::u32string decimal_point = U".";
 };
 
 // Parses a non-empty spec; ValueError with float's messages, naming
 // type_name, for anything the grammar refuses or a type letter that
-// type_name does not take (floating-point types, and '%' when percent).
+// type_name does not take (floating-point types, 'n', and '%' when percent).
 format_spec parse_format_spec(const py::str &spec, const char *type_name, bool percent);
 
 // What format_number does for a spec: the none type is the shortest repr
 // style without a precision and 'g' with one; float's adds ".0" to an
-// integer (point_zero), complex's does not.
+// integer (point_zero), complex's does not.  'n' is 'g'.
 tars::number_style number_style_of(const format_spec &spec, bool point_zero);
 
 // The sign the spec shows for a number ("", "-", "+" or " ") and its body

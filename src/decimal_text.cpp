@@ -45,7 +45,9 @@ public:
 
     bool at_end() const { return pos_ == text_.size(); }
 
-    bool take(char a, char b = '\0')
+    bool take(char c) { return take_either(c, c); }
+
+    bool take_either(char a, char b)
     {
         if (at_end() || (text_[pos_] != a && text_[pos_] != b))
             return false;
@@ -100,7 +102,7 @@ std::optional<float128> read_number(bool negative, std::string_view text)
     if (digits.empty())
         return std::nullopt;
     std::int64_t exponent = 0;
-    if (in.take('e', 'E')) {
+    if (in.take_either('e', 'E')) {
         bool exponent_negative = in.take('-');
         if (!exponent_negative)
             in.take('+');

@@ -78,30 +78,39 @@ struct rounded_text {
 };
 
 // 'g': p significant digits, scientific when the exponent after rounding is
-// below -4 or at least p.
-rounded_text general(const float128 &x, std::int64_t precision, bool alternate, bool upper)
+// below -4 or at least p; at least p - 1 when an integer is to get ".0",
+// which would otherwise show a digit more than p.
+rounded_text general(const float128 &x, std::int64_t precision, bool alternate, bool upper, bool point_zero)
 {
     std::int64_t p = std::max<std::int64_t>(precision, 1);
     decimal_digits d = round_significant(x, p);
-    std::string body = (d.exponent >= -4 && d.exponent < p) ? fixed(d, p - 1 - d.exponent, alternate)
-                                                              : scientific(d, p - 1, alternate, upper);
-    return {d, alternate ? body : without_trailing_zeros(body)};
+    std::int64_t scientific_from = point_zero ? p - 1 : p;
+    std::string body = (d.exponent >= -4 && d.exponent < scientific_from) ? fixed(d, p - 1 - d.exponent, alternate)
+                                                                          : scientific(d, p - 1, alternate, upper);
+    if (!alternate)
+        body = without_trailing_zeros(body);
+    if (point_zero && body.find_first_of(".eE") == std::string::npos)
+        body += ".0";
+    return {d, body};
 }
 
 // The shortest digits that read back, laid out like float's repr: fixed from
-// 1e-4 up to below 1e16, scientific elsewhere.
-rounded_text shortest(const float128 &x, bool alternate, bool upper)
+// 1e-4 up to below 1e16, scientific elsewhere.  An integer gets ".0" when
+// point_zero asks for it, before '#' could leave a bare point.
+rounded_text shortest(const float128 &x, bool alternate, bool upper, bool point_zero)
 {
     decimal_digits d = shortest_digits(x);
     std::int64_t after_first = std::int64_t(d.digits.size()) - 1;
+    std::int64_t after_point = std::max<std::int64_t>(after_first - d.exponent, point_zero ? 1 : 0);
     if (d.exponent >= -4 && d.exponent < 16)
-        return {d, fixed(d, std::max<std::int64_t>(after_first - d.exponent, 0), alternate)};
+        return {d, fixed(d, after_point, alternate)};
     return {d, scientific(d, after_first, alternate, upper)};
 }
 
-rounded_text finite_text(const float128 &x, char type, std::int64_t precision, bool alternate, bool upper)
+rounded_text finite_text(const float128 &x, const number_style &style, char type, bool upper)
 {
-    std::int64_t p = precision < 0 ? 6 : precision;
+    std::int64_t p = style.precision < 0 ? 6 : style.precision;
+    bool alternate = style.alternate;
     switch (type) {
     case 'e': {
         decimal_digits d = round_significant(x, p + 1);
@@ -116,9 +125,9 @@ rounded_text finite_text(const float128 &x, char type, std::int64_t precision, b
         return {d, fixed(d, p, alternate) + '%'};
     }
     case 'g':
-        return general(x, p, alternate, upper);
+        return general(x, p, alternate, upper, style.point_zero);
     default:
-        return shortest(x, alternate, upper);
+        return shortest(x, alternate, upper, style.point_zero);
     }
 }
 
@@ -139,9 +148,7 @@ number_text format_number(const float128 &x, const number_style &style)
     case sum_class::finite:
         break;
     }
-    rounded_text t = finite_text(x, type, style.precision, style.alternate, upper);
-    if (style.point_zero && t.body.find_first_of(".eE") == std::string::npos)
-        t.body += ".0";
+    rounded_text t = finite_text(x, style, type, upper);
     bool negative = t.digits.negative && !(style.no_negative_zero && is_zero(t.digits));
     return {negative, t.body};
 }
