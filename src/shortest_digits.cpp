@@ -206,9 +206,16 @@ decimal_digits shortest_digits(const float128 &x)
     bound lower{h_at - power(half_gap_toward(h)), h_even};
     bound upper{h_at + power(half_gap_away(h)), h_even};
     if (target_lo == 0.0) {
-        // lo reads as +0.0 only from a remainder in [0, 2^-1075].
-        lower = tighter_lower(lower, {h_at, true});
-        upper = tighter_upper(upper, {h_at + power(-1075), true});
+        // lo reads as +0.0 only from a remainder in [0, 2^-1075] of the
+        // value itself: on the magnitude's side away from zero when the
+        // value is positive, towards zero when it is negative.
+        if (value.negative) {
+            lower = tighter_lower(lower, {h_at - power(-1075), true});
+            upper = tighter_upper(upper, {h_at, true});
+        } else {
+            lower = tighter_lower(lower, {h_at, true});
+            upper = tighter_upper(upper, {h_at + power(-1075), true});
+        }
     } else {
         big_uint l_at = big_uint(l.mantissa) << std::size_t(l.exponent - e0);
         bool l_even = l.mantissa % 2 == 0;
