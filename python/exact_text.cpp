@@ -7,6 +7,8 @@
 #include "binding.hpp"
 #include "format_spec.hpp"
 
+#include <pybind11/typing.h>
+
 #include <climits>
 
 namespace tarsel_binding {
@@ -75,7 +77,11 @@ std::string bytes_of(py::handle text)
     return out;
 }
 
-float128 from_decimal(py::handle text)
+// Typed for the signature only: any object arrives, and the checks below
+// decide.
+using decimal_text = py::typing::Union<py::str, py::bytes, py::bytearray>;
+
+float128 from_decimal(const decimal_text &text)
 {
     std::string ascii;
     if (PyUnicode_Check(text.ptr()))
@@ -102,7 +108,10 @@ float128 from_decimal_object(py::handle d)
     // dropped first.
     py::str text = d.attr("is_nan")().cast<bool>() ? py::str(d.attr("is_signed")().cast<bool>() ? "-nan" : "nan")
                                                    : py::str(d);
-    return *tars::parse_decimal(std::string(text));
+    std::optional<float128> value = tars::parse_decimal(std::string(text));
+    if (!value)
+        not_a_number(text);
+    return *value;
 }
 
 float128 from_rational_object(py::handle q)
@@ -205,11 +214,11 @@ text is a str, bytes or bytearray in the grammar of float(): surrounding
 whitespace, a sign, digits with single underscores between them (any
 script's decimal digits in a str), an optional point and exponent, or
 "inf", "infinity", "nan" in any case.  hi is the double nearest the decimal
-value D and lo the double nearest D - hi, ties to even, so every text of at
-most 31 significant digits in the range of normal doubles reads exactly to
-within the pair's precision.  Special words give lo = +0.0; a D that rounds
-to infinity gives (+-inf, +0.0).  Raises ValueError for any other text,
-unlike Float128(text), which never raises.)";
+value D and lo the double nearest D - hi, ties to even: hi + lo is D to
+within half an ulp of lo.  Special words give lo = +0.0, and so does a D
+that rounds to infinity or a remainder of exactly zero.  Raises ValueError
+for any other text, unlike Float128(text), which never raises and rounds at
+every step.)";
 
 const char *from_rational_doc = R"(The correctly rounded value of an exact number.
 

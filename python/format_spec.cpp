@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <new>
 
 namespace tarsel_binding {
 
@@ -241,9 +242,14 @@ split_number split(const tars::number_text &text, const format_spec &spec, bool 
     return s;
 }
 
+// A width beyond what a string can hold is a MemoryError, as for float.
 std::u32string repeated(char32_t c, py::ssize_t n)
 {
-    return n > 0 ? std::u32string(std::size_t(n), c) : std::u32string();
+    if (n <= 0)
+        return std::u32string();
+    if (std::size_t(n) > std::u32string().max_size())
+        throw std::bad_alloc();
+    return std::u32string(std::size_t(n), c);
 }
 
 } // namespace
