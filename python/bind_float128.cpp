@@ -39,7 +39,7 @@ void register_float128(py::module_ &m)
 
     // Constructor from decimal text (str, bytes, bytearray); the parser reads
     // up to the first NUL.
-    f128.def(py::init([](const decimal_text &text) { return float128(tarsel_from_string(text.bytes.c_str())); }));
+    f128.def(py::init([](const text_bytes &text) { return float128(tarsel_from_string(text.bytes.c_str())); }));
 
     // Text: to_string, __str__, __repr__.
     f128.def("to_string", method(&float128::to_string));

@@ -43,11 +43,18 @@ public:
     explicit instance_object(py::object obj) : py::object(std::move(obj)) {}
 };
 
-// A const member function as a method on self_arg.
+// A const member function, or a function of the value and further
+// arguments, as a method on self_arg.
 template <class T, class R>
 auto method(R (T::*member)() const)
 {
     return [member](self_arg<T> self) { return (self.value->*member)(); };
+}
+
+template <class T, class R, class... Args>
+auto method(R (*function)(const T &, Args...))
+{
+    return [function](self_arg<T> self, Args... args) { return function(*self.value, std::forward<Args>(args)...); };
 }
 
 // An operator as a method on self_arg.  The other operand of a binary one

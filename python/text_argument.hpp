@@ -13,7 +13,7 @@
 
 namespace tarsel_binding {
 
-struct decimal_text {
+struct text_bytes {
     std::string bytes;
 };
 
@@ -23,8 +23,8 @@ namespace pybind11 {
 namespace detail {
 
 template <>
-struct type_caster<tarsel_binding::decimal_text> {
-    PYBIND11_TYPE_CASTER(tarsel_binding::decimal_text, const_name("str"));
+struct type_caster<tarsel_binding::text_bytes> {
+    PYBIND11_TYPE_CASTER(tarsel_binding::text_bytes, const_name("str"));
 
     bool load(handle src, bool)
     {
