@@ -11,8 +11,6 @@ import tarsel
 
 DBL_MAX = sys.float_info.max
 ROWS = 100_000
-# An exact value from (2^54 - 1) * 2^970 = 2^1024 - 2^970 on rounds to infinity.
-OVERFLOW = (2**54 - 1, 970)
 
 
 def dyadic(x):
@@ -21,56 +19,54 @@ def dyadic(x):
     return int(m * 2.0**53), e - 53
 
 
-def aligned(*values):
-    """The integers n of the values (n, e) scaled to their smallest exponent."""
+def scaled(*values):
+    """The integers n of the values (n, e), all scaled to their smallest e."""
     e = min(v[1] for v in values)
     return [v[0] << (v[1] - e) for v in values]
 
 
-def product(x, y):
+def exact_sum(x, y):
+    return sum(scaled(x, y)), min(x[1], y[1])
+
+
+def exact_product(x, y):
     return x[0] * y[0], x[1] + y[1]
 
 
-def total(x, y):
-    a, b = aligned(x, y)
-    return a + b, min(x[1], y[1])
+def same_value(x, y):
+    a, b = scaled(x, y)
+    return a == b
 
 
-def rounds_to_finite(exact):
-    size, limit = aligned((abs(exact[0]), exact[1]), OVERFLOW)
+def rounds_to_finite(v):
+    # From 2^1024 - 2^970 = (2^54 - 1) * 2^970 on, a value rounds to infinity.
+    size, limit = scaled((abs(v[0]), v[1]), (2**54 - 1, 970))
     return size < limit
 
 
-def signs(rng, n):
-    return rng.choice([-1.0, 1.0], n)
-
-
-def as_rows(values):
+def rows(values):
     return np.stack([values, np.zeros_like(values)], axis=1)
 
 
-def infinity_like(exact):
-    return math.inf if exact[0] > 0 else -math.inf
+def random_signs(rng):
+    return rng.choice([-1.0, 1.0], ROWS)
 
 
 def test_products_near_the_largest_double():
-    # The product lies within 2^24 ulps of the largest double, a few of them
-    # above it; the factors range over every size that allows that.
+    # Within 2^24 ulps of the largest double, a few above it, with factors
+    # of every size that allows that.
     rng = np.random.default_rng(2024)
     a = np.minimum(np.ldexp(rng.uniform(1, 2, ROWS), rng.integers(0, 1024, ROWS)), DBL_MAX)
     b = (DBL_MAX / a) * (1 - rng.uniform(-0.05, 1.0, ROWS) * 2.0**-29)
-    a, b = a * signs(rng, ROWS), b * signs(rng, ROWS)
-    result = tarsel.mul_arrays(as_rows(a), as_rows(b))
+    a, b = a * random_signs(rng), b * random_signs(rng)
+    result = tarsel.mul_arrays(rows(a), rows(b))
     wrong = []
-    for x, y, hi, lo in zip(a.tolist(), b.tolist(), result[:, 0].tolist(), result[:, 1].tolist()):
-        exact = product(dyadic(x), dyadic(y))
+    for x, y, (hi, lo) in zip(a.tolist(), b.tolist(), result.tolist()):
+        exact = exact_product(dyadic(x), dyadic(y))
         if not rounds_to_finite(exact):
-            ok = hi == infinity_like(exact)
-        elif math.isfinite(hi) and math.isfinite(lo):
-            got, want = aligned(total(dyadic(hi), dyadic(lo)), exact)
-            ok = got == want
+            ok = hi == math.copysign(math.inf, exact[0])
         else:
-            ok = False
+            ok = math.isfinite(hi) and math.isfinite(lo) and same_value(exact_sum(dyadic(hi), dyadic(lo)), exact)
         if not ok:
             wrong.append((x.hex(), y.hex(), hi, lo))
     assert wrong == []
@@ -78,31 +74,30 @@ def test_products_near_the_largest_double():
 
 def quotient_is_close(x, y, hi, lo):
     """|(hi + lo) * y - x| <= 2^-100 |x|: the quotient to about 100 bits."""
-    residual = total(product(total(dyadic(hi), dyadic(lo)), dyadic(y)), (-dyadic(x)[0], dyadic(x)[1]))
-    size, bound = aligned((abs(residual[0]) << 100, residual[1]), (abs(dyadic(x)[0]), dyadic(x)[1]))
+    n, e = dyadic(x)
+    residual = exact_sum(exact_product(exact_sum(dyadic(hi), dyadic(lo)), dyadic(y)), (-n, e))
+    size, bound = scaled((abs(residual[0]) << 100, residual[1]), (abs(n), e))
     return size <= bound
 
 
-@pytest.mark.parametrize("where", ["dividend", "quotient"])
-def test_quotients_near_the_largest_double(where):
-    # Either the dividend lies within 2^24 ulps of the largest double (then
-    # q1 * b is there too), over divisors of every size, or the quotient does.
+@pytest.mark.parametrize("near_the_top", ["dividend", "quotient"])
+def test_quotients_near_the_largest_double(near_the_top):
+    # The dividend within 2^24 ulps of the largest double (q1 * b is then
+    # there too) over divisors of every size, or the quotient there.
     rng = np.random.default_rng(9)
     closeness = 1 - rng.uniform(-0.05, 1.0, ROWS) * 2.0**-29
-    if where == "dividend":
+    if near_the_top == "dividend":
         a = DBL_MAX * np.minimum(closeness, 1.0)
         b = np.ldexp(rng.uniform(1, 2, ROWS), rng.integers(-60, 1000, ROWS))
     else:
         b = np.ldexp(rng.uniform(1, 2, ROWS), rng.integers(-1000, -1, ROWS))
         a = (DBL_MAX * b) * closeness
-    a, b = a * signs(rng, ROWS), b * signs(rng, ROWS)
-    result = tarsel.div_arrays(as_rows(a), as_rows(b))
+    a, b = a * random_signs(rng), b * random_signs(rng)
+    result = tarsel.div_arrays(rows(a), rows(b))
     wrong = []
-    for x, y, hi, lo in zip(a.tolist(), b.tolist(), result[:, 0].tolist(), result[:, 1].tolist()):
-        exact_sign = 1 if (x > 0) == (y > 0) else -1
-        finite = math.isfinite(x / y)
-        if not finite:
-            ok = hi == exact_sign * math.inf
+    for x, y, (hi, lo) in zip(a.tolist(), b.tolist(), result.tolist()):
+        if not math.isfinite(x / y):
+            ok = hi == x / y
         else:
             ok = math.isfinite(hi) and math.isfinite(lo) and quotient_is_close(x, y, hi, lo)
         if not ok:
