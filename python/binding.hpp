@@ -6,6 +6,7 @@
 #include <pybind11/pybind11.h>
 
 #include "../include/tarsel.hpp"
+#include "../src/dispatch.hpp"
 
 namespace tarsel_binding {
 
@@ -30,6 +31,11 @@ bool is_module_constant(const tars::float128 &x);
 
 // The element-wise functions over (N, 2) float64 arrays.
 void register_arrays(py::module_ &m);
+
+// The engine of the array functions, from the environment, and the module
+// attributes simd_level and num_threads.
+void register_engine(py::module_ &m);
+const tarsel_engine::engine_settings &engine_settings();
 
 } // namespace tarsel_binding
 
