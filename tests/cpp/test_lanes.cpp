@@ -172,6 +172,15 @@ std::vector<double> threshold_values()
     }
     for (std::uint64_t n : nans)
         v.push_back(from_bits(n));
+    // Halfway cases of the rounding of k: hi 16/ln 2 and x_scaled_hi exactly
+    // an integer plus a half, where C's round goes away from zero.
+    for (double c : {0x1.71547652b82fep+4, 0x1.45f306dc9c883p-1})
+        for (int k = -40; k <= 40; ++k) {
+            double hi = (k + 0.5) / c;
+            for (int step = 0; step < 8; ++step, hi = std::nextafter(hi, INFINITY))
+                if (hi * c == k + 0.5)
+                    v.push_back(hi);
+        }
     return v;
 }
 
