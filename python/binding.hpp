@@ -29,13 +29,13 @@ void register_complex_conversion(py::module_ &m);
 void register_constants(py::module_ &m);
 bool is_module_constant(const tars::float128 &x);
 
-// The element-wise functions over (N, 2) float64 arrays.
-void register_arrays(py::module_ &m);
-
 // The engine of the array functions, from the environment, and the module
 // attributes simd_level and num_threads.
 void register_engine(py::module_ &m);
 const tarsel_engine::engine_settings &engine_settings();
+
+// The element-wise functions over (N, 2) float64 arrays.
+void register_arrays(py::module_ &m);
 
 } // namespace tarsel_binding
 

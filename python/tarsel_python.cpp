@@ -3,7 +3,8 @@
 // Registration runs in one fixed order, because pybind11 tries overloads in
 // the order they were registered: the Float128 class, the Complex128 class,
 // the module functions, the implicit conversion from Python numbers, the
-// constants, the array functions and last the engine that runs them.  Each
+// constants, the engine of the array functions and last the array functions,
+// which stay the last names of the module.  Each
 // step lives in a file of its own; the binding converts and forwards, and
 // every numerical decision lives in the headers and in src/.
 #include "binding.hpp"
@@ -21,6 +22,6 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_functions(m);           // module functions (bind_functions.cpp)
     register_complex_conversion(m);  // Python numbers to Complex128 (bind_complex128.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
-    register_arrays(m);              // (N, 2) array functions (arrays.cpp)
     register_engine(m);              // simd_level, num_threads (engine.cpp)
+    register_arrays(m);              // (N, 2) array functions (arrays.cpp)
 }
