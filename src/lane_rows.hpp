@@ -105,20 +105,25 @@ struct contiguous_rows {
 
 // The first `count` lanes as rows i, i + 1, ... of out.
 template <class V>
-inline void store_lanes(double *out, std::ptrdiff_t i, dd<V> r, int count)
+inline void store_lanes(tarsel_engine::row_sink out, std::ptrdiff_t i, dd<V> r, int count)
 {
+    double *rows = out.rows + 2 * i;
     if (count < lane_count<V>) {
         for (int j = 0; j < count; ++j) {
-            out[2 * (i + j)] = r.hi[j];
-            out[2 * (i + j) + 1] = r.lo[j];
+            rows[2 * j] = r.hi[j];
+            rows[2 * j + 1] = r.lo[j];
         }
         return;
     }
     auto lanes = std::make_index_sequence<lane_count<V>>{};
-    V first = interleave<0>(r.hi, r.lo, lanes);
-    V second = interleave<lane_count<V> / 2>(r.hi, r.lo, lanes);
-    std::memcpy(out + 2 * i, &first, sizeof first);
-    std::memcpy(out + 2 * i + lane_count<V>, &second, sizeof second);
+    V pairs[2] = {interleave<0>(r.hi, r.lo, lanes), interleave<lane_count<V> / 2>(r.hi, r.lo, lanes)};
+    if (!out.bypass_cache) {
+        std::memcpy(rows, pairs, sizeof pairs);
+        return;
+    }
+    const double *pair = reinterpret_cast<const double *>(pairs);
+    for (int j = 0; j < lane_count<V>; ++j)
+        _mm_stream_pd(rows + 2 * j, _mm_loadu_pd(pair + 2 * j));
 }
 
 template <class V>
@@ -138,22 +143,30 @@ inline bool any_lane(mask_t<V> m, int count)
 
 /* --- the loops --- */
 
-// The lanes of `to_scalar` among the first `count` from row i, by the
-// reference loop.
+// The lanes of `to_scalar` among the first `count` from row i replaced by
+// the reference loop's rows, so that each row is stored once.
 template <class V, class F>
-void recompute_lanes(mask_t<V> to_scalar, int count, tarsel_engine::row_view a, tarsel_engine::row_view b,
-                     double *out, std::ptrdiff_t i)
+void recompute_lanes(dd<V> &r, mask_t<V> to_scalar, int count, tarsel_engine::row_view a,
+                     tarsel_engine::row_view b, std::ptrdiff_t i)
 {
     const tarsel_engine::rows_kernel reference = tarsel_engine::scalar_kernels.run[int(F::function)];
-    for (int j = 0; j < count; ++j)
-        if (to_scalar[j])
-            reference(a, b, out, i + j, i + j + 1);
+    auto at_row = [](tarsel_engine::row_view v, std::ptrdiff_t k) {
+        return tarsel_engine::row_view{v.base + k * v.row_step, v.row_step, v.col_step};
+    };
+    for (int j = 0; j < count; ++j) {
+        if (!to_scalar[j])
+            continue;
+        double row[2];
+        reference(at_row(a, i + j), at_row(b, i + j), {row, false}, 0, 1);
+        r.hi[j] = row[0];
+        r.lo[j] = row[1];
+    }
 }
 
 template <class V, class F, class RowsA, class RowsB>
 [[gnu::flatten]] void combine_lanes(RowsA a, RowsB b, tarsel_engine::row_view a_view,
-                                    tarsel_engine::row_view b_view, double *out, std::ptrdiff_t begin,
-                                    std::ptrdiff_t end)
+                                    tarsel_engine::row_view b_view, tarsel_engine::row_sink out,
+                                    std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     for (std::ptrdiff_t i = begin; i < end; i += lane_count<V>) {
         int count = end - i < lane_count<V> ? int(end - i) : lane_count<V>;
@@ -161,15 +174,17 @@ template <class V, class F, class RowsA, class RowsB>
         mask_t<V> to_scalar = not_finite(x) | not_finite(y);
         dd<V> r = F::lanes(x, y, to_scalar);
         to_scalar |= not_finite(r);
-        store_lanes(out, i, r, count);
         if (any_lane<V>(to_scalar, count))
-            recompute_lanes<V, F>(to_scalar, count, a_view, b_view, out, i);
+            recompute_lanes<V, F>(r, to_scalar, count, a_view, b_view, i);
+        store_lanes(out, i, r, count);
     }
+    if (out.bypass_cache)
+        _mm_sfence();
 }
 
 template <class V, class F, class Rows>
-[[gnu::flatten]] void map_lanes(Rows a, tarsel_engine::row_view a_view, double *out, std::ptrdiff_t begin,
-                                std::ptrdiff_t end)
+[[gnu::flatten]] void map_lanes(Rows a, tarsel_engine::row_view a_view, tarsel_engine::row_sink out,
+                                std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     for (std::ptrdiff_t i = begin; i < end; i += lane_count<V>) {
         int count = end - i < lane_count<V> ? int(end - i) : lane_count<V>;
@@ -177,10 +192,12 @@ template <class V, class F, class Rows>
         mask_t<V> to_scalar = not_finite(x);
         dd<V> r = F::lanes(x, to_scalar);
         to_scalar |= not_finite(r);
-        store_lanes(out, i, r, count);
         if (any_lane<V>(to_scalar, count))
-            recompute_lanes<V, F>(to_scalar, count, a_view, a_view, out, i);
+            recompute_lanes<V, F>(r, to_scalar, count, a_view, a_view, i);
+        store_lanes(out, i, r, count);
     }
+    if (out.bypass_cache)
+        _mm_sfence();
 }
 
 inline bool is_contiguous(tarsel_engine::row_view v)
@@ -189,8 +206,8 @@ inline bool is_contiguous(tarsel_engine::row_view v)
 }
 
 template <class V, class F>
-void combine_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, double *out, std::ptrdiff_t begin,
-                    std::ptrdiff_t end)
+void combine_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, tarsel_engine::row_sink out,
+                    std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     if (is_contiguous(a) && is_contiguous(b))
         combine_lanes<V, F>(contiguous_rows{a.base}, contiguous_rows{b.base}, a, b, out, begin, end);
@@ -200,8 +217,8 @@ void combine_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, double
 }
 
 template <class V, class F>
-void map_kernel(tarsel_engine::row_view a, tarsel_engine::row_view, double *out, std::ptrdiff_t begin,
-                std::ptrdiff_t end)
+void map_kernel(tarsel_engine::row_view a, tarsel_engine::row_view, tarsel_engine::row_sink out,
+                std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     if (is_contiguous(a))
         map_lanes<V, F>(contiguous_rows{a.base}, a, out, begin, end);
