@@ -6,7 +6,6 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -144,11 +143,6 @@ constexpr std::ptrdiff_t rows_per_chunk = 4096;
 // partial vector.
 constexpr std::ptrdiff_t block_alignment = 16;
 
-// From this many rows (4 MiB of result) on, the result is written past the
-// caches: it could not stay in them, and writing it through them first reads
-// every line in.
-constexpr std::ptrdiff_t min_rows_to_bypass_cache = 1 << 18;
-
 struct block {
     std::ptrdiff_t begin, end;
 };
@@ -168,7 +162,7 @@ block block_of(std::ptrdiff_t n, int threads, int t)
 struct call_state {
     rows_kernel kernel;
     row_view a, b;
-    row_sink out;
+    double *out;
     std::atomic<bool> stop{false};
     std::mutex mutex;
     std::condition_variable finished;
@@ -233,8 +227,7 @@ run_status run_rows(array_function f, const engine_settings &settings, row_view 
     call.kernel = kernels_for(settings.level).run[int(f)];
     call.a = a;
     call.b = b;
-    bool aligned = reinterpret_cast<std::uintptr_t>(out) % 16 == 0;
-    call.out = {out, aligned && n >= min_rows_to_bypass_cache};
+    call.out = out;
 
     int threads = threads_for(f, n, settings.threads);
     std::vector<std::thread> workers;

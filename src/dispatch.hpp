@@ -24,18 +24,10 @@ struct row_view {
     std::ptrdiff_t row_step, col_step;
 };
 
-// Where the results go: two doubles per row from row 0 on.  With
-// `bypass_cache` (only for 16-byte aligned rows) the vector kernels write
-// whole vectors with non-temporal stores, for results too large to stay in
-// the caches anyway, and end with a store fence.
-struct row_sink {
-    double *rows;
-    bool bypass_cache;
-};
-
-// Computes rows [begin, end) of one array function into `out`.  The second
-// operand is ignored by the one-operand functions.
-using rows_kernel = void (*)(row_view a, row_view b, row_sink out, std::ptrdiff_t begin, std::ptrdiff_t end);
+// Computes rows [begin, end) of one array function into `out`, which holds
+// two doubles per row from row 0 on.  The second operand is ignored by the
+// one-operand functions.
+using rows_kernel = void (*)(row_view a, row_view b, double *out, std::ptrdiff_t begin, std::ptrdiff_t end);
 
 // One kernel per array function, indexed by array_function.
 struct kernel_table {

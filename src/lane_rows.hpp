@@ -105,9 +105,9 @@ struct contiguous_rows {
 
 // The first `count` lanes as rows i, i + 1, ... of out.
 template <class V>
-inline void store_lanes(tarsel_engine::row_sink out, std::ptrdiff_t i, dd<V> r, int count)
+inline void store_lanes(double *out, std::ptrdiff_t i, dd<V> r, int count)
 {
-    double *rows = out.rows + 2 * i;
+    double *rows = out + 2 * i;
     if (count < lane_count<V>) {
         for (int j = 0; j < count; ++j) {
             rows[2 * j] = r.hi[j];
@@ -117,13 +117,7 @@ inline void store_lanes(tarsel_engine::row_sink out, std::ptrdiff_t i, dd<V> r, 
     }
     auto lanes = std::make_index_sequence<lane_count<V>>{};
     V pairs[2] = {interleave<0>(r.hi, r.lo, lanes), interleave<lane_count<V> / 2>(r.hi, r.lo, lanes)};
-    if (!out.bypass_cache) {
-        std::memcpy(rows, pairs, sizeof pairs);
-        return;
-    }
-    const double *pair = reinterpret_cast<const double *>(pairs);
-    for (int j = 0; j < lane_count<V>; ++j)
-        _mm_stream_pd(rows + 2 * j, _mm_loadu_pd(pair + 2 * j));
+    std::memcpy(rows, pairs, sizeof pairs);
 }
 
 template <class V>
@@ -157,7 +151,7 @@ void recompute_lanes(dd<V> &r, mask_t<V> to_scalar, int count, tarsel_engine::ro
         if (!to_scalar[j])
             continue;
         double row[2];
-        reference(at_row(a, i + j), at_row(b, i + j), {row, false}, 0, 1);
+        reference(at_row(a, i + j), at_row(b, i + j), row, 0, 1);
         r.hi[j] = row[0];
         r.lo[j] = row[1];
     }
@@ -165,7 +159,7 @@ void recompute_lanes(dd<V> &r, mask_t<V> to_scalar, int count, tarsel_engine::ro
 
 template <class V, class F, class RowsA, class RowsB>
 [[gnu::flatten]] void combine_lanes(RowsA a, RowsB b, tarsel_engine::row_view a_view,
-                                    tarsel_engine::row_view b_view, tarsel_engine::row_sink out,
+                                    tarsel_engine::row_view b_view, double *out,
                                     std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     for (std::ptrdiff_t i = begin; i < end; i += lane_count<V>) {
@@ -178,12 +172,10 @@ template <class V, class F, class RowsA, class RowsB>
             recompute_lanes<V, F>(r, to_scalar, count, a_view, b_view, i);
         store_lanes(out, i, r, count);
     }
-    if (out.bypass_cache)
-        _mm_sfence();
 }
 
 template <class V, class F, class Rows>
-[[gnu::flatten]] void map_lanes(Rows a, tarsel_engine::row_view a_view, tarsel_engine::row_sink out,
+[[gnu::flatten]] void map_lanes(Rows a, tarsel_engine::row_view a_view, double *out,
                                 std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     for (std::ptrdiff_t i = begin; i < end; i += lane_count<V>) {
@@ -196,8 +188,6 @@ template <class V, class F, class Rows>
             recompute_lanes<V, F>(r, to_scalar, count, a_view, a_view, i);
         store_lanes(out, i, r, count);
     }
-    if (out.bypass_cache)
-        _mm_sfence();
 }
 
 inline bool is_contiguous(tarsel_engine::row_view v)
@@ -206,7 +196,7 @@ inline bool is_contiguous(tarsel_engine::row_view v)
 }
 
 template <class V, class F>
-void combine_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, tarsel_engine::row_sink out,
+void combine_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, double *out,
                     std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     if (is_contiguous(a) && is_contiguous(b))
@@ -217,7 +207,7 @@ void combine_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, tarsel
 }
 
 template <class V, class F>
-void map_kernel(tarsel_engine::row_view a, tarsel_engine::row_view, tarsel_engine::row_sink out,
+void map_kernel(tarsel_engine::row_view a, tarsel_engine::row_view, double *out,
                 std::ptrdiff_t begin, std::ptrdiff_t end)
 {
     if (is_contiguous(a))

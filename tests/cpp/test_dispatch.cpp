@@ -104,7 +104,7 @@ TEST(EngineThreads, BitsDoNotDependOnTheThreadCountOrTheLevel)
     tarsel_engine::row_view vb{reinterpret_cast<const char *>(b.data()), 16, 8};
     for (array_function f : {array_function::mul, array_function::div, array_function::exp, array_function::sin}) {
         std::vector<double> want(2 * n);
-        tarsel_engine::scalar_kernels.run[int(f)](va, vb, {want.data(), false}, 0, std::ptrdiff_t(n));
+        tarsel_engine::scalar_kernels.run[int(f)](va, vb, want.data(), 0, std::ptrdiff_t(n));
         for (int level = 0; level <= int(tarsel_engine::supported_level()); ++level)
             for (int threads : {1, 2, 3}) {
                 ASSERT_GE(tarsel_engine::threads_for(f, std::ptrdiff_t(n), threads), threads > 1 ? 2 : 1);

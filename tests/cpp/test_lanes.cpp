@@ -68,21 +68,19 @@ struct rows {
     return ::testing::AssertionSuccess();
 }
 
-// The vector's storage is 16-byte aligned, as writing past the caches needs.
 std::vector<double> run_kernel(const tarsel_engine::kernel_table &kernels, array_function f, row_view a,
-                               row_view b, std::size_t n, bool bypass_cache = false)
+                               row_view b, std::size_t n)
 {
     std::vector<double> out(2 * n + 2, from_bits(0x7FF4DEADBEEF0000ULL));
-    kernels.run[int(f)](a, b, {out.data(), bypass_cache}, 0, std::ptrdiff_t(n));
+    kernels.run[int(f)](a, b, out.data(), 0, std::ptrdiff_t(n));
     return out;
 }
 
-// The kernel of `level`, writing past the caches, against the reference
-// loop over the same rows.
+// The kernel of `level` against the reference loop over the same rows.
 ::testing::AssertionResult matches_reference(simd_level level, array_function f, row_view a, row_view b,
                                              std::size_t n)
 {
-    std::vector<double> got = run_kernel(tarsel_engine::kernels_for(level), f, a, b, n, true);
+    std::vector<double> got = run_kernel(tarsel_engine::kernels_for(level), f, a, b, n);
     std::vector<double> want = run_kernel(tarsel_engine::scalar_kernels, f, a, b, n);
     if (bits_of(got[2 * n]) != 0x7FF4DEADBEEF0000ULL)
         return ::testing::AssertionFailure() << "wrote past row " << n;
@@ -252,15 +250,13 @@ TEST_P(LaneKernel, EveryLengthUpTo33AndEveryStartOfARange)
     rows a = random_rows(40, -3, 3, f() != array_function::log, 11);
     rows b = random_rows(40, -3, 3, true, 12);
     const auto &kernels = tarsel_engine::kernels_for(level());
-    for (bool bypass_cache : {false, true})
-        for (std::ptrdiff_t begin = 0; begin < 4; ++begin)
-            for (std::ptrdiff_t n = begin; n <= 33; ++n) {
-                std::vector<double> got(2 * 34, 0.0), want(2 * 34, 0.0);
-                kernels.run[int(f())](a.view(), b.view(), {got.data(), bypass_cache}, begin, n);
-                tarsel_engine::scalar_kernels.run[int(f())](a.view(), b.view(), {want.data(), false}, begin, n);
-                ASSERT_TRUE(same_rows(got, want, a.view(), b.view(), 34))
-                    << "rows " << begin << " to " << n << (bypass_cache ? ", past the caches" : "");
-            }
+    for (std::ptrdiff_t begin = 0; begin < 4; ++begin)
+        for (std::ptrdiff_t n = begin; n <= 33; ++n) {
+            std::vector<double> got(2 * 34, 0.0), want(2 * 34, 0.0);
+            kernels.run[int(f())](a.view(), b.view(), got.data(), begin, n);
+            tarsel_engine::scalar_kernels.run[int(f())](a.view(), b.view(), want.data(), begin, n);
+            ASSERT_TRUE(same_rows(got, want, a.view(), b.view(), 34)) << "rows " << begin << " to " << n;
+        }
 }
 
 // A copy of the rows at another place in memory, read through `view`.
