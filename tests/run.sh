@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
-# Runs the whole test suite: the C and C++ tests through CTest, then the module
-# built and installed with pip and its Python tests under every interpreter
-# named in TARSEL_PYTHONS (default: CPython 3.12 where pyenv has it, then the
-# default python3).
+# The whole test suite in one command, from a fresh clone:
+#
+#   bash tests/run.sh
+#
+# 1. the system tools of the C and C++ tests (cmake, g++, GoogleTest): as root
+#    the missing Debian packages are installed, otherwise the apt-get line is
+#    named;
+# 2. the C and C++ tests through CTest, built as for use and again with
+#    AddressSanitizer and UndefinedBehaviorSanitizer;
+# 3. for every interpreter (TARSEL_PYTHONS, default CPython 3.12 where pyenv has
+#    it and python3) a virtual environment under build/venvs with the test
+#    requirements, the module built and installed into it, and pytest.
+#
+# Nothing is installed into the interpreters themselves.  A second run reuses
+# the build directories and the venvs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tests/setup/system.sh
+source tests/setup/python.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+ensure_system_tools
 
 echo "== C and C++ tests"
 cmake -S . -B build/ctest -DTARSEL_BUILD_TESTS=ON -DTARSEL_BUILD_PYTHON=OFF >/dev/null
@@ -21,17 +36,21 @@ cmake --build build/ctest-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/ctest-asan --output-on-failure -j "$jobs"
 
-if [ -z "${TARSEL_PYTHONS:-}" ]; then
-  TARSEL_PYTHONS=""
-  if command -v pyenv >/dev/null 2>&1; then
-    py312=$(PYENV_VERSION=3.12.1 pyenv which python3.12 2>/dev/null || true)
-    [ -n "$py312" ] && TARSEL_PYTHONS="$py312"
-  fi
-  TARSEL_PYTHONS="$TARSEL_PYTHONS python3"
-fi
+# Every venv is built before any is tested, so the tests of one interpreter
+# can load the module built for another (the version-mismatch test).
+venvs=()
+for py in $(tested_pythons); do
+  echo "== Building the module for $("$py" --version) in $(venv_dir "$py")"
+  venv=$(prepare_venv "$py")
+  install_module "$venv"
+  venvs+=("$venv")
+done
 
-for py in $TARSEL_PYTHONS; do
-  echo "== Python tests under $("$py" --version)"
-  "$py" -m pip install -q --no-build-isolation .
-  "$py" -m pytest -q tests/python
+for venv in "${venvs[@]}"; do
+  other=""
+  for candidate in "${venvs[@]}"; do
+    [ "$candidate" != "$venv" ] && other=$(module_path "$candidate") && break
+  done
+  echo "== Python tests under $("$venv/bin/python" --version) ($venv)"
+  TARSEL_OTHER_VERSION_MODULE="$other" "$venv/bin/python" -m pytest -q tests/python
 done
