@@ -1,6 +1,7 @@
 """Speed and memory of the tarsel array functions, measured side by side.
 
     python bench/arrays.py [--rows 1000000] [--rounds 5] [--passes 5] [--thread-rows 10000000]
+                           [--threads-only]
 
 Prints, in one run:
 
@@ -212,6 +213,7 @@ def main():
     parser.add_argument("--a")
     parser.add_argument("--b")
     parser.add_argument("--peers", action="store_true")
+    parser.add_argument("--threads-only", action="store_true", help="only the thread speed-ups")
     args = parser.parse_args()
     if args.mode == "one-thread":
         return worker_one_thread(args)
@@ -223,8 +225,9 @@ def main():
     print(f"Processor: {processor()}; {cpus} CPUs in this process's affinity mask; "
           f"{platform.system()} {platform.release()}, Python {platform.python_version()}, NumPy {np.__version__}")
     print(f"Levels supported here: {', '.join(levels)} (best: {levels[-1]})")
-    print(f"One thread, N = {args.rows}: CPU time of the calling thread, best of {args.rounds} rounds x "
-          f"{args.passes} passes\n")
+    if not args.threads_only:
+        print(f"One thread, N = {args.rows}: CPU time of the calling thread, best of {args.rounds} rounds x "
+              f"{args.passes} passes\n")
 
     rng = np.random.default_rng(20260101)
     # Positive operands in [0.5, 4): valid for every function, several
@@ -236,7 +239,7 @@ def main():
         a_path, b_path = Path(tmp, "a.npy"), Path(tmp, "b.npy")
         np.save(a_path, make_rows(rng, args.rows, 0.5, 4.0))
         np.save(b_path, make_rows(rng, args.rows, 0.5, 4.0))
-        for r in range(args.rounds):
+        for r in range(0 if args.threads_only else args.rounds):
             for level in levels:
                 peers = level == levels[-1]
                 got = child("one-thread", a_path, b_path, args.passes, peers=peers,
@@ -251,10 +254,11 @@ def main():
                     else:
                         for name in NAMES:
                             quad_ns[name] = min(quad_ns[name], got["quad"][name])
-        missed = one_thread_table(levels, best, numpy_ns, quad_ns if have_quad else None)
-        if not have_quad:
-            print("\nnumpy-quaddtype is not installed (pip install numpy-quaddtype); its columns are left out")
-        print("\nTargets missed at the best level: " + (", ".join(missed) if missed else "none"))
+        if not args.threads_only:
+            missed = one_thread_table(levels, best, numpy_ns, quad_ns if have_quad else None)
+            if not have_quad:
+                print("\nnumpy-quaddtype is not installed (pip install numpy-quaddtype); its columns are left out")
+            print("\nTargets missed at the best level: " + (", ".join(missed) if missed else "none"))
 
         n = args.thread_rows
         print(f"\nThreads, N = {n}, level {levels[-1]}: wall-clock ns per row, best of {args.rounds} x 2 passes\n")
@@ -277,7 +281,8 @@ def main():
         print("|---|---:|---:|---:|")
         for name in NAMES:
             print(f"| {name}_arrays | {one[name]:.2f} | {many[name]:.2f} | {one[name] / many[name]:.2f}x |")
-    memory_report(args.memory_rows)
+    if not args.threads_only:
+        memory_report(args.memory_rows)
     return 0
 
 

@@ -52,15 +52,6 @@ TEST(EngineSettings, EnvironmentValuesCapTheLevelAndThreadsAndBadOnesAreIgnoredW
     }
 }
 
-TEST(EngineSettings, LevelNamesAreTheDocumentedWords)
-{
-    EXPECT_STREQ(tarsel_engine::level_name(simd_level::scalar), "scalar");
-    EXPECT_STREQ(tarsel_engine::level_name(simd_level::sse2), "sse2");
-    EXPECT_STREQ(tarsel_engine::level_name(simd_level::avx2), "avx2");
-    EXPECT_STREQ(tarsel_engine::level_name(simd_level::avx512), "avx512");
-    EXPECT_GE(tarsel_engine::affinity_cpus(), 1);
-}
-
 TEST(EngineThreads, SmallArraysStartNoThreadAndLargeOnesAreCappedByTheSetting)
 {
     for (array_function f : {array_function::add, array_function::div, array_function::sin, array_function::log}) {
