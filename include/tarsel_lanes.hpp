@@ -136,7 +136,8 @@ template <class V>
 inline mask_t<V> integer_of(V k_double)
 {
     const double shift = 0x1.8p52;
-    return (mask_t<V>)(k_double + shift) - (mask_t<V>)(V{} + shift);
+    /* unsigned, so that the garbage of a masked lane cannot overflow */
+    return (mask_t<V>)((bits_t<V>)(k_double + shift) - (bits_t<V>)(V{} + shift));
 }
 
 // Row `index` of a table of pairs per lane; every index must lie in the table.
@@ -300,7 +301,7 @@ inline dd<V> exp_kernel(dd<V> x, mask_t<V> &to_scalar)
 
     /* the bits of 2^m: (m + 1023) << 52, with m + 1023 = (k + 16368) >> 4
        for the k kept above, where k + 16368 is positive */
-    V scale = (V)((((bits_t<V>)(k + 16368)) >> 4) << 52);
+    V scale = (V)((((bits_t<V>)k + 16368) >> 4) << 52);
     return {res.hi * scale, res.lo * scale};
 }
 
