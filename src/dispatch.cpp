@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
-#include <system_error>
 #include <thread>
 
 #if defined(__linux__)
@@ -233,8 +232,12 @@ run_status run_rows(array_function f, const engine_settings &settings, row_view 
     call.out = out;
 
     int threads = threads_for(f, n, settings.threads);
+    /* all allocation before the first thread starts: nothing below throws
+       while a worker runs, except a thread that cannot be started */
     std::vector<std::thread> workers;
+    workers.reserve(std::size_t(threads));
     std::vector<block> own = {block_of(n, threads, 0)};
+    own.reserve(std::size_t(threads));
     for (int t = 1; t < threads; ++t) {
         block blk = block_of(n, threads, t);
         try {
@@ -243,8 +246,9 @@ run_status run_rows(array_function f, const engine_settings &settings, row_view 
                 call.running += 1;
             }
             workers.emplace_back(compute_block, std::ref(call), blk);
-        } catch (const std::system_error &) {
-            /* no thread to be had: this block is computed here instead */
+        } catch (...) {
+            /* no thread to be had (std::system_error, or no memory for its
+               state): this block is computed here instead */
             std::lock_guard<std::mutex> lock(call.mutex);
             call.running -= 1;
             own.push_back(blk);
