@@ -3,10 +3,10 @@
 // Registration runs in one fixed order, because pybind11 tries overloads in
 // the order they were registered: the Float128 class, the Complex128 class,
 // the module functions, the implicit conversion from Python numbers, the
-// constants, the engine of the array functions and last the array functions,
-// which stay the last names of the module.  Each
-// step lives in a file of its own; the binding converts and forwards, and
-// every numerical decision lives in the headers and in src/.
+// constants, the engine of the array functions and the array functions;
+// additions that leave the overloads of these names alone come after them.
+// Each step lives in a file of its own; the binding converts and forwards,
+// and every numerical decision lives in the headers and in src/.
 #include "binding.hpp"
 
 namespace py = pybind11;
@@ -24,4 +24,5 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_engine(m);              // simd_level, num_threads (engine.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
+    register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
 }
