@@ -369,8 +369,8 @@ inline dd<V> cos_kernel(dd<V> x, mask_t<V> &to_scalar)
     return flip_sign(res, sign_where_bit1<V>(q + 1));
 }
 
-// The double seed of the logarithm, lane by lane: the one place to vectorise
-// it once it is the library's own function.
+// The double seed of the logarithm (the library's correctly rounded log),
+// lane by lane: the one place a vector version of the seed would go.
 template <class V>
 inline V log_seed(V hi)
 {
@@ -392,9 +392,10 @@ inline dd<V> log_step(dd<V> x, dd<V> y, dd<V> &delta, mask_t<V> &to_scalar)
     return add(y, delta);
 }
 
-// tarsel_log.  The Halley step keeps num small and den of the size of x, so
-// the product by 2 and the sums stay far from overflow; the lanes that need
-// the second step (non-normalised arguments) go to the scalar function.
+// tarsel_log and _tarsel_log_from_seed.  The Halley step keeps num small and
+// den of the size of x, so the product by 2 and the sums stay far from
+// overflow; the lanes that need the second step (non-normalised arguments)
+// go to the scalar function.
 template <class V>
 inline dd<V> log_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
@@ -403,7 +404,7 @@ inline dd<V> log_kernel(dd<V> x, mask_t<V> &to_scalar)
     dd<V> delta;
     dd<V> y = from_double(log_seed(x.hi));
     y = log_step(x, y, delta, to_scalar);
-    to_scalar |= lane_fabs(delta.hi) > 0x1.0624dd2f1a9fcp-10; /* tarsel_log: the second step */
+    to_scalar |= lane_fabs(delta.hi) > 0x1.0624dd2f1a9fcp-10; /* _tarsel_log_from_seed: the second step */
     return y;
 }
 
