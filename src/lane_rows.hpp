@@ -116,8 +116,10 @@ inline void store_lanes(double *out, std::ptrdiff_t i, dd<V> r, int count)
         return;
     }
     auto lanes = std::make_index_sequence<lane_count<V>>{};
-    V pairs[2] = {interleave<0>(r.hi, r.lo, lanes), interleave<lane_count<V> / 2>(r.hi, r.lo, lanes)};
-    std::memcpy(rows, pairs, sizeof pairs);
+    V first = interleave<0>(r.hi, r.lo, lanes);
+    V second = interleave<lane_count<V> / 2>(r.hi, r.lo, lanes);
+    std::memcpy(rows, &first, sizeof first);
+    std::memcpy(rows + lane_count<V>, &second, sizeof second);
 }
 
 template <class V>
@@ -126,12 +128,13 @@ inline mask_t<V> not_finite(dd<V> x)
     return ~(is_finite(x.hi) & is_finite(x.lo));
 }
 
+// Padding lanes may be set too: recompute_lanes looks at the real ones only.
 template <class V>
-inline bool any_lane(mask_t<V> m, int count)
+inline bool any_lane(mask_t<V> m)
 {
     std::int64_t acc = 0;
     for (int j = 0; j < lane_count<V>; ++j)
-        acc |= j < count ? m[j] : 0;
+        acc |= m[j];
     return acc != 0;
 }
 
@@ -168,7 +171,7 @@ template <class V, class F, class RowsA, class RowsB>
         mask_t<V> to_scalar = not_finite(x) | not_finite(y);
         dd<V> r = F::lanes(x, y, to_scalar);
         to_scalar |= not_finite(r);
-        if (any_lane<V>(to_scalar, count))
+        if (any_lane<V>(to_scalar))
             recompute_lanes<V, F>(r, to_scalar, count, a_view, b_view, i);
         store_lanes(out, i, r, count);
     }
@@ -184,7 +187,7 @@ template <class V, class F, class Rows>
         mask_t<V> to_scalar = not_finite(x);
         dd<V> r = F::lanes(x, to_scalar);
         to_scalar |= not_finite(r);
-        if (any_lane<V>(to_scalar, count))
+        if (any_lane<V>(to_scalar))
             recompute_lanes<V, F>(r, to_scalar, count, a_view, a_view, i);
         store_lanes(out, i, r, count);
     }
