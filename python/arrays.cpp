@@ -12,13 +12,14 @@
 
 #include <stdexcept>
 
+#include "array_argument.hpp"
 #include "binding.hpp"
 
 namespace tarsel_binding {
 
 namespace {
 
-using f64_array = py::array_t<double, py::array::forcecast>;
+using f64_array = float64_array;
 
 bool has_row_shape(const f64_array &a)
 {
