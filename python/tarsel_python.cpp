@@ -22,7 +22,7 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_complex128(m);          // class Complex128 (bind_complex128.cpp)
     register_functions(m);           // module functions (bind_functions.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
-    register_engine(m);              // simd_level, num_threads (engine.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
+    register_engine(m);              // simd_level, num_threads (engine.cpp)
     register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
 }
