@@ -140,6 +140,16 @@ inline mask_t<V> integer_of(V k_double)
     return (mask_t<V>)((bits_t<V>)(k_double + shift) - (bits_t<V>)(V{} + shift));
 }
 
+// Whether any lane of m is set.
+template <class V>
+inline bool any_lane(mask_t<V> m)
+{
+    std::int64_t acc = 0;
+    for (int j = 0; j < lane_count<V>; ++j)
+        acc |= m[j];
+    return acc != 0;
+}
+
 // Row `index` of a table of pairs per lane; every index must lie in the table.
 template <class V, int N>
 inline dd<V> table_rows(const double (&table)[N][2], mask_t<V> index)
@@ -269,6 +279,42 @@ inline dd<V> div_kernel(dd<V> a, dd<V> b, mask_t<V> &to_scalar)
     return div_refine(a.hi, a.lo, b.hi, b.lo, q1, p1);
 }
 
+// The correctly rounded double square root of every lane: the same
+// operation as the scalar function's sqrt, so the same bits.
+template <class V>
+inline V lane_sqrt(V x)
+{
+    V r = {};
+    for (int j = 0; j < lane_count<V>; ++j)
+        r[j] = __builtin_sqrt(x[j]);
+    return r;
+}
+
+// _tarsel_sqrt_newton with its two error-free products.
+template <class V>
+inline dd<V> sqrt_newton(V xhi, V xlo, mask_t<V> &to_scalar)
+{
+    V y = 1.0 / lane_sqrt(xhi);
+    V z = xhi * y;
+    to_scalar |= product_is_rescaled(xhi, y, z); /* tarsel_exact_mul_err */
+    V zlo = dekker_err(xhi, y, z) + xlo * y;
+    V est = z * z;
+    to_scalar |= product_is_rescaled(z, z, est); /* tarsel_exact_mul_err */
+    V estlo = dekker_err(z, z, est) + (2.0 * z) * zlo;
+    V err = ((xhi - est) - estlo) + xlo;
+    V dy = (err * 0.5) * y;
+    return fast_two_sum(z, zlo + dy);
+}
+
+template <class V>
+inline dd<V> sqrt_kernel(dd<V> x, mask_t<V> &to_scalar)
+{
+    /* tarsel_sqrt: negative, zero, NaN and infinite high parts, and the
+       root of x / 2^128 from 2^1023 on */
+    to_scalar |= ~((x.hi > 0.0) & (x.hi < 0x1p1023));
+    return sqrt_newton(x.hi, x.lo, to_scalar);
+}
+
 // tarsel_exp.  Past the tests of the range and of the low part, every
 // quantity is bounded (|r| < 1.1, the series and er below 4, T below 2), far
 // from overflow and from the rescaling of the error-free product, so the
@@ -369,6 +415,31 @@ inline dd<V> cos_kernel(dd<V> x, mask_t<V> &to_scalar)
     return flip_sign(res, sign_where_bit1<V>(q + 1));
 }
 
+// tarsel_sincos past its tests: both series at full length and the
+// quadrant q = k mod 4, which gives (sin, cos) = (sin_r, cos_r),
+// (cos_r, -sin_r), (-sin_r, -cos_r), (-cos_r, sin_r).
+template <class V>
+inline void sincos_lanes(dd<V> x, dd<V> &s, dd<V> &c, mask_t<V> &to_scalar)
+{
+    quarter_turns<V> red = reduce_quarter_turns(x, to_scalar);
+    mask_t<V> q = red.k & 3;
+    mask_t<V> no_lane = {};
+    dd<V> sin_r = sin_or_cos_series(red.r, no_lane);
+    dd<V> cos_r = sin_or_cos_series(red.r, ~no_lane);
+    mask_t<V> odd = -(q & 1);
+    s = flip_sign(select(odd, cos_r, sin_r), sign_where_bit1<V>(q));
+    c = flip_sign(select(odd, sin_r, cos_r), sign_where_bit1<V>(q + 1));
+}
+
+// tarsel_tan: the quotient of both outputs of tarsel_sincos.
+template <class V>
+inline dd<V> tan_kernel(dd<V> x, mask_t<V> &to_scalar)
+{
+    dd<V> s, c;
+    sincos_lanes(x, s, c, to_scalar);
+    return div_kernel(s, c, to_scalar);
+}
+
 // The double seed of the logarithm (the library's correctly rounded log),
 // lane by lane: the one place a vector version of the seed would go.
 template <class V>
@@ -406,6 +477,31 @@ inline dd<V> log_kernel(dd<V> x, mask_t<V> &to_scalar)
     y = log_step(x, y, delta, to_scalar);
     to_scalar |= lane_fabs(delta.hi) > 0x1.0624dd2f1a9fcp-10; /* _tarsel_log_from_seed: the second step */
     return y;
+}
+
+/* --- power --- */
+
+// tarsel_pow for a positive base, and for a negative one with an integral
+// exponent below 2^51 in magnitude: exp(exponent log|base|), negated for an
+// odd exponent.  The logarithm, the product and the exponential keep their
+// own tests.
+template <class V>
+inline dd<V> pow_kernel(dd<V> base, dd<V> e, mask_t<V> &to_scalar)
+{
+    to_scalar |= (e.hi == 0.0) & (e.lo == 0.0); /* tarsel_pow: a zero exponent */
+    /* round_half_away is exact below 2^51, where the parity is that of the
+       scalar function's 64-bit integer */
+    V rounded_e = round_half_away(e.hi);
+    mask_t<V> is_integral = (e.hi == rounded_e) & (e.lo == 0.0) & (lane_fabs(e.hi) < 0x1p51);
+    mask_t<V> is_negative = base.hi < 0.0;
+    /* tarsel_pow: a zero base, a high part zero with a negative low part,
+       and a negative base with any other exponent (its NaN, or the parity
+       of an exponent from 2^51 on) */
+    to_scalar |= ~((base.hi > 0.0) | (is_negative & is_integral));
+    mask_t<V> odd_sign = (mask_t<V>)((bits_t<V>)integer_of(rounded_e) << 63);
+    dd<V> abs_base = flip_sign(base, is_negative & INT64_MIN);
+    dd<V> res = exp_kernel(mul_kernel(e, log_kernel(abs_base, to_scalar), to_scalar), to_scalar);
+    return flip_sign(res, is_negative & odd_sign);
 }
 
 } // namespace

@@ -32,8 +32,10 @@ bool is_module_constant(py::handle x);
 void register_engine(py::module_ &m);
 const tarsel_engine::engine_settings &engine_settings();
 
-// The element-wise functions over (N, 2) float64 arrays.
+// The element-wise functions over (N, 2) float64 arrays: the arithmetic,
+// sin, cos, exp and log; then the other real functions.
 void register_arrays(py::module_ &m);
+void register_remaining_arrays(py::module_ &m);
 
 // Correctly rounded text and exact conversions: __format__ of both classes,
 // Float128.from_decimal, Float128.from_rational, Float128.as_integer_ratio.

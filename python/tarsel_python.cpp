@@ -24,5 +24,6 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
     register_engine(m);              // simd_level, num_threads (engine.cpp)
+    register_remaining_arrays(m);    // sqrt_arrays ... neg_arrays, pow_arrays, atan2_arrays, fmod_arrays (arrays.cpp)
     register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
 }

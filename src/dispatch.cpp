@@ -132,10 +132,28 @@ namespace {
 // functions, 2 ns for the arithmetic, which also gains less from a second
 // core because it is bound by memory).  Below these sizes two threads were
 // measured slower than one.
-constexpr std::ptrdiff_t min_rows_per_thread[array_function_count] = {
-    1 << 17, 1 << 17, 1 << 17, 1 << 16, /* add, sub, mul, div */
-    1 << 12, 1 << 12, 1 << 12, 1 << 12, /* sin, cos, exp, log */
-};
+constexpr std::ptrdiff_t min_rows_per_thread(array_function f)
+{
+    switch (f) {
+    case array_function::add:
+    case array_function::sub:
+    case array_function::mul:
+    case array_function::abs:
+    case array_function::neg:
+    case array_function::floor:
+    case array_function::ceil:
+    case array_function::trunc:
+    case array_function::round:
+        return 1 << 17;
+    case array_function::div:
+        return 1 << 16;
+    case array_function::sqrt:
+    case array_function::fmod:
+        return 1 << 14;
+    default: /* the elementary functions, 25 ns a row or more */
+        return 1 << 12;
+    }
+}
 
 // Rows between two polls of the calling thread: well under a millisecond for
 // every function at every level, and a multiple of every lane count.
@@ -216,7 +234,7 @@ bool wait_polling(call_state &call, interruption_check check, bool interrupted)
 
 int threads_for(array_function f, std::ptrdiff_t n, int max_threads)
 {
-    std::ptrdiff_t worth = n / min_rows_per_thread[int(f)];
+    std::ptrdiff_t worth = n / min_rows_per_thread(f);
     if (worth < 1)
         return 1;
     return worth < max_threads ? int(worth) : max_threads;

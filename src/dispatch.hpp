@@ -11,8 +11,17 @@
 
 namespace tarsel_engine {
 
-enum class array_function { add, sub, mul, div, sin, cos, exp, log };
-constexpr int array_function_count = 8;
+// The two-operand functions first, then the one-operand ones.
+enum class array_function {
+    add, sub, mul, div, pow, atan2, fmod,
+    sin, cos, exp, log, sqrt, tan, atan, asin, acos, sinh, cosh, tanh, abs, floor, ceil, trunc, round, neg,
+};
+constexpr int array_function_count = 25;
+
+constexpr bool is_binary(array_function f)
+{
+    return int(f) < int(array_function::sin);
+}
 
 // In increasing order: a level includes the ones before it.
 enum class simd_level { scalar, sse2, avx2, avx512 };

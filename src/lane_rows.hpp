@@ -19,6 +19,8 @@
 #include <utility>
 
 #include "../include/tarsel_lanes.hpp"
+#include "../include/tarsel_lanes_hyperbolic.hpp"
+#include "../include/tarsel_lanes_inverse.hpp"
 #include "dispatch.hpp"
 
 namespace tarsel_lanes {
@@ -128,20 +130,11 @@ inline mask_t<V> not_finite(dd<V> x)
     return ~(is_finite(x.hi) & is_finite(x.lo));
 }
 
-// Padding lanes may be set too: recompute_lanes looks at the real ones only.
-template <class V>
-inline bool any_lane(mask_t<V> m)
-{
-    std::int64_t acc = 0;
-    for (int j = 0; j < lane_count<V>; ++j)
-        acc |= m[j];
-    return acc != 0;
-}
-
 /* --- the loops --- */
 
 // The lanes of `to_scalar` among the first `count` from row i replaced by
-// the reference loop's rows, so that each row is stored once.
+// the reference loop's rows, so that each row is stored once.  Padding lanes
+// may be set too; only the real ones are looked at.
 template <class V, class F>
 void recompute_lanes(dd<V> &r, mask_t<V> to_scalar, int count, tarsel_engine::row_view a,
                      tarsel_engine::row_view b, std::ptrdiff_t i)
@@ -241,6 +234,16 @@ struct div_rows {
     template <class V>
     static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return div_kernel(a, b, m); }
 };
+struct pow_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::pow;
+    template <class V>
+    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return pow_kernel(a, b, m); }
+};
+struct atan2_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::atan2;
+    template <class V>
+    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return atan2_kernel(a, b, m); }
+};
 struct sin_rows {
     static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::sin;
     template <class V>
@@ -261,21 +264,90 @@ struct log_rows {
     template <class V>
     static dd<V> lanes(dd<V> x, mask_t<V> &m) { return log_kernel(x, m); }
 };
+struct sqrt_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::sqrt;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return sqrt_kernel(x, m); }
+};
+struct tan_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::tan;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return tan_kernel(x, m); }
+};
+struct atan_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::atan;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return atan_kernel(x, m); }
+};
+struct asin_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::asin;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return asin_kernel(x, m); }
+};
+struct acos_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::acos;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return acos_kernel(x, m); }
+};
+struct sinh_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::sinh;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return sinh_kernel(x, m); }
+};
+struct cosh_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::cosh;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return cosh_kernel(x, m); }
+};
+struct tanh_rows {
+    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::tanh;
+    template <class V>
+    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return tanh_kernel(x, m); }
+};
 
-// In the order of tarsel_engine::array_function.
-template <class V>
-tarsel_engine::kernel_table lane_kernel_table()
+// A function without a vector kernel: the reference loop itself, looked up
+// when called (its table is another translation unit's).
+template <tarsel_engine::array_function F>
+void reference_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, double *out, std::ptrdiff_t begin,
+                      std::ptrdiff_t end)
 {
-    return {{
-        &combine_kernel<V, add_rows>,
-        &combine_kernel<V, sub_rows>,
-        &combine_kernel<V, mul_rows>,
-        &combine_kernel<V, div_rows>,
-        &map_kernel<V, sin_rows>,
-        &map_kernel<V, cos_rows>,
-        &map_kernel<V, exp_rows>,
-        &map_kernel<V, log_rows>,
-    }};
+    tarsel_engine::scalar_kernels.run[int(F)](a, b, out, begin, end);
+}
+
+// Every entry by its function, built at compile time.  The element-wise
+// functions whose reference loop is cheap and bound by memory (abs, neg and
+// the roundings) and fmod keep it: vectors measured no faster.
+template <class V>
+constexpr tarsel_engine::kernel_table lane_kernel_table()
+{
+    using f = tarsel_engine::array_function;
+    tarsel_engine::kernel_table t = {};
+    t.run[int(f::add)] = &combine_kernel<V, add_rows>;
+    t.run[int(f::sub)] = &combine_kernel<V, sub_rows>;
+    t.run[int(f::mul)] = &combine_kernel<V, mul_rows>;
+    t.run[int(f::div)] = &combine_kernel<V, div_rows>;
+    t.run[int(f::pow)] = &combine_kernel<V, pow_rows>;
+    t.run[int(f::atan2)] = &combine_kernel<V, atan2_rows>;
+    t.run[int(f::sin)] = &map_kernel<V, sin_rows>;
+    t.run[int(f::cos)] = &map_kernel<V, cos_rows>;
+    t.run[int(f::exp)] = &map_kernel<V, exp_rows>;
+    t.run[int(f::log)] = &map_kernel<V, log_rows>;
+    t.run[int(f::sqrt)] = &map_kernel<V, sqrt_rows>;
+    t.run[int(f::tan)] = &map_kernel<V, tan_rows>;
+    t.run[int(f::atan)] = &map_kernel<V, atan_rows>;
+    t.run[int(f::asin)] = &map_kernel<V, asin_rows>;
+    t.run[int(f::acos)] = &map_kernel<V, acos_rows>;
+    t.run[int(f::sinh)] = &map_kernel<V, sinh_rows>;
+    t.run[int(f::cosh)] = &map_kernel<V, cosh_rows>;
+    t.run[int(f::tanh)] = &map_kernel<V, tanh_rows>;
+    t.run[int(f::fmod)] = &reference_kernel<f::fmod>;
+    t.run[int(f::abs)] = &reference_kernel<f::abs>;
+    t.run[int(f::floor)] = &reference_kernel<f::floor>;
+    t.run[int(f::ceil)] = &reference_kernel<f::ceil>;
+    t.run[int(f::trunc)] = &reference_kernel<f::trunc>;
+    t.run[int(f::round)] = &reference_kernel<f::round>;
+    t.run[int(f::neg)] = &reference_kernel<f::neg>;
+    return t;
 }
 
 } // namespace

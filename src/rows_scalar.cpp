@@ -72,16 +72,40 @@ void map_rows(row_view a, row_view, double *out, std::ptrdiff_t begin, std::ptrd
         map_loop<op>(strided_rows{a}, out, begin, end);
 }
 
+// Every entry by its function, so that no position can be mixed up; built
+// at compile time, so the table is ready before any code runs.
+constexpr tarsel_engine::kernel_table reference_table()
+{
+    using f = tarsel_engine::array_function;
+    tarsel_engine::kernel_table t = {};
+    t.run[int(f::add)] = &combine_rows<tarsel_add>;
+    t.run[int(f::sub)] = &combine_rows<tarsel_sub>;
+    t.run[int(f::mul)] = &combine_rows<tarsel_mul>;
+    t.run[int(f::div)] = &combine_rows<tarsel_div>;
+    t.run[int(f::pow)] = &combine_rows<tarsel_pow>;
+    t.run[int(f::atan2)] = &combine_rows<tarsel_atan2>;
+    t.run[int(f::fmod)] = &combine_rows<tarsel_fmod>;
+    t.run[int(f::sin)] = &map_rows<tarsel_sin>;
+    t.run[int(f::cos)] = &map_rows<tarsel_cos>;
+    t.run[int(f::exp)] = &map_rows<tarsel_exp>;
+    t.run[int(f::log)] = &map_rows<tarsel_log>;
+    t.run[int(f::sqrt)] = &map_rows<tarsel_sqrt>;
+    t.run[int(f::tan)] = &map_rows<tarsel_tan>;
+    t.run[int(f::atan)] = &map_rows<tarsel_atan>;
+    t.run[int(f::asin)] = &map_rows<tarsel_asin>;
+    t.run[int(f::acos)] = &map_rows<tarsel_acos>;
+    t.run[int(f::sinh)] = &map_rows<tarsel_sinh>;
+    t.run[int(f::cosh)] = &map_rows<tarsel_cosh>;
+    t.run[int(f::tanh)] = &map_rows<tarsel_tanh>;
+    t.run[int(f::abs)] = &map_rows<tarsel_abs>;
+    t.run[int(f::floor)] = &map_rows<tarsel_floor>;
+    t.run[int(f::ceil)] = &map_rows<tarsel_ceil>;
+    t.run[int(f::trunc)] = &map_rows<tarsel_trunc>;
+    t.run[int(f::round)] = &map_rows<tarsel_round>;
+    t.run[int(f::neg)] = &map_rows<tarsel_neg>;
+    return t;
+}
+
 } // namespace
 
-// In the order of tarsel_engine::array_function.
-const tarsel_engine::kernel_table tarsel_engine::scalar_kernels = {{
-    &combine_rows<tarsel_add>,
-    &combine_rows<tarsel_sub>,
-    &combine_rows<tarsel_mul>,
-    &combine_rows<tarsel_div>,
-    &map_rows<tarsel_sin>,
-    &map_rows<tarsel_cos>,
-    &map_rows<tarsel_exp>,
-    &map_rows<tarsel_log>,
-}};
+const tarsel_engine::kernel_table tarsel_engine::scalar_kernels = reference_table();
