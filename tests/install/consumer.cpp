@@ -1,0 +1,18 @@
+// A C++ user of the installed object layer.
+#include <iostream>
+
+#include "tarsel.hpp"
+#include "tarsel_complex.hpp"
+
+#if !defined(__SSE2_MATH__)
+#error "tarsel::tarsel should have asked for SSE2 arithmetic (-msse2 -mfpmath=sse)"
+#endif
+
+int main()
+{
+    const tars::float128 third = tars::float128(1.0) / tars::float128(3.0);
+    const tars::complex128 product = tars::complex128(1.0, 2.0) * tars::complex128(1.0, -1.0);
+    std::cout << "1/3 = " << third.to_string() << '\n';
+    std::cout << "(1 + 2i)(1 - i) = " << product.to_string() << '\n';
+    return 0;
+}
