@@ -7,11 +7,23 @@
 
 namespace tarsel_golden {
 
+// The arguments of one case of a real function, in the order they are drawn.
+// Whatever computes the function (the scalar function here, a vector
+// kernel elsewhere) draws them through these, so it meets the same cases.
+inline tarsel draw_argument(const GoldenRow &row, CaseSource &source) { return to_tarsel(source.value(row.x)); }
+
+inline void draw_arguments(const GoldenRow &row, CaseSource &source, tarsel *a, tarsel *b)
+{
+    PairBits first = source.value(row.x);
+    *a = to_tarsel(first);
+    *b = to_tarsel(source.partner(first, row.y));
+}
+
 template <tarsel (*F)(tarsel)>
 void real_unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
-        tarsel x = to_tarsel(source.value(row.x));
+        tarsel x = draw_argument(row, source);
         sink.argument_value(x);
         sink.result_value(F(x));
         sink.end_case();
@@ -23,7 +35,7 @@ template <tarsel (*F)(tarsel)>
 void exact_unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
-        tarsel x = to_tarsel(source.value(row.x));
+        tarsel x = draw_argument(row, source);
         sink.argument_value(x);
         sink.result_exact_value(F(x));
         sink.end_case();
@@ -34,8 +46,8 @@ template <tarsel (*F)(tarsel, tarsel)>
 void real_binary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
-        PairBits first = source.value(row.x);
-        tarsel a = to_tarsel(first), b = to_tarsel(source.partner(first, row.y));
+        tarsel a, b;
+        draw_arguments(row, source, &a, &b);
         sink.argument_value(a);
         sink.argument_value(b);
         sink.result_value(F(a, b));
@@ -47,7 +59,7 @@ template <int (*F)(tarsel)>
 void predicate_unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
-        tarsel x = to_tarsel(source.value(row.x));
+        tarsel x = draw_argument(row, source);
         sink.argument_value(x);
         sink.result_int(F(x));
         sink.end_case();
@@ -58,8 +70,8 @@ template <int (*F)(tarsel, tarsel)>
 void predicate_binary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
-        PairBits first = source.value(row.x);
-        tarsel a = to_tarsel(first), b = to_tarsel(source.partner(first, row.y));
+        tarsel a, b;
+        draw_arguments(row, source, &a, &b);
         sink.argument_value(a);
         sink.argument_value(b);
         sink.result_int(F(a, b));
@@ -116,7 +128,7 @@ template <double (*F)(double), bool (*Accepts)(double)>
 void double_of_high_part(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
-        tarsel x = to_tarsel(source.value(row.x));
+        tarsel x = draw_argument(row, source);
         double hi = _mm_cvtsd_f64(x);
         if (!Accepts(hi)) {
             i--;
