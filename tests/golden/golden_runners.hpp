@@ -19,79 +19,64 @@ inline void draw_arguments(const GoldenRow &row, CaseSource &source, tarsel *a, 
     *b = to_tarsel(source.partner(first, row.y));
 }
 
-template <tarsel (*F)(tarsel)>
-void real_unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
+// A function of one or two real arguments, its result written by Put.
+template <typename Result, Result (*F)(tarsel), void (ResultSink::*Put)(Result)>
+void unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
         tarsel x = draw_argument(row, source);
         sink.argument_value(x);
-        sink.result_value(F(x));
+        (sink.*Put)(F(x));
         sink.end_case();
     }
 }
+
+template <typename Result, Result (*F)(tarsel, tarsel), void (ResultSink::*Put)(Result)>
+void binary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
+{
+    for (int i = 0; i < cases_per_function; i++) {
+        tarsel a, b;
+        draw_arguments(row, source, &a, &b);
+        sink.argument_value(a);
+        sink.argument_value(b);
+        (sink.*Put)(F(a, b));
+        sink.end_case();
+    }
+}
+
+template <tarsel (*F)(tarsel)>
+constexpr CaseRunner real_unary = unary<tarsel, F, &ResultSink::result_value>;
 
 // A function that fixes every bit of its result, NaNs included.
 template <tarsel (*F)(tarsel)>
-void exact_unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
-{
-    for (int i = 0; i < cases_per_function; i++) {
-        tarsel x = draw_argument(row, source);
-        sink.argument_value(x);
-        sink.result_exact_value(F(x));
-        sink.end_case();
-    }
-}
-
-template <tarsel (*F)(tarsel, tarsel)>
-void real_binary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
-{
-    for (int i = 0; i < cases_per_function; i++) {
-        tarsel a, b;
-        draw_arguments(row, source, &a, &b);
-        sink.argument_value(a);
-        sink.argument_value(b);
-        sink.result_value(F(a, b));
-        sink.end_case();
-    }
-}
+constexpr CaseRunner exact_unary = unary<tarsel, F, &ResultSink::result_exact_value>;
 
 template <int (*F)(tarsel)>
-void predicate_unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
-{
-    for (int i = 0; i < cases_per_function; i++) {
-        tarsel x = draw_argument(row, source);
-        sink.argument_value(x);
-        sink.result_int(F(x));
-        sink.end_case();
-    }
-}
+constexpr CaseRunner predicate_unary = unary<int, F, &ResultSink::result_int>;
+
+template <tarsel (*F)(tarsel, tarsel)>
+constexpr CaseRunner real_binary = binary<tarsel, F, &ResultSink::result_value>;
 
 template <int (*F)(tarsel, tarsel)>
-void predicate_binary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
+constexpr CaseRunner predicate_binary = binary<int, F, &ResultSink::result_int>;
+
+// A function of one complex argument, its result written by Put.
+template <typename Result, Result (*F)(tarsel_complex), void (ResultSink::*Put)(Result)>
+void of_complex(const GoldenRow &row, CaseSource &source, ResultSink &sink)
 {
     for (int i = 0; i < cases_per_function; i++) {
-        tarsel a, b;
-        draw_arguments(row, source, &a, &b);
-        sink.argument_value(a);
-        sink.argument_value(b);
-        sink.result_int(F(a, b));
+        tarsel_complex z = source.complex_value(row.x);
+        sink.argument_complex(z);
+        (sink.*Put)(F(z));
         sink.end_case();
     }
 }
 
 template <tarsel_complex (*F)(tarsel_complex)>
-void complex_unary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
-{
-    for (int i = 0; i < cases_per_function; i++) {
-        tarsel_complex z = source.complex_value(row.x);
-        sink.argument_value(z.real);
-        sink.argument_value(z.imag);
-        tarsel_complex r = F(z);
-        sink.result_value(r.real);
-        sink.result_value(r.imag);
-        sink.end_case();
-    }
-}
+constexpr CaseRunner complex_unary = of_complex<tarsel_complex, F, &ResultSink::result_complex>;
+
+template <tarsel (*F)(tarsel_complex)>
+constexpr CaseRunner complex_to_real = of_complex<tarsel, F, &ResultSink::result_value>;
 
 template <tarsel_complex (*F)(tarsel_complex, tarsel_complex)>
 void complex_binary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
@@ -99,25 +84,9 @@ void complex_binary(const GoldenRow &row, CaseSource &source, ResultSink &sink)
     for (int i = 0; i < cases_per_function; i++) {
         tarsel_complex a = source.complex_value(row.x);
         tarsel_complex b = source.below(8) == 0 ? a : source.complex_value(row.y);
-        sink.argument_value(a.real);
-        sink.argument_value(a.imag);
-        sink.argument_value(b.real);
-        sink.argument_value(b.imag);
-        tarsel_complex r = F(a, b);
-        sink.result_value(r.real);
-        sink.result_value(r.imag);
-        sink.end_case();
-    }
-}
-
-template <tarsel (*F)(tarsel_complex)>
-void complex_to_real(const GoldenRow &row, CaseSource &source, ResultSink &sink)
-{
-    for (int i = 0; i < cases_per_function; i++) {
-        tarsel_complex z = source.complex_value(row.x);
-        sink.argument_value(z.real);
-        sink.argument_value(z.imag);
-        sink.result_value(F(z));
+        sink.argument_complex(a);
+        sink.argument_complex(b);
+        sink.result_complex(F(a, b));
         sink.end_case();
     }
 }

@@ -30,12 +30,22 @@ public:
     virtual ~ResultSink() = default;
 
     void argument_value(tarsel x) { value(false, bits_of(x)); }
+    void argument_complex(tarsel_complex z)
+    {
+        argument_value(z.real);
+        argument_value(z.imag);
+    }
     void argument_text(const std::string &text) { this->text(false, text); }
     void argument_bytes(const unsigned char *bytes, std::size_t size) { raw(false, bytes, size); }
     void argument_int(int v) { integer(false, v); }
 
     void result_value(tarsel x) { value(true, nan_by_class(bits_of(x))); }
     void result_exact_value(tarsel x) { value(true, bits_of(x)); }
+    void result_complex(tarsel_complex z)
+    {
+        result_value(z.real);
+        result_value(z.imag);
+    }
     void result_double(double d);
     void result_int(int v) { integer(true, v); }
     void result_text(const char *text) { this->text(true, text); }
