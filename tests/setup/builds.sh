@@ -14,11 +14,11 @@ run_ctest_build() {
 # GoogleTest built for 32 bits from Debian's sources (the packaged library is
 # 64-bit only), once, into $1; prints the directory of its CMake package.
 gtest_i386_package_dir() {
-  local dir=$1 config
+  local dir=$PWD/$1 config
   config=$(find "$dir/prefix" -name GTestConfig.cmake 2>/dev/null | head -n 1)
   if [ -z "$config" ]; then
-    cmake -S "$TARSEL_GTEST_SOURCES" -B "$dir/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
-      -DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32 -DCMAKE_INSTALL_PREFIX="$PWD/$dir/prefix" >/dev/null
+    cmake -Wno-author -Wno-deprecated -S "$TARSEL_GTEST_SOURCES" -B "$dir/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
+      -DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32 -DCMAKE_INSTALL_PREFIX="$dir/prefix" >/dev/null
     cmake --build "$dir/build" -j "${jobs:-2}" >/dev/null
     cmake --install "$dir/build" >/dev/null
     config=$(find "$dir/prefix" -name GTestConfig.cmake | head -n 1)
