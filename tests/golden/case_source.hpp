@@ -58,6 +58,8 @@ public:
     std::string decimal_text();
     // 16 bytes: random, or the record of a value.
     void record_bytes(unsigned char out[16]);
+    // Up to max_length random decimal digits.
+    std::string digit_run(int max_length);
 
 private:
     PairBits working_value(const Domain &domain);
@@ -68,7 +70,6 @@ private:
     std::uint64_t random_sign();
     std::uint64_t random_double_bits(long long field);
     std::uint64_t normalised_low_part(std::uint64_t hi);
-    std::string digit_run(int max_length);
 
     std::uint64_t state_;
 };

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "golden_exact.hpp"
 #include "golden_runners.hpp"
 #include "tarsel_complex.h"
 #include "tarsel_complex.hpp"
@@ -240,6 +241,17 @@ std::vector<GoldenRow> make_rows()
         {"from_string", value_of_text, everywhere, everywhere},
         {"to_bytes", record_of_value, everywhere, everywhere},
         {"from_bytes", value_of_record, everywhere, everywhere},
+
+        {"classify_sum", sum_class_of_value, ordering, ordering},
+        {"exact_digits", exact_digits_of_value, text, text},
+        {"round_significant", digits_to_significant_count, text, text},
+        {"round_places", digits_to_decimal_places, text, text},
+        {"shortest_digits", shortest_digits_of_value, text, text},
+        {"format_number", number_text_in_styles, text, text},
+        {"from_decimal_parts", value_of_decimal_parts, everywhere, everywhere},
+        {"parse_decimal", value_of_python_text, everywhere, everywhere},
+        {"from_rational", value_of_rational, everywhere, everywhere},
+        {"as_integer_ratio", integer_ratio_of_value, text, text},
     };
 }
 

@@ -27,6 +27,14 @@ PairBits nan_by_class(PairBits bits)
 
 void ResultSink::result_double(double d) { result_value(_mm_set_sd(d)); }
 
+// As two 32-bit integers, the low half first.
+void ResultSink::result_int64(std::int64_t v)
+{
+    std::uint64_t u = static_cast<std::uint64_t>(v);
+    integer(true, static_cast<int>(static_cast<std::uint32_t>(u)));
+    integer(true, static_cast<int>(static_cast<std::uint32_t>(u >> 32)));
+}
+
 void HashingSink::little_endian(std::uint64_t v, int size)
 {
     unsigned char bytes[8];

@@ -48,6 +48,7 @@ public:
     }
     void result_double(double d);
     void result_int(int v) { integer(true, v); }
+    void result_int64(std::int64_t v);
     void result_text(const char *text) { this->text(true, text); }
     void result_bytes(const unsigned char *bytes, std::size_t size) { raw(true, bytes, size); }
 
