@@ -13,7 +13,10 @@
 #    x86-64 Clang and with 32-bit x86 GCC (-m32 -msse2 -mfpmath=sse);
 # 3. for every interpreter (TARSEL_PYTHONS, default CPython 3.12 where pyenv has
 #    it and python3) a virtual environment under build/venvs with the test
-#    requirements, the module built and installed into it, and pytest.
+#    requirements, the module built and installed into it, and pytest;
+# 4. the Python tests once more, under the first of those interpreters, against
+#    the module built with AddressSanitizer and UndefinedBehaviorSanitizer, in
+#    its own venv (build/venvs/<tag>-sanitize).
 #
 # Nothing is installed into the interpreters themselves.  A second run reuses
 # the build directories and the venvs.
@@ -23,6 +26,7 @@ source tests/setup/system.sh
 source tests/setup/toolchains.sh
 source tests/setup/builds.sh
 source tests/setup/python.sh
+source tests/setup/sanitizer.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
@@ -72,5 +76,14 @@ for venv in "${venvs[@]}"; do
     "$venv/bin/python" -m pytest -q tests/python
   skip_c_layer=1
 done
+
+py=$(tested_pythons | awk '{print $1}')
+sanitize_venv="$(venv_dir "$py")-sanitize"
+echo "== Python tests under $("$py" --version) against the module built with AddressSanitizer and UndefinedBehaviorSanitizer ($sanitize_venv)"
+sanitize_venv=$(prepare_venv "$py" "$sanitize_venv")
+sanitize_build=$(sanitize_build_dir "$py")
+install_sanitized_module "$sanitize_venv" "$sanitize_build"
+runtimes=$(sanitizer_runtimes "$sanitize_build")
+run_sanitized_tests "$sanitize_venv" "$runtimes"
 
 report_skipped_builds
