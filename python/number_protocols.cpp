@@ -1,0 +1,66 @@
+// number_protocols.cpp -- the protocols Python expects of a real number type,
+// added to Float128 after its class is complete, and the module function
+// isfinite.
+//
+// __float__, __int__, __index__ and __hash__ stay unbound: with __float__ or
+// __index__ the float constructor overload would accept a Float128, and the
+// class stays unhashable.
+#include "binding.hpp"
+
+namespace tarsel_binding {
+
+using tars::float128;
+
+namespace {
+
+// The integer held as two integral doubles a + b, as one Python int.  A NaN
+// or infinite a raises float's own ValueError or OverflowError.
+py::int_ python_integer(const float128 &integer)
+{
+    double a, b;
+    integer.extract(a, b);
+    auto whole = [](double part) {
+        PyObject *result = PyLong_FromDouble(part);
+        if (result == nullptr)
+            throw py::error_already_set();
+        return py::reinterpret_steal<py::int_>(result);
+    };
+    py::int_ high = whole(a);
+    return py::int_(high + whole(b));
+}
+
+} // namespace
+
+void register_number_protocols(py::module_ &m)
+{
+    py::class_<float128> f128 = registered_class<float128>(m, "Float128");
+
+    f128.def("__bool__", [](const float128 &x) { return !(x == float128(0.0)); },
+        "False exactly when x == Float128(0.0), that is when both parts are zeros of either sign; NaN is "
+        "true, as for float.");
+    f128.def("__abs__", [](const float128 &x) { return tars::abs(x); },
+        "abs(x): the same as tarsel.abs(x), a new Float128 with the sign of the value removed (exact).");
+    f128.def("__pos__", [](const float128 &x) { return x; },
+        "+x: a new Float128 with the same bits (never x itself, since the in-place operators change their "
+        "instance).");
+    f128.def("__floor__", [](const float128 &x) { return python_integer(tars::integer_floor(x)); },
+        "math.floor(x): the greatest int at or below the exact sum hi + lo, of any size.  OverflowError for "
+        "an infinity, ValueError for NaN.");
+    f128.def("__ceil__", [](const float128 &x) { return python_integer(tars::integer_ceil(x)); },
+        "math.ceil(x): the least int at or above the exact sum hi + lo, of any size.  OverflowError for an "
+        "infinity, ValueError for NaN.");
+    f128.def("__trunc__", [](const float128 &x) { return python_integer(tars::integer_trunc(x)); },
+        "math.trunc(x): the exact sum hi + lo with its fraction removed, as an int of any size.  "
+        "OverflowError for an infinity, ValueError for NaN.");
+    f128.def("__round__",
+        [](const float128 &x, const py::none &) { return python_integer(tars::integer_round_even(x)); },
+        py::arg("ndigits") = py::none(),
+        "round(x): the int nearest the exact sum hi + lo, a tie going to the even int, as for float.  "
+        "OverflowError for an infinity, ValueError for NaN.  round(x, ndigits) with an int ndigits is not "
+        "supported and raises TypeError.");
+
+    m.def("isfinite", [](const float128 &x) { return tars::isfinite(x); }, py::arg("x"), py::pos_only(),
+        "True when x is neither NaN nor infinite.  Like isnan and isinf it looks at the high part only.");
+}
+
+} // namespace tarsel_binding
