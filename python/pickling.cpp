@@ -113,13 +113,13 @@ PyObject *setstate_method(PyObject *self, PyObject *state)
 
 PyMethodDef float128_setstate = {
     "__setstate__", &setstate_method<float128>, METH_O,
-    "__setstate__($self, state, /)\n--\n\n"
+    "__setstate__(self: tarsel.Float128, state: tuple[float, float], /) -> None\n\n"
     "Pickle support: sets the value to the pair (hi, lo) of the tuple state, bit for bit.  A module "
     "constant refuses with TypeError."};
 
 PyMethodDef complex128_setstate = {
     "__setstate__", &setstate_method<complex128>, METH_O,
-    "__setstate__($self, state, /)\n--\n\n"
+    "__setstate__(self: tarsel.Complex128, state: tuple[float, float, float, float], /) -> None\n\n"
     "Pickle support: sets the value to the doubles (real hi, real lo, imag hi, imag lo) of the tuple "
     "state, bit for bit."};
 

@@ -1,6 +1,7 @@
 // rows.cpp -- Float128 values to and from (N, 2) float64 arrays in one call,
 // row i = (hi, lo) of value i, bit for bit.
 #include <pybind11/numpy.h>
+#include <pybind11/typing.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -22,16 +23,24 @@ std::string type_name_of(PyObject *obj)
     return py::str(py::type::of(py::handle(obj)).attr("__name__")).cast<std::string>();
 }
 
-// The value of element i, which must be a Float128 instance.
-const float128 &element_value(PyObject *item, py::ssize_t i)
-{
-    if (!py::isinstance<float128>(item))
-        throw py::type_error("to_rows(): element " + std::to_string(i) + " is a " + type_name_of(item)
-                             + ", not a Float128");
-    return py::handle(item).cast<const float128 &>();
-}
+// The values of the elements, which must be Float128 instances (Python
+// subclasses included).  One caster serves every element, so the class is
+// looked up once per call rather than once per element.
+class element_reader {
+public:
+    const float128 &operator()(PyObject *item, py::ssize_t i)
+    {
+        if (!caster_.load(item, false))
+            throw py::type_error("to_rows(): element " + std::to_string(i) + " is a " + type_name_of(item)
+                                 + ", not a Float128");
+        return py::detail::cast_op<const float128 &>(caster_);
+    }
 
-f64_array to_rows(const py::handle &values)
+private:
+    py::detail::make_caster<float128> caster_;
+};
+
+f64_array to_rows(const py::typing::Iterable<float128> &values)
 {
     py::object sequence = py::reinterpret_steal<py::object>(
         PySequence_Fast(values.ptr(), "to_rows() needs an iterable of Float128"));
@@ -45,14 +54,15 @@ f64_array to_rows(const py::handle &values)
         throw std::runtime_error("to_rows(): the sequence changed size during the call");
     PyObject **items = PySequence_Fast_ITEMS(sequence.ptr());
     double *out = rows.mutable_data();
+    element_reader value_of;
     for (py::ssize_t i = 0; i < n; ++i)
-        element_value(items[i], i).extract(out[2 * i], out[2 * i + 1]);
+        value_of(items[i], i).extract(out[2 * i], out[2 * i + 1]);
     return rows;
 }
 
 // Rows are read through the array's own strides, so any layout works and no
 // read leaves the array; a row's doubles need no alignment.
-py::list from_rows(const f64_array &a)
+py::typing::List<float128> from_rows(const f64_array &a)
 {
     if (a.ndim() != 2 || a.shape(1) != 2)
         throw std::runtime_error("Input must have shape (N, 2)");
@@ -68,7 +78,7 @@ py::list from_rows(const f64_array &a)
     }
     // The list is made after every element, so no allocation (and no
     // finalizer it may run) can see it with empty slots.
-    py::list values(n);
+    py::typing::List<float128> values(n);
     for (py::ssize_t i = 0; i < n; ++i)
         PyList_SET_ITEM(values.ptr(), i, made[static_cast<std::size_t>(i)].release().ptr());
     return values;
