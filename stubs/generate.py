@@ -4,10 +4,12 @@ module installed in the running interpreter; with --check, only compares.
     python stubs/generate.py           # rewrite stubs/tarsel.pyi
     python stubs/generate.py --check   # exit 1, with a diff, when it is stale
 
-The text is pybind11-stubgen's, with one change: a parameter typed
-Complex128 also accepts a Python complex, float or int, through the
-implicit conversion the module registers, which pybind11's signatures do
-not show.  The wheel installs the file as the stub-only package
+The text is pybind11-stubgen's, with two changes: a parameter typed
+Complex128 also accepts a Python complex, float or int, as the module
+converts them, which pybind11's signatures do not show; and the buffer
+protocol is always typing_extensions.Buffer, which type checkers know for
+every Python version (pybind11 writes collections.abc.Buffer when built for
+3.12 and later), so that every interpreter generates the same file.  The wheel installs the file as the stub-only package
 tarsel-stubs (PEP 561), where type checkers look for the stubs of a
 single-module distribution.  stubs/regenerate.sh builds the module from
 this checkout first."""
@@ -25,6 +27,16 @@ STUB = Path(__file__).resolve().parent / "tarsel.pyi"
 # return annotation.
 COMPLEX_PARAMETER = re.compile(r"(\w): Complex128(?=[,)]| =)")
 PYTHON_NUMBERS = r"\1: Complex128 | complex | float | int"
+BUFFER, PORTABLE_BUFFER = "collections.abc.Buffer", "typing_extensions.Buffer"
+
+
+def portable_buffer(text):
+    if BUFFER not in text:
+        return text
+    text = text.replace(BUFFER, PORTABLE_BUFFER)
+    if "\nimport typing_extensions\n" not in text:
+        text = text.replace("\nimport typing\n", "\nimport typing\nimport typing_extensions\n", 1)
+    return text
 
 
 def generate():
@@ -32,7 +44,7 @@ def generate():
         subprocess.run([sys.executable, "-m", "pybind11_stubgen", "tarsel", "--exit-code", "-o", out], check=True,
                        stdout=subprocess.DEVNULL)
         text = (Path(out) / "tarsel.pyi").read_text(encoding="utf-8")
-    return COMPLEX_PARAMETER.sub(PYTHON_NUMBERS, text)
+    return portable_buffer(COMPLEX_PARAMETER.sub(PYTHON_NUMBERS, text))
 
 
 def main():

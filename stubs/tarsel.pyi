@@ -6,11 +6,12 @@ import collections.abc
 import numpy
 import numpy.typing
 import typing
+import typing_extensions
 __all__: list[str] = ['Complex128', 'Float128', 'abs', 'abs_sqr', 'acos', 'add_arrays', 'asin', 'atan', 'atan2', 'ceil', 'cos', 'cos_arrays', 'cosh', 'div_arrays', 'e', 'exp', 'exp_arrays', 'floor', 'fmod', 'from_rows', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'pi', 'pow', 'round', 'sin', 'sin_arrays', 'sinh', 'sqrt', 'sqrt2', 'sub_arrays', 'tan', 'tanh', 'to_rows', 'trunc']
 class Float128:
     __hash__: typing.ClassVar[None] = None
     @staticmethod
-    def from_bytes(data: collections.abc.Buffer) -> Float128:
+    def from_bytes(data: typing_extensions.Buffer) -> Float128:
         """
         The Float128 held in a 16-byte record (see to_bytes): any bytes-like object of exactly 16 bytes, read bit for bit and not renormalised.  Raises ValueError naming the length for any other length and TypeError for an object that is not bytes-like.
         """
