@@ -34,6 +34,10 @@ void register_arrays(py::module_ &m);
 // Additions after every step above, so that they change no overload
 // resolution of the names registered before them.
 
+// Correctly rounded text and exact conversions: __format__ of both classes,
+// Float128.from_decimal, Float128.from_rational, Float128.as_integer_ratio.
+void register_exact_text(py::module_ &m);
+
 // Float128.hi, .lo, .from_parts, .to_bytes, .from_bytes.
 void register_exact_parts(py::module_ &m);
 

@@ -3,7 +3,8 @@
 // Registration runs in one fixed order, because pybind11 tries overloads in
 // the order they were registered: the Float128 class, the Complex128 class,
 // the module functions, the implicit conversion from Python numbers, the
-// constants and last the array functions.  Each step lives in a file of its
+// constants and the array functions; additions that leave the overloads of
+// these names alone come after them.  Each step lives in a file of its
 // own; the binding converts and forwards, and every numerical decision lives
 // in the headers.
 #include "binding.hpp"
@@ -25,6 +26,7 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
 
     // Additions: registered after every name above, so they change none of
     // their overload resolution.
+    register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
     register_exact_parts(m);         // hi, lo, from_parts, to_bytes, from_bytes (exact_parts.cpp)
     register_pickling(m);            // pickle and copy of both classes (pickling.cpp)
     register_number_protocols(m);    // bool, abs, +, floor, ceil, trunc, round, isfinite (number_protocols.cpp)
