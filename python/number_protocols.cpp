@@ -5,7 +5,52 @@
 // __float__, __int__, __index__ and __hash__ stay unbound: with __float__ or
 // __index__ the float constructor overload would accept a Float128, and the
 // class stays unhashable.
+#include <cstdint>
+#include <limits>
+
+#include "../include/tarsel_exact.hpp"
 #include "binding.hpp"
+
+namespace tarsel_binding {
+
+// The ndigits of round(x, ndigits): anything with __index__, saturated to
+// the int64 range, where every count beyond the digits of an expansion acts
+// alike.  None is left to the overload that returns an int.
+struct decimal_places {
+    std::int64_t value = 0;
+};
+
+} // namespace tarsel_binding
+
+namespace pybind11 {
+namespace detail {
+template <>
+struct type_caster<tarsel_binding::decimal_places> {
+    PYBIND11_TYPE_CASTER(tarsel_binding::decimal_places, const_name("typing.SupportsIndex"));
+
+    // Only a TypeError from __index__ is a mismatch; any other error
+    // propagates.
+    bool load(handle src, bool)
+    {
+        if (src.is_none())
+            return false;
+        object index = reinterpret_steal<object>(PyNumber_Index(src.ptr()));
+        if (!index) {
+            if (!PyErr_ExceptionMatches(PyExc_TypeError))
+                throw error_already_set();
+            PyErr_Clear();
+            return false;
+        }
+        int overflow = 0;
+        long long places = PyLong_AsLongLongAndOverflow(index.ptr(), &overflow);
+        value.value = overflow > 0   ? std::numeric_limits<std::int64_t>::max()
+                      : overflow < 0 ? std::numeric_limits<std::int64_t>::min()
+                                     : std::int64_t(places);
+        return true;
+    }
+};
+} // namespace detail
+} // namespace pybind11
 
 namespace tarsel_binding {
 
@@ -56,8 +101,13 @@ void register_number_protocols(py::module_ &m)
         [](const float128 &x, const py::none &) { return python_integer(tars::integer_round_even(x)); },
         py::arg("ndigits") = py::none(),
         "round(x): the int nearest the exact sum hi + lo, a tie going to the even int, as for float.  "
-        "OverflowError for an infinity, ValueError for NaN.  round(x, ndigits) with an int ndigits is not "
-        "supported and raises TypeError.");
+        "OverflowError for an infinity, ValueError for NaN.");
+    f128.def("__round__",
+        [](const float128 &x, decimal_places ndigits) { return tars::round_to_places(x, ndigits.value); },
+        py::arg("ndigits"),
+        "round(x, ndigits): a Float128, the exact sum hi + lo rounded half to even to a multiple of "
+        "10**-ndigits (ndigits may be negative) and read back correctly rounded, as "
+        "Float128.from_decimal reads text; as float does.  Infinities and NaN come back unchanged.");
 
     m.def("isfinite", [](const float128 &x) { return tars::isfinite(x); }, py::arg("x"), py::pos_only(),
         "True when x is neither NaN nor infinite.  Like isnan and isinf it looks at the high part only.");

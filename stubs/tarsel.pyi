@@ -16,9 +16,37 @@ class Float128:
         The Float128 held in a 16-byte record (see to_bytes): any bytes-like object of exactly 16 bytes, read bit for bit and not renormalised.  Raises ValueError naming the length for any other length and TypeError for an object that is not bytes-like.
         """
     @staticmethod
+    def from_decimal(text: str | bytes | bytearray) -> Float128:
+        """
+        The correctly rounded value of decimal text.
+        
+        text is a str, bytes or bytearray in the grammar of float(): surrounding
+        whitespace, a sign, digits with single underscores between them (any
+        script's decimal digits in a str), an optional point and exponent, or
+        "inf", "infinity", "nan" in any case.  hi is the double nearest the decimal
+        value D and lo the double nearest D - hi, ties to even: hi + lo is D to
+        within half an ulp of lo.  Special words give lo = +0.0, and so does a D
+        that rounds to infinity or a remainder of exactly zero.  Raises ValueError
+        for any other text, unlike Float128(text), which never raises and rounds at
+        every step.
+        """
+    @staticmethod
     def from_parts(hi: typing.SupportsFloat | typing.SupportsIndex, lo: typing.SupportsFloat | typing.SupportsIndex) -> Float128:
         """
         A Float128 holding the pair (hi, lo) unchanged, as the 16-byte record does: the pair is not renormalised, so from_parts(x.hi, x.lo) restores every bit of x, NaN payloads and signed zeros included.  Each argument converts like the argument of Float128(x): a float, an int that fits a double, or anything with __float__ or __index__.  The arithmetic is exact to its documented bounds for normalised pairs (|lo| <= ulp(hi) / 2).
+        """
+    @staticmethod
+    def from_rational(q: typing.Any) -> Float128:
+        """
+        The correctly rounded value of an exact number.
+        
+        q is an int, a fractions.Fraction (any numbers.Rational) or a
+        decimal.Decimal of any size, rounded like from_decimal: hi the double
+        nearest q, lo the double nearest q - hi, so from_rational(2**100 + 1) is
+        exactly hi = 2**100, lo = 1.0.  A float is held exactly (lo = 0.0,
+        infinities and NaN included); a Decimal NaN or infinity gives the same
+        special value, a signalling NaN raises ValueError.  Values far out of
+        range give infinity or zero at once.  Raises TypeError for other types.
         """
     def __abs__(self) -> Float128:
         """
@@ -39,6 +67,20 @@ class Float128:
     def __floor__(self) -> int:
         """
         math.floor(x): the greatest int at or below the exact sum hi + lo, of any size.  OverflowError for an infinity, ValueError for NaN.
+        """
+    def __format__(self, format_spec: str) -> str:
+        """
+        Format the value by the format-spec mini-language of float.
+        
+        [[fill]align][sign]["z"]["#"]["0"][width][grouping]["." precision][type]
+        with the types e E f F g G % and none.  The digits are those of the exact
+        value hi + lo rounded half to even at any precision ('%' multiplies by 100
+        exactly first).  An empty spec gives str(x), the fixed 32-digit text.  The
+        none type gives, without a precision, the shortest text that from_decimal
+        reads back to the same pair (exactly so for a pair in normal form: hi the
+        double nearest hi + lo, lo finite and not -0.0), in float's repr layout;
+        with a precision it is 'g' that keeps a ".0".  An invalid spec raises
+        ValueError with float's messages.
         """
     def __ge__(self, arg0: Float128) -> bool:
         ...
@@ -81,9 +123,15 @@ class Float128:
         """
     def __repr__(self) -> str:
         ...
+    @typing.overload
     def __round__(self, ndigits: None = None) -> int:
         """
-        round(x): the int nearest the exact sum hi + lo, a tie going to the even int, as for float.  OverflowError for an infinity, ValueError for NaN.  round(x, ndigits) with an int ndigits is not supported and raises TypeError.
+        round(x): the int nearest the exact sum hi + lo, a tie going to the even int, as for float.  OverflowError for an infinity, ValueError for NaN.
+        """
+    @typing.overload
+    def __round__(self, ndigits: typing.SupportsIndex) -> Float128:
+        """
+        round(x, ndigits): a Float128, the exact sum hi + lo rounded half to even to a multiple of 10**-ndigits (ndigits may be negative) and read back correctly rounded, as Float128.from_decimal reads text; as float does.  Infinities and NaN come back unchanged.
         """
     def __setstate__(self, state: tuple[float, float]) -> None:
         """
@@ -98,6 +146,14 @@ class Float128:
     def __trunc__(self) -> int:
         """
         math.trunc(x): the exact sum hi + lo with its fraction removed, as an int of any size.  OverflowError for an infinity, ValueError for NaN.
+        """
+    def as_integer_ratio(self) -> tuple:
+        """
+        The exact value hi + lo as a pair of ints (numerator, denominator).
+        
+        In lowest terms with a positive denominator (a power of two), as
+        float.as_integer_ratio.  Raises OverflowError for an infinite value and
+        ValueError for NaN; a pair of opposite infinities is NaN.
         """
     def to_bytes(self) -> bytes:
         """
@@ -118,6 +174,16 @@ class Float128:
 class Complex128:
     def __add__(self, arg0: Complex128 | complex | float | int) -> Complex128:
         ...
+    def __format__(self, format_spec: str) -> str:
+        """
+        Format both parts like Python's complex.
+        
+        Each part as Float128.__format__ formats it (types e E f F g G and none);
+        with the none type the text is parenthesised, or only the imaginary part
+        when the real part is +0.  The imaginary part always shows its sign and
+        ends in "j".  An empty spec gives str(z).  Zero padding and '=' alignment
+        raise ValueError, as for complex.
+        """
     def __iadd__(self, arg0: Complex128 | complex | float | int) -> Complex128:
         ...
     def __imul__(self, arg0: Complex128 | complex | float | int) -> Complex128:

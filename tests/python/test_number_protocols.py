@@ -8,6 +8,7 @@ import re
 import sys
 from fractions import Fraction
 
+import numpy as np
 import pytest
 
 import tarsel
@@ -93,11 +94,47 @@ def test_integers_of_special_values_raise_as_for_float(to_int, hi, lo):
         to_int(Float128.from_parts(hi, lo))
 
 
-def test_round_with_ndigits_is_refused_and_none_is_plain_round():
-    x = Float128(2.5)
-    assert round(x, None) == 2
-    with pytest.raises(TypeError):
-        round(x, 2)
+def test_round_with_ndigits_rounds_the_exact_sum_and_reads_it_back():
+    # The exact sum rounded half to even (Fraction's round), then read back
+    # correctly rounded: what round(float, n) is for a float.
+    rng = random.Random(11)
+    cases = [(0.125, 0.0, 2), (0.375, 0.0, 2), (2.5, 1e-17, 0), (-0.4, 0.0, 0), (1234.5, 0.0, -2), (1e300, 1e283, -299)]
+    for hi, lo in random_pairs(300, seed=12):
+        cases.append((hi, lo, rng.randint(-20, 40)))
+    for hi, lo, ndigits in cases:
+        x = Float128.from_parts(hi, lo)
+        want = Float128.from_rational(round(Fraction(hi) + Fraction(lo), ndigits))
+        got = round(x, ndigits)
+        assert type(got) is Float128
+        if want == Float128(0.0):   # a Fraction has no signed zero: the sign is checked below
+            assert got == want, (hi, lo, ndigits)
+        else:
+            assert got.to_bytes() == want.to_bytes(), (hi, lo, ndigits)
+    assert math.copysign(1.0, round(Float128(-0.4), 0).hi) == -1.0   # as round(-0.4, 0) is -0.0
+
+
+@pytest.mark.parametrize(
+    "ndigits, same", [(10**30, True), (np.int64(5), None), (-(10**30), False)], ids=["huge", "__index__", "very negative"]
+)
+def test_round_takes_any_index_and_saturates(ndigits, same):
+    x = Float128(1.0) / Float128(3.0)
+    got = round(x, ndigits)
+    if same is True:
+        assert got.to_bytes() == x.to_bytes()
+    elif same is False:
+        assert got == Float128(0.0)
+    else:
+        assert got == round(x, 5)
+
+
+def test_round_with_ndigits_keeps_special_values_and_refuses_non_integers():
+    for special in (INF, -INF, NAN):
+        x = Float128(special)
+        assert round(x, 2).to_bytes() == x.to_bytes()
+    assert round(Float128(2.5), None) == 2
+    for bad in (2.5, "2", Fraction(1, 2)):
+        with pytest.raises(TypeError):
+            round(Float128(2.5), bad)
 
 
 @pytest.mark.parametrize(

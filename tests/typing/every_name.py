@@ -4,6 +4,7 @@ runs, so what it claims about the results is checked too."""
 import copy
 import math
 import pickle
+from fractions import Fraction
 
 import numpy as np
 import numpy.typing as npt
@@ -41,6 +42,9 @@ def exact(x: Float128) -> tuple[float, float, bytes, int]:
     same = Float128.from_bytes(twin.to_bytes())
     assert pickle.loads(pickle.dumps(same)) == copy.deepcopy(x)
     whole: int = math.floor(x) + math.ceil(x) + math.trunc(x) + round(x)
+    near: Float128 = round(x, 3)
+    text = f"{x:.40e} {Complex128(x, near):.5f}"
+    assert Float128.from_decimal(text.split()[0]) == Float128.from_rational(Fraction(*x.as_integer_ratio()))
     return x.hi, x.lo, x.to_bytes(), whole
 
 
