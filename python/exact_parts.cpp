@@ -40,24 +40,24 @@ float128 from_record(const py::buffer &data)
     return tarsel_from_bytes(record.bytes());
 }
 
-py::bytes to_record(const float128 &x)
+py::bytes to_record(self_arg<float128> self)
 {
     std::uint8_t record[record_size];
-    tarsel_to_bytes(record, x.data);
+    tarsel_to_bytes(record, self.value->data);
     return py::bytes(reinterpret_cast<const char *>(record), sizeof record);
 }
 
-double hi_of(const float128 &x)
+double hi_of(self_arg<float128> self)
 {
     double hi, lo;
-    x.extract(hi, lo);
+    self.value->extract(hi, lo);
     return hi;
 }
 
-double lo_of(const float128 &x)
+double lo_of(self_arg<float128> self)
 {
     double hi, lo;
-    x.extract(hi, lo);
+    self.value->extract(hi, lo);
     return lo;
 }
 

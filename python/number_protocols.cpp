@@ -80,30 +80,30 @@ void register_number_protocols(py::module_ &m)
 {
     py::class_<float128> f128 = registered_class<float128>(m, "Float128");
 
-    f128.def("__bool__", [](const float128 &x) { return !(x == float128(0.0)); },
+    f128.def("__bool__", [](self_arg<float128> x) { return !(*x.value == float128(0.0)); },
         "False exactly when x == Float128(0.0), that is when both parts are zeros of either sign; NaN is "
         "true, as for float.");
-    f128.def("__abs__", [](const float128 &x) { return tars::abs(x); },
+    f128.def("__abs__", [](self_arg<float128> x) { return tars::abs(*x.value); },
         "abs(x): the same as tarsel.abs(x), a new Float128 with the sign of the value removed (exact).");
-    f128.def("__pos__", [](const float128 &x) { return x; },
+    f128.def("__pos__", [](self_arg<float128> x) { return *x.value; },
         "+x: a new Float128 with the same bits (never x itself, since the in-place operators change their "
         "instance).");
-    f128.def("__floor__", [](const float128 &x) { return python_integer(tars::integer_floor(x)); },
+    f128.def("__floor__", [](self_arg<float128> x) { return python_integer(tars::integer_floor(*x.value)); },
         "math.floor(x): the greatest int at or below the exact sum hi + lo, of any size.  OverflowError for "
         "an infinity, ValueError for NaN.");
-    f128.def("__ceil__", [](const float128 &x) { return python_integer(tars::integer_ceil(x)); },
+    f128.def("__ceil__", [](self_arg<float128> x) { return python_integer(tars::integer_ceil(*x.value)); },
         "math.ceil(x): the least int at or above the exact sum hi + lo, of any size.  OverflowError for an "
         "infinity, ValueError for NaN.");
-    f128.def("__trunc__", [](const float128 &x) { return python_integer(tars::integer_trunc(x)); },
+    f128.def("__trunc__", [](self_arg<float128> x) { return python_integer(tars::integer_trunc(*x.value)); },
         "math.trunc(x): the exact sum hi + lo with its fraction removed, as an int of any size.  "
         "OverflowError for an infinity, ValueError for NaN.");
     f128.def("__round__",
-        [](const float128 &x, const py::none &) { return python_integer(tars::integer_round_even(x)); },
+        [](self_arg<float128> x, const py::none &) { return python_integer(tars::integer_round_even(*x.value)); },
         py::arg("ndigits") = py::none(),
         "round(x): the int nearest the exact sum hi + lo, a tie going to the even int, as for float.  "
         "OverflowError for an infinity, ValueError for NaN.");
     f128.def("__round__",
-        [](const float128 &x, decimal_places ndigits) { return tars::round_to_places(x, ndigits.value); },
+        [](self_arg<float128> x, decimal_places ndigits) { return tars::round_to_places(*x.value, ndigits.value); },
         py::arg("ndigits"),
         "round(x, ndigits): a Float128, the exact sum hi + lo rounded half to even to a multiple of "
         "10**-ndigits (ndigits may be negative) and read back correctly rounded, as "

@@ -38,25 +38,16 @@ doubles<4> state_of(const complex128 &z)
     return {real[0], real[1], imag[0], imag[1]};
 }
 
-std::string type_name(const py::handle &type)
-{
-    return py::str(type.attr("__name__")).cast<std::string>();
-}
-
 // Reconstructed by the class of self, so that an instance of a Python
-// subclass comes back as one; anything that is not an instance of T is
-// refused with TypeError, as for a typed self.
+// subclass comes back as one.
 template <class T>
-py::tuple reduce(const py::object &self)
+py::tuple reduce(self_arg<T> self)
 {
-    if (!py::isinstance<T>(self))
-        throw py::type_error("__reduce__() needs a " + type_name(py::type::of<T>()) + ", not "
-                             + type_name(py::type::of(self)));
-    auto state = state_of(self.cast<const T &>());
+    auto state = state_of(*self.value);
     py::tuple state_tuple(state.size());
     for (std::size_t i = 0; i < state.size(); ++i)
         state_tuple[i] = py::float_(state[i]);
-    return py::make_tuple(py::type::of(self), py::tuple(), state_tuple);
+    return py::make_tuple(py::type::handle_of(self.object), py::tuple(), state_tuple);
 }
 
 // The N doubles of a state tuple.  Every element is read before the caller
@@ -75,15 +66,15 @@ doubles<N> read_state(PyObject *state)
     return values;
 }
 
-void set_state(float128 &x, PyObject *state)
+void set_state(PyObject *self, float128 &x, PyObject *state)
 {
     doubles<2> parts = read_state<2>(state);
-    if (is_module_constant(x))
+    if (is_module_constant(self))
         throw py::type_error("a module constant of tarsel cannot be changed");
     x = tarsel_from_hi_lo(parts[0], parts[1]);
 }
 
-void set_state(complex128 &z, PyObject *state)
+void set_state(PyObject *, complex128 &z, PyObject *state)
 {
     doubles<4> parts = read_state<4>(state);
     z = complex128(tarsel_from_hi_lo(parts[0], parts[1]), tarsel_from_hi_lo(parts[2], parts[3]));
@@ -97,7 +88,7 @@ template <class T>
 PyObject *setstate_method(PyObject *self, PyObject *state)
 {
     try {
-        set_state(py::handle(self).cast<T &>(), state);
+        set_state(self, py::handle(self).cast<T &>(), state);
         Py_RETURN_NONE;
     } catch (py::error_already_set &e) {
         e.restore();
