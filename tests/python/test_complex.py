@@ -76,7 +76,7 @@ def test_constructor_signatures_in_registration_order():
         f"__init__(self: tarsel.Complex128, real: {NUMBER}, imag: {NUMBER} = 0.0) -> None",
         f"__init__(self: tarsel.Complex128, real: tarsel.Float128, imag: tarsel.Float128 = {Float128()!r}) -> None",
     ]
-    assert len(overloads) == 4 and overloads[3].startswith("__init__(self: tarsel.Complex128, arg0: complex")
+    assert len(overloads) == 4 and overloads[3].startswith("__init__(self: tarsel.Complex128, z: complex")
 
 
 def test_float128_constructor_keeps_the_low_parts():

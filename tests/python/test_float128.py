@@ -59,8 +59,9 @@ def test_constructor_signatures_in_registration_order():
     overloads = [line.split(". ", 1)[1] for line in Float128.__init__.__doc__.splitlines() if line[:1].isdigit()]
     assert overloads[:2] == [
         "__init__(self: tarsel.Float128) -> None",
-        "__init__(self: tarsel.Float128, arg0: typing.SupportsFloat | typing.SupportsIndex) -> None",
+        "__init__(self: tarsel.Float128, x: typing.SupportsFloat | typing.SupportsIndex, /) -> None",
     ]
+    assert overloads[2] == "__init__(self: tarsel.Float128, arg0: str) -> None"
     assert len(overloads) == 3
 
 
