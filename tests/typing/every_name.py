@@ -59,6 +59,9 @@ def arrays(values: list[Float128]) -> list[Float128]:
 
 def main() -> None:
     version: str = tarsel.__version__
+    level: str = tarsel.simd_level
+    threads: int = tarsel.num_threads
+    assert level in ("scalar", "sse2", "avx2", "avx512") and threads >= 1
     values = reals()
     total = complexes()
     for x in values:
