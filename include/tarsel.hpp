@@ -11,6 +11,7 @@
 #include "tarsel_utils.h"
 #include "tarsel_consts.h"
 #include "tarsel_math.h"
+#include "tarsel_integer.h"
 
 namespace tars {
 
@@ -60,6 +61,7 @@ inline float128 sqrt(float128 x) { return tarsel_sqrt(x.data); }
 inline float128 abs(float128 x) { return tarsel_abs(x.data); }
 inline bool isnan(float128 x) { return tarsel_isnan(x.data); }
 inline bool isinf(float128 x) { return tarsel_isinf(x.data); }
+inline bool isfinite(float128 x) { return tarsel_isfinite(x.data); }
 
 inline float128 exp(float128 x) { return tarsel_exp(x.data); }
 inline float128 log(float128 x) { return tarsel_log(x.data); }
@@ -79,6 +81,13 @@ inline float128 fmod(float128 a, float128 b) { return tarsel_fmod(a.data, b.data
 inline float128 sinh(float128 x) { return tarsel_sinh(x.data); }
 inline float128 cosh(float128 x) { return tarsel_cosh(x.data); }
 inline float128 tanh(float128 x) { return tarsel_tanh(x.data); }
+
+/* --- integers of the exact sum hi + lo, as two integral parts (tarsel_integer.h) --- */
+
+inline float128 integer_floor(float128 x) { return tarsel_integer_floor(x.data); }
+inline float128 integer_ceil(float128 x) { return tarsel_integer_ceil(x.data); }
+inline float128 integer_trunc(float128 x) { return tarsel_integer_trunc(x.data); }
+inline float128 integer_round_even(float128 x) { return tarsel_integer_round_even(x.data); }
 
 /* --- constants: one shared definition, initialised at load in this order --- */
 

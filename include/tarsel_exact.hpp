@@ -104,6 +104,12 @@ float128 from_decimal_parts(bool negative, std::string_view digits, std::int64_t
 // sign given, and lo = +0.0.
 std::optional<float128> parse_decimal(std::string_view text);
 
+// x rounded half to even to a multiple of 10^-places (places may be
+// negative), then read back as described at the top: what Python's
+// round(x, places) is for a float.  A sum that is not finite comes back
+// unchanged.
+float128 round_to_places(const float128 &x, std::int64_t places);
+
 // numerator / denominator with the sign given, read as described at the top;
 // a zero denominator gives +-inf, or NaN for 0/0.  Operands whose quotient
 // is far out of range give infinity or zero without long arithmetic.

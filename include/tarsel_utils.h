@@ -44,6 +44,12 @@ static inline int tarsel_isinf(tarsel x)
     return _tarsel_is_inf(_mm_cvtsd_f64(x));
 }
 
+/* Neither NaN nor infinite, judged by hi like the two tests above. */
+static inline int tarsel_isfinite(tarsel x)
+{
+    return !tarsel_isnan(x) && !tarsel_isinf(x);
+}
+
 /* A NaN in either high part: one unordered comparison of the two. */
 static inline int _tarsel_either_nan(tarsel a, tarsel b)
 {

@@ -82,17 +82,22 @@ f64_array map_array(const f64_array &a)
 
 } // namespace
 
+// The arguments are named for the signatures and stay positional-only.
 void register_arrays(py::module_ &m)
 {
     using fn = tarsel_engine::array_function;
-    m.def("add_arrays", &combine_arrays<fn::add>, "element-wise addition of (N, 2) arrays");
-    m.def("sub_arrays", &combine_arrays<fn::sub>, "element-wise subtraction of (N, 2) arrays");
-    m.def("mul_arrays", &combine_arrays<fn::mul>, "element-wise multiplication of (N, 2) arrays");
-    m.def("div_arrays", &combine_arrays<fn::div>, "element-wise division of (N, 2) arrays");
-    m.def("sin_arrays", &map_array<fn::sin>, "element-wise sin of (N, 2) arrays");
-    m.def("cos_arrays", &map_array<fn::cos>, "element-wise cos of (N, 2) arrays");
-    m.def("exp_arrays", &map_array<fn::exp>, "element-wise exp of (N, 2) arrays");
-    m.def("log_arrays", &map_array<fn::log>, "element-wise log of (N, 2) arrays");
+    m.def("add_arrays", &combine_arrays<fn::add>, "element-wise addition of (N, 2) arrays",
+          py::arg("a"), py::arg("b"), py::pos_only());
+    m.def("sub_arrays", &combine_arrays<fn::sub>, "element-wise subtraction of (N, 2) arrays",
+          py::arg("a"), py::arg("b"), py::pos_only());
+    m.def("mul_arrays", &combine_arrays<fn::mul>, "element-wise multiplication of (N, 2) arrays",
+          py::arg("a"), py::arg("b"), py::pos_only());
+    m.def("div_arrays", &combine_arrays<fn::div>, "element-wise division of (N, 2) arrays",
+          py::arg("a"), py::arg("b"), py::pos_only());
+    m.def("sin_arrays", &map_array<fn::sin>, "element-wise sin of (N, 2) arrays", py::arg("a"), py::pos_only());
+    m.def("cos_arrays", &map_array<fn::cos>, "element-wise cos of (N, 2) arrays", py::arg("a"), py::pos_only());
+    m.def("exp_arrays", &map_array<fn::exp>, "element-wise exp of (N, 2) arrays", py::arg("a"), py::pos_only());
+    m.def("log_arrays", &map_array<fn::log>, "element-wise log of (N, 2) arrays", py::arg("a"), py::pos_only());
 }
 
 void register_remaining_arrays(py::module_ &m)

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "binding.hpp"
+#include "docstrings.hpp"
 
 namespace tarsel_binding {
 
@@ -27,35 +28,45 @@ auto in_place(Update update)
 
 void register_complex128(py::module_ &m)
 {
-    py::class_<complex128> c128(m, "Complex128");
+    py::class_<complex128> c128(m, "Complex128", docs::complex128_class);
 
     // Constructors: zero, two floats, two Float128 values, a Python complex.
-    c128.def(py::init<>());
+    c128.def(py::init<>(), docs::complex128_zero);
     c128.def(py::init([](float_value re, float_value im) { return complex128(re.value, im.value); }),
-             py::arg("real"), py::arg("imag") = 0.0);
-    c128.def(py::init<float128, float128>(), py::arg("real"), py::arg("imag") = float128());
-    c128.def(py::init([](complex_value z) { return complex128(z.value); }));
+             py::arg("real"), py::arg("imag") = 0.0, docs::complex128_from_floats);
+    c128.def(py::init<float128, float128>(), py::arg("real"), py::arg("imag") = float128(),
+             docs::complex128_from_float128);
+    c128.def(py::init([](complex_value z) { return complex128(z.value); }), py::arg("z"), py::pos_only(),
+             docs::complex128_from_complex);
 
     // The two parts, as methods returning new Float128 instances.
-    c128.def("real", method(&complex128::real));
-    c128.def("imag", method(&complex128::imag));
+    c128.def("real", method(&complex128::real), docs::complex128_real);
+    c128.def("imag", method(&complex128::imag), docs::complex128_imag);
 
     // Text: to_string, __str__ and __repr__ give the same complex text.
-    c128.def("to_string", method(&complex128::to_string));
-    c128.def("__str__", method(&complex128::to_string));
-    c128.def("__repr__", method(&complex128::to_string));
+    c128.def("to_string", method(&complex128::to_string), docs::complex128_text);
+    c128.def("__str__", method(&complex128::to_string), docs::complex128_text);
+    c128.def("__repr__", method(&complex128::to_string), docs::complex128_text);
 
     // Arithmetic operators; the right operand may be a plain Python number.
-    c128.def("__add__", binary_method<complex128>(std::plus<>()), py::is_operator());
-    c128.def("__sub__", binary_method<complex128>(std::minus<>()), py::is_operator());
-    c128.def("__mul__", binary_method<complex128>(std::multiplies<>()), py::is_operator());
-    c128.def("__truediv__", binary_method<complex128>(std::divides<>()), py::is_operator());
+    c128.def("__add__", binary_method<complex128>(std::plus<>()), py::is_operator(),
+             docs::complex128_add);
+    c128.def("__sub__", binary_method<complex128>(std::minus<>()), py::is_operator(),
+             docs::complex128_sub);
+    c128.def("__mul__", binary_method<complex128>(std::multiplies<>()), py::is_operator(),
+             docs::complex128_mul);
+    c128.def("__truediv__", binary_method<complex128>(std::divides<>()), py::is_operator(),
+             docs::complex128_truediv);
 
     // In-place operators write into the left instance and return it.
-    c128.def("__iadd__", in_place([](complex128 &x, const complex128 &y) { x += y; }), py::is_operator());
-    c128.def("__isub__", in_place([](complex128 &x, const complex128 &y) { x -= y; }), py::is_operator());
-    c128.def("__imul__", in_place([](complex128 &x, const complex128 &y) { x *= y; }), py::is_operator());
-    c128.def("__itruediv__", in_place([](complex128 &x, const complex128 &y) { x /= y; }), py::is_operator());
+    c128.def("__iadd__", in_place([](complex128 &x, const complex128 &y) { x += y; }), py::is_operator(),
+             docs::complex128_in_place);
+    c128.def("__isub__", in_place([](complex128 &x, const complex128 &y) { x -= y; }), py::is_operator(),
+             docs::complex128_in_place);
+    c128.def("__imul__", in_place([](complex128 &x, const complex128 &y) { x *= y; }), py::is_operator(),
+             docs::complex128_in_place);
+    c128.def("__itruediv__", in_place([](complex128 &x, const complex128 &y) { x /= y; }), py::is_operator(),
+             docs::complex128_in_place);
 }
 
 } // namespace tarsel_binding

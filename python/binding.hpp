@@ -37,9 +37,35 @@ const tarsel_engine::engine_settings &engine_settings();
 void register_arrays(py::module_ &m);
 void register_remaining_arrays(py::module_ &m);
 
+// Additions after every step above, so that they change no overload
+// resolution of the names registered before them.
+
 // Correctly rounded text and exact conversions: __format__ of both classes,
 // Float128.from_decimal, Float128.from_rational, Float128.as_integer_ratio.
 void register_exact_text(py::module_ &m);
+
+// Float128.hi, .lo, .from_parts, .to_bytes, .from_bytes.
+void register_exact_parts(py::module_ &m);
+
+// __reduce__ and __setstate__ of both classes (pickle, copy, deepcopy).
+void register_pickling(py::module_ &m);
+
+// Float128's __bool__, __abs__, __pos__, __floor__, __ceil__, __trunc__,
+// __round__, and the module function isfinite.
+void register_number_protocols(py::module_ &m);
+
+// to_rows and from_rows: Float128 values to and from (N, 2) arrays.
+void register_rows(py::module_ &m);
+
+// The module attribute __version__.
+void register_version(py::module_ &m);
+
+// The registered class of T, to add methods to it after its own step.
+template <class T>
+py::class_<T> registered_class(py::module_ &m, const char *name)
+{
+    return py::reinterpret_borrow<py::class_<T>>(m.attr(name));
+}
 
 } // namespace tarsel_binding
 

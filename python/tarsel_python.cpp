@@ -23,7 +23,15 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_functions(m);           // module functions (bind_functions.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
+
+    // Additions: registered after every name above, so they change none of
+    // their overload resolution.
     register_engine(m);              // simd_level, num_threads (engine.cpp)
     register_remaining_arrays(m);    // sqrt_arrays ... neg_arrays, pow_arrays, atan2_arrays, fmod_arrays (arrays.cpp)
     register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
+    register_exact_parts(m);         // hi, lo, from_parts, to_bytes, from_bytes (exact_parts.cpp)
+    register_pickling(m);            // pickle and copy of both classes (pickling.cpp)
+    register_number_protocols(m);    // bool, abs, +, floor, ceil, trunc, round, isfinite (number_protocols.cpp)
+    register_rows(m);                // to_rows, from_rows (rows.cpp)
+    register_version(m);             // __version__ (version.cpp)
 }

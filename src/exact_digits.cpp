@@ -70,4 +70,13 @@ decimal_digits round_places(const float128 &x, std::int64_t places, int scale)
     return round_at(d, d.exponent + 1 + clamped_places(places));
 }
 
+// d1.d2d3... * 10^exponent is the integer d1d2d3... times 10^(exponent - count + 1).
+float128 round_to_places(const float128 &x, std::int64_t places)
+{
+    if (classify_sum(x) != sum_class::finite)
+        return x;
+    decimal_digits d = round_places(x, places);
+    return from_decimal_parts(d.negative, d.digits, d.exponent - (std::int64_t(d.digits.size()) - 1));
+}
+
 } // namespace tars

@@ -199,6 +199,18 @@ static int _tarsel_is_blank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+/* The double nearest to a chunk below 2^60, by SSE2 steps alone: both 30-bit
+   halves convert exactly, scaling the high one is exact, and the one sum
+   rounds once, to the same double as a direct conversion.  A direct
+   conversion of a 64-bit integer would round in the x87 unit on 32-bit x86,
+   at whatever precision its control word then holds. */
+static double _tarsel_chunk_to_double(uint64_t chunk)
+{
+    double high = (double)(int32_t)(chunk >> 30) * 0x1p30;
+    double low = (double)(int32_t)(chunk & 0x3FFFFFFF);
+    return high + low;
+}
+
 /* Integer digits in chunks of 18, each chunk rounded to one double: a chunk
    of up to 18 digits fits an unsigned 64-bit integer exactly. */
 static const char *_tarsel_read_integer(const char *str, tarsel *res)
@@ -210,13 +222,13 @@ static const char *_tarsel_read_integer(const char *str, tarsel *res)
         accum = accum * 10 + (uint64_t)(*str - '0');
         digits += 1;
         if (digits == 18) {
-            *res = tarsel_add(tarsel_mul(*res, chunk_scale), tarsel_from_double((double)accum));
+            *res = tarsel_add(tarsel_mul(*res, chunk_scale), tarsel_from_double(_tarsel_chunk_to_double(accum)));
             accum = 0;
             digits = 0;
         }
     }
     if (digits > 0)
-        *res = tarsel_add(tarsel_mul(*res, _tarsel_pow10_int(digits)), tarsel_from_double((double)accum));
+        *res = tarsel_add(tarsel_mul(*res, _tarsel_pow10_int(digits)), tarsel_from_double(_tarsel_chunk_to_double(accum)));
     return str;
 }
 

@@ -3,11 +3,14 @@
 #
 #   bash tests/run.sh
 #
-# 1. the system tools of the C and C++ tests (cmake, g++, GoogleTest): as root
-#    the missing Debian packages are installed, otherwise the apt-get line is
-#    named;
-# 2. the C and C++ tests through CTest, built as for use and again with
-#    AddressSanitizer and UndefinedBehaviorSanitizer;
+# 1. the system tools of the C and C++ tests (cmake, g++, GoogleTest) and the
+#    toolchains of the Clang and 32-bit builds: as root the missing Debian
+#    packages are installed, otherwise the apt-get line is named (a missing
+#    extra toolchain skips its build, loudly);
+# 2. the C and C++ tests through CTest (the golden digests and the
+#    installed-package test among them), built with x86-64 GCC as for use and
+#    again with AddressSanitizer and UndefinedBehaviorSanitizer, then with
+#    x86-64 Clang and with 32-bit x86 GCC (-m32 -msse2 -mfpmath=sse);
 # 3. for every interpreter (TARSEL_PYTHONS, default CPython 3.12 where pyenv has
 #    it and python3) a virtual environment under build/venvs with the test
 #    requirements, the module built and installed into it, and pytest;
@@ -20,25 +23,35 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/setup/system.sh
+source tests/setup/toolchains.sh
+source tests/setup/builds.sh
 source tests/setup/python.sh
 source tests/setup/sanitizer.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
 ensure_system_tools
+ensure_extra_toolchains
 
-echo "== C and C++ tests"
-cmake -S . -B build/ctest -DTARSEL_BUILD_TESTS=ON -DTARSEL_BUILD_PYTHON=OFF >/dev/null
-cmake --build build/ctest -j "$jobs"
-ctest --test-dir build/ctest --output-on-failure -j "$jobs"
+echo "== C and C++ tests: x86-64 GCC (build/ctest)"
+run_ctest_build build/ctest
 
-echo "== C and C++ tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/ctest-asan -DTARSEL_BUILD_TESTS=ON -DTARSEL_BUILD_PYTHON=OFF -DTARSEL_SANITIZE=ON >/dev/null
-cmake --build build/ctest-asan -j "$jobs"
+echo "== C and C++ tests under AddressSanitizer and UndefinedBehaviorSanitizer (build/ctest-asan)"
 # Leak checking is off: the library allocates nothing, and the leak checker
 # cannot run under some container and ptrace setups.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/ctest-asan --output-on-failure -j "$jobs"
+  run_ctest_build build/ctest-asan -DTARSEL_SANITIZE=ON
+
+if ! clang_build_skipped; then
+  echo "== C and C++ tests: x86-64 Clang (build/ctest-clang)"
+  run_ctest_build build/ctest-clang -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+fi
+
+if ! i386_build_skipped; then
+  echo "== C and C++ tests: 32-bit x86 GCC, -m32 -msse2 -mfpmath=sse (build/ctest-i386)"
+  gtest_dir=$(gtest_i386_package_dir build/gtest-i386)
+  run_ctest_build build/ctest-i386 -DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32 -DGTest_DIR="$gtest_dir"
+fi
 
 # Every venv is built before any is tested, so the tests of one interpreter
 # can load the module built for another (the version-mismatch test).
@@ -72,3 +85,5 @@ sanitize_build=$(sanitize_build_dir "$py")
 install_sanitized_module "$sanitize_venv" "$sanitize_build"
 runtimes=$(sanitizer_runtimes "$sanitize_build")
 run_sanitized_tests "$sanitize_venv" "$runtimes"
+
+report_skipped_builds

@@ -76,7 +76,7 @@ def test_constructor_signatures_in_registration_order():
         f"__init__(self: tarsel.Complex128, real: {NUMBER}, imag: {NUMBER} = 0.0) -> None",
         f"__init__(self: tarsel.Complex128, real: tarsel.Float128, imag: tarsel.Float128 = {Float128()!r}) -> None",
     ]
-    assert len(overloads) == 4 and overloads[3].startswith("__init__(self: tarsel.Complex128, arg0: complex")
+    assert len(overloads) == 4 and overloads[3].startswith("__init__(self: tarsel.Complex128, z: complex")
 
 
 def test_float128_constructor_keeps_the_low_parts():
@@ -260,7 +260,7 @@ def test_complex_overloads_follow_the_real_ones_and_abs_sqr_is_last():
         assert doc.index("Float128") < doc.index("Complex128"), name
     functions = [name for name, value in vars(tarsel).items() if callable(value) and not isinstance(value, type)]
     assert "abs_sqr" in functions
-    before_arrays = functions[:functions.index("add_arrays")]
+    before_arrays = [name for name in functions[:functions.index("add_arrays")] if not name.startswith("tarsel_")]
     assert before_arrays[-1] == "abs_sqr"
 
 

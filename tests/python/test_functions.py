@@ -30,10 +30,18 @@ def test_functions_then_constants_are_registered_in_order():
 
 
 @pytest.mark.parametrize("name", sorted(set(REAL_FUNCTIONS) - SHARED_WITH_COMPLEX))
-def test_functions_carry_only_their_signature(name):
-    doc = getattr(tarsel, name).__doc__.strip()
-    assert doc.startswith(name + "(")
-    assert "\n" not in doc
+def test_functions_carry_their_signature_then_a_docstring(name):
+    signature, _, text = getattr(tarsel, name).__doc__.strip().partition("\n\n")
+    assert signature.startswith(name + "(") and signature.endswith(", /) -> " + signature.rsplit("-> ", 1)[1])
+    assert "arg0" not in signature and len(text) > 20
+
+
+@pytest.mark.parametrize("name", REAL_FUNCTIONS)
+def test_named_arguments_stay_positional_only(name):
+    names = ["x", "y"] if name in TWO_ARGUMENTS else ["x"]
+    assert getattr(tarsel, name)(*[Float128(0.5)] * len(names)) is not None
+    with pytest.raises(TypeError):
+        getattr(tarsel, name)(**{n: Float128(0.5) for n in names})
 
 
 def args_for(name, value=1.0):

@@ -2,7 +2,9 @@
 initialised instance of its class, and an instance made by __new__ alone is
 refused everywhere, so that no in-place operator on it reaches freed
 storage."""
+import math
 import operator
+import pickle
 import subprocess
 import sys
 import textwrap
@@ -12,16 +14,18 @@ import pytest
 import tarsel
 from tarsel import Complex128, Float128
 
-UNARY = {"to_string", "__str__", "__repr__", "__neg__", "real", "imag", "as_integer_ratio"}
+UNARY = {"to_string", "__str__", "__repr__", "__neg__", "real", "imag", "as_integer_ratio", "to_bytes", "__reduce__",
+         "__bool__", "__abs__", "__pos__", "__floor__", "__ceil__", "__trunc__", "__round__"}
 
 FLOAT128_CALLABLES = {
     "__init__", "to_string", "__str__", "__repr__", "__add__", "__sub__", "__mul__", "__truediv__",
     "__iadd__", "__isub__", "__imul__", "__itruediv__", "__eq__", "__ne__", "__lt__", "__le__", "__gt__",
-    "__ge__", "__neg__", "__format__", "as_integer_ratio",
+    "__ge__", "__neg__", "__format__", "as_integer_ratio", "to_bytes", "__reduce__", "__setstate__", "__bool__",
+    "__abs__", "__pos__", "__floor__", "__ceil__", "__trunc__", "__round__",
 }
 COMPLEX128_CALLABLES = {
     "__init__", "real", "imag", "to_string", "__str__", "__repr__", "__add__", "__sub__", "__mul__",
-    "__truediv__", "__iadd__", "__isub__", "__imul__", "__itruediv__", "__format__",
+    "__truediv__", "__iadd__", "__isub__", "__imul__", "__itruediv__", "__format__", "__reduce__", "__setstate__",
 }
 
 
@@ -45,6 +49,8 @@ def arguments_after_self(cls, name):
         return ()
     if name == "__format__":
         return (".3e",)
+    if name == "__setstate__":
+        return ((1.0, 0.0) if cls is Float128 else (1.0, 0.0, 0.0, 0.0),)
     return (cls(1.0),)
 
 
@@ -100,10 +106,19 @@ FLOAT_USES = USES + [
     ("two-argument function", lambda u, v: tarsel.atan2(v, u)),
     ("Complex128 part", lambda u, v: Complex128(u, v)),
     ("ratio", lambda u, v: u.as_integer_ratio()),
+    ("parts", lambda u, v: u.hi),
+    ("record", lambda u, v: u.to_bytes()),
+    ("pickle", lambda u, v: pickle.dumps(u)),
+    ("set state", lambda u, v: u.__setstate__((1.0, 0.0))),
+    ("truth", lambda u, v: bool(u)),
+    ("integer", lambda u, v: math.floor(u)),
+    ("rows", lambda u, v: tarsel.to_rows([v, u])),
 ]
 COMPLEX_USES = USES + [
     ("part", lambda u, v: u.imag()),
     ("modulus", lambda u, v: tarsel.abs_sqr(u)),
+    ("pickle", lambda u, v: pickle.dumps(u)),
+    ("set state", lambda u, v: u.__setstate__((1.0, 0.0, 0.0, 0.0))),
 ]
 
 

@@ -1,0 +1,188 @@
+// docstrings.hpp -- the reference text of the classes, methods and module
+// functions registered by the first steps (bind_float128.cpp,
+// bind_complex128.cpp, bind_functions.cpp), kept together so that help(tarsel)
+// reads as one reference and the registrations stay one line each.  Each
+// says what the name computes, its special values, and its accuracy where it
+// is not exact; the accuracy figures are those of the README's Accuracy
+// table.  The array functions keep their own one-line docstrings.
+#ifndef TARSEL_DOCSTRINGS_HPP
+#define TARSEL_DOCSTRINGS_HPP
+
+namespace tarsel_binding {
+namespace docs {
+
+/* --- Float128 --- */
+
+constexpr const char *float128_class =
+    "A double-double real number: the unevaluated sum hi + lo of two IEEE doubles, about 32 significant "
+    "digits (106 bits), computed with SSE2 binary64 steps in a fixed order, so every result is the same to "
+    "the bit on every machine.\n\n"
+    "Operands of + - * / and of the comparisons must be Float128: there is no implicit conversion and no "
+    "reflected operator, so Float128(1.0) + 1.0 is a TypeError.  The in-place operators change the instance "
+    "itself (a module constant gives a new instance instead).  Division by zero, overflow and domain errors "
+    "give inf or NaN, never an exception.  Instances are unhashable.";
+
+constexpr const char *float128_zero = "Zero: both parts +0.0.";
+constexpr const char *float128_from_float =
+    "hi = x, lo = 0.0, for a float, an int that fits a double, or anything with __float__ or __index__ "
+    "(NumPy scalars included).  A Float128 is refused (there is no copy constructor), and so is an int too "
+    "large for a double.";
+constexpr const char *float128_from_text =
+    "The value of decimal text given as a str, bytes or bytearray: optional blanks, a sign, digits with an "
+    "optional point and exponent, or nan/inf in any case.  Reading stops at the first character that does "
+    "not fit and never raises (text without digits gives zero).  The digits are accumulated in "
+    "double-double arithmetic, which is not correctly rounded: the last bits can differ from the nearest "
+    "pair, which Float128.from_decimal gives.";
+
+constexpr const char *to_string =
+    "The value as text with 32 significant digits, truncated (not rounded): plain from 1e-4 up to below "
+    "1e15, otherwise one digit, a point and an exponent such as e+20; 'nan', 'inf', '-inf' by the high "
+    "part.  The digits are not always those of the exact value (1e20 gives '0.99999...e+20'); format(x, "
+    "spec), x.hi and x.lo are exact.";
+constexpr const char *float128_str = "The text of to_string().";
+constexpr const char *float128_repr = "Float128('...') around the text of to_string().";
+
+constexpr const char *float128_add =
+    "x + y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the "
+    "error grows; inf + -inf is NaN.";
+constexpr const char *float128_sub =
+    "x - y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the "
+    "error grows.";
+constexpr const char *float128_mul = "x * y for two Float128.  Relative error near 2^-104; overflow gives inf.";
+constexpr const char *float128_truediv =
+    "x / y for two Float128.  Relative error near 2^-104.  A zero divisor gives a signed inf (NaN for 0 / 0 "
+    "and for a NaN operand), never ZeroDivisionError.";
+constexpr const char *float128_in_place =
+    "The in-place form of the operator: the result replaces the value of x, and x itself is returned, so "
+    "every other name for x sees it.  On a module constant (tarsel.pi, e, sqrt2, ln2) a new instance is "
+    "returned and the constant is unchanged.";
+
+constexpr const char *float128_compare =
+    "Ordering by hi, then by lo, without renormalising; signed zeros are equal.  False when a high part is "
+    "NaN (and != is True).  Against another type, == is False and an ordering raises TypeError.";
+constexpr const char *float128_neg = "-x, a new Float128 (exact).";
+
+/* --- Complex128 --- */
+
+constexpr const char *complex128_class =
+    "A complex number whose real and imaginary parts are double-double Float128 values.\n\n"
+    "Wherever a Complex128 is expected, in a parameter or as the right operand of an operator, a Python "
+    "complex, float or int is converted (so tarsel.sin(0.5) returns a Complex128); a Float128 is not.  "
+    "There is no reflected operator and no comparison of its own: == is identity.  The in-place operators "
+    "change the instance itself.";
+
+constexpr const char *complex128_zero = "Zero: both parts zero.";
+constexpr const char *complex128_from_floats =
+    "From two numbers with a float value, each held as hi = value, lo = 0.0.";
+constexpr const char *complex128_from_float128 = "From two Float128 parts, kept bit for bit.";
+constexpr const char *complex128_from_complex = "From a Python complex (or a float or int): its two doubles.";
+
+constexpr const char *complex128_real = "The real part as a new Float128.";
+constexpr const char *complex128_imag = "The imaginary part as a new Float128.";
+constexpr const char *complex128_text =
+    "'re + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of "
+    "Float128.to_string().";
+
+constexpr const char *complex128_add = "z + w; w may be a Python complex, float or int.";
+constexpr const char *complex128_sub = "z - w; w may be a Python complex, float or int.";
+constexpr const char *complex128_mul =
+    "z * w; w may be a Python complex, float or int.  Each part is a sum of double-double products.";
+constexpr const char *complex128_truediv =
+    "z / w; w may be a Python complex, float or int.  Division by zero gives infinities or NaN, never an "
+    "exception.";
+constexpr const char *complex128_in_place =
+    "The in-place form of the operator: the result replaces the value of z, and z itself is returned.";
+
+/* --- module functions of a Float128 --- */
+
+constexpr const char *exp =
+    "e**x.  NaN gives NaN; above 709.78 the result is inf and below -745.13 it is 0.  Relative error below "
+    "4e-32 on [-1, 1], growing with |x| to about 1e-29 near 700; where the result is subnormal only its "
+    "absolute error is small.";
+constexpr const char *log =
+    "The natural logarithm.  0 gives -inf, a negative x NaN, inf gives inf, NaN gives NaN.  Relative error "
+    "below 2e-32 away from x = 1; near 1, where the result passes through zero, absolute error below "
+    "4e-32.";
+constexpr const char *pow =
+    "x**y, computed as exp(y * log(x)), so an integer power is not exact either: relative error about 1e-32 "
+    "times |y log x| (about 5e-30 for 10**300).  pow(x, 0) is 1 for every x, NaN included.  A zero x gives a "
+    "zero or an infinity signed by whether y is an odd integer; a negative x needs an integral y (lo 0, "
+    "|y| <= 9e18), else NaN.";
+constexpr const char *sin =
+    "The sine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, "
+    "growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 "
+    "pi and the result is not accurate.";
+constexpr const char *cos =
+    "The cosine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, "
+    "growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 "
+    "pi and the result is not accurate.";
+constexpr const char *tan =
+    "sin(x) / cos(x) from one evaluation of both.  NaN and infinities give NaN.  Relative error below 3e-31 "
+    "on [-1.5, 1.5].";
+constexpr const char *sinh =
+    "The hyperbolic sine.  A NaN comes back unchanged; beyond about +-710 the result is +-inf.  Relative "
+    "error below 3e-30 for |x| >= 1e-3 and about 2e-28 below (a short series under 1e-4).";
+constexpr const char *cosh =
+    "The hyperbolic cosine.  A NaN comes back unchanged; beyond about +-710 the result is inf.  Relative "
+    "error below 3e-31 on [-20, 20].";
+constexpr const char *tanh =
+    "The hyperbolic tangent.  A NaN comes back unchanged; large |x| gives +-1.  Relative error below 6e-31 "
+    "for |x| >= 1e-3 and about 5e-26 below 1e-4 (a short series).";
+constexpr const char *sqrt =
+    "The square root.  A negative x gives NaN, a zero gives zero, inf gives inf.  Relative error below "
+    "1e-31.";
+constexpr const char *abs = "|x|, exact.  A zero high part gives +0.0 with |lo|; NaN comes back as it is.";
+constexpr const char *floor =
+    "The greatest integral value at or below x, as a Float128 (exact).  math.floor(x) gives the int.";
+constexpr const char *ceil =
+    "The least integral value at or above x, as a Float128 (exact).  math.ceil(x) gives the int.";
+constexpr const char *trunc = "x with its fraction removed, as a Float128 (exact).  math.trunc(x) gives the int.";
+constexpr const char *round =
+    "The nearest integral value as a Float128, halfway cases away from zero (2.5 gives 3), exact.  Python's "
+    "round(x) instead gives an int, ties to even.";
+constexpr const char *fmod =
+    "x - trunc(x / y) * y: the remainder with the sign of x.  NaN for a NaN operand or y = 0.  Its error "
+    "grows with |x / y| (about 2e-29 absolute for |x| <= 1e3, |y| >= 0.1).";
+constexpr const char *atan =
+    "The arctangent, in [-pi/2, pi/2]; +-inf gives +-pi/2, NaN gives NaN.  Relative error below 4e-32.";
+constexpr const char *atan2 =
+    "The angle of the point (x, y), in [-pi, pi]: y first, as math.atan2.  The signs of zeros decide on the "
+    "axes ((+0, -0) gives pi); a NaN gives NaN.  Relative error below 6e-32.";
+constexpr const char *asin =
+    "The arcsine, in [-pi/2, pi/2].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) "
+    "and for NaN.  Relative error below 1e-31, growing as 1 / (1 - |x|) towards +-1.";
+constexpr const char *acos =
+    "The arccosine, in [0, pi].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and "
+    "for NaN.  Relative error below 2e-31 on [-0.99, 0.99].";
+constexpr const char *isnan = "True when the high part is NaN (a NaN low part alone is not looked at).";
+constexpr const char *isinf = "True when the high part is +inf or -inf.";
+
+/* --- module functions of a Complex128 --- */
+
+constexpr const char *complex_sin =
+    "The complex sine: sin(a) cosh(b) + i cos(a) sinh(b) for z = a + bi.  A Python complex, float or int "
+    "argument takes this overload.";
+constexpr const char *complex_cos =
+    "The complex cosine: cos(a) cosh(b) - i sin(a) sinh(b) for z = a + bi.  A Python complex, float or int "
+    "argument takes this overload.";
+constexpr const char *complex_tan =
+    "The complex tangent sin(z) / cos(z); exactly +-i when |Im z| > 709.78 and Re z is finite.  A Python "
+    "complex, float or int argument takes this overload.";
+constexpr const char *complex_sinh =
+    "The complex hyperbolic sine: sinh(a) cos(b) + i cosh(a) sin(b) for z = a + bi.  A Python complex, "
+    "float or int argument takes this overload.";
+constexpr const char *complex_cosh =
+    "The complex hyperbolic cosine: cosh(a) cos(b) + i sinh(a) sin(b) for z = a + bi.  A Python complex, "
+    "float or int argument takes this overload.";
+constexpr const char *complex_tanh =
+    "The complex hyperbolic tangent sinh(z) / cosh(z); exactly +-1 when |Re z| > 709.78 and Im z is "
+    "finite.  A Python complex, float or int argument takes this overload.";
+constexpr const char *complex_abs =
+    "The modulus |z| as a Float128.  A Python complex, float or int argument takes this overload, so "
+    "tarsel.abs(-2.0) is Float128 2.";
+constexpr const char *abs_sqr = "|z|**2 = re**2 + im**2 as a Float128, without a square root.";
+
+} // namespace docs
+} // namespace tarsel_binding
+
+#endif // TARSEL_DOCSTRINGS_HPP

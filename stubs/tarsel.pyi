@@ -1,0 +1,499 @@
+"""
+tarsel: 128-bit double-double arithmetic module
+"""
+from __future__ import annotations
+import collections.abc
+import numpy
+import numpy.typing
+import typing
+import typing_extensions
+__all__: list[str] = ['Complex128', 'Float128', 'abs', 'abs_sqr', 'acos', 'add_arrays', 'asin', 'atan', 'atan2', 'ceil', 'cos', 'cos_arrays', 'cosh', 'div_arrays', 'e', 'exp', 'exp_arrays', 'floor', 'fmod', 'from_rows', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'pi', 'pow', 'round', 'sin', 'sin_arrays', 'sinh', 'sqrt', 'sqrt2', 'sub_arrays', 'tan', 'tanh', 'to_rows', 'trunc']
+class Float128:
+    """
+    A double-double real number: the unevaluated sum hi + lo of two IEEE doubles, about 32 significant digits (106 bits), computed with SSE2 binary64 steps in a fixed order, so every result is the same to the bit on every machine.
+    
+    Operands of + - * / and of the comparisons must be Float128: there is no implicit conversion and no reflected operator, so Float128(1.0) + 1.0 is a TypeError.  The in-place operators change the instance itself (a module constant gives a new instance instead).  Division by zero, overflow and domain errors give inf or NaN, never an exception.  Instances are unhashable.
+    """
+    __hash__: typing.ClassVar[None] = None
+    @staticmethod
+    def from_bytes(data: typing_extensions.Buffer) -> Float128:
+        """
+        The Float128 held in a 16-byte record (see to_bytes): any bytes-like object of exactly 16 bytes, read bit for bit and not renormalised.  Raises ValueError naming the length for any other length and TypeError for an object that is not bytes-like.
+        """
+    @staticmethod
+    def from_decimal(text: str | bytes | bytearray) -> Float128:
+        """
+        The correctly rounded value of decimal text.
+        
+        text is a str, bytes or bytearray in the grammar of float(): surrounding
+        whitespace, a sign, digits with single underscores between them (any
+        script's decimal digits in a str), an optional point and exponent, or
+        "inf", "infinity", "nan" in any case.  hi is the double nearest the decimal
+        value D and lo the double nearest D - hi, ties to even: hi + lo is D to
+        within half an ulp of lo.  Special words give lo = +0.0, and so does a D
+        that rounds to infinity or a remainder of exactly zero.  Raises ValueError
+        for any other text, unlike Float128(text), which never raises and rounds at
+        every step.
+        """
+    @staticmethod
+    def from_parts(hi: typing.SupportsFloat | typing.SupportsIndex, lo: typing.SupportsFloat | typing.SupportsIndex) -> Float128:
+        """
+        A Float128 holding the pair (hi, lo) unchanged, as the 16-byte record does: the pair is not renormalised, so from_parts(x.hi, x.lo) restores every bit of x, NaN payloads and signed zeros included.  Each argument converts like the argument of Float128(x): a float, an int that fits a double, or anything with __float__ or __index__.  The arithmetic is exact to its documented bounds for normalised pairs (|lo| <= ulp(hi) / 2).
+        """
+    @staticmethod
+    def from_rational(q: typing.Any) -> Float128:
+        """
+        The correctly rounded value of an exact number.
+        
+        q is an int, a fractions.Fraction (any numbers.Rational) or a
+        decimal.Decimal of any size, rounded like from_decimal: hi the double
+        nearest q, lo the double nearest q - hi, so from_rational(2**100 + 1) is
+        exactly hi = 2**100, lo = 1.0.  A float is held exactly (lo = 0.0,
+        infinities and NaN included); a Decimal NaN or infinity gives the same
+        special value, a signalling NaN raises ValueError.  Values far out of
+        range give infinity or zero at once.  Raises TypeError for other types.
+        """
+    def __abs__(self) -> Float128:
+        """
+        abs(x): the same as tarsel.abs(x), a new Float128 with the sign of the value removed (exact).
+        """
+    def __add__(self, arg0: Float128) -> Float128:
+        """
+        x + y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the error grows; inf + -inf is NaN.
+        """
+    def __bool__(self) -> bool:
+        """
+        False exactly when x == Float128(0.0), that is when both parts are zeros of either sign; NaN is true, as for float.
+        """
+    def __ceil__(self) -> int:
+        """
+        math.ceil(x): the least int at or above the exact sum hi + lo, of any size.  OverflowError for an infinity, ValueError for NaN.
+        """
+    def __eq__(self, arg0: Float128) -> bool:
+        """
+        Ordering by hi, then by lo, without renormalising; signed zeros are equal.  False when a high part is NaN (and != is True).  Against another type, == is False and an ordering raises TypeError.
+        """
+    def __floor__(self) -> int:
+        """
+        math.floor(x): the greatest int at or below the exact sum hi + lo, of any size.  OverflowError for an infinity, ValueError for NaN.
+        """
+    def __format__(self, format_spec: str) -> str:
+        """
+        Format the value by the format-spec mini-language of float.
+        
+        [[fill]align][sign]["z"]["#"]["0"][width][grouping]["." precision][type]
+        with the types e E f F g G % and none.  The digits are those of the exact
+        value hi + lo rounded half to even at any precision ('%' multiplies by 100
+        exactly first).  An empty spec gives str(x), the fixed 32-digit text.  The
+        none type gives, without a precision, the shortest text that from_decimal
+        reads back to the same pair (exactly so for a pair in normal form: hi the
+        double nearest hi + lo, lo finite and not -0.0), in float's repr layout;
+        with a precision it is 'g' that keeps a ".0".  An invalid spec raises
+        ValueError with float's messages.
+        """
+    def __ge__(self, arg0: Float128) -> bool:
+        """
+        Ordering by hi, then by lo, without renormalising; signed zeros are equal.  False when a high part is NaN (and != is True).  Against another type, == is False and an ordering raises TypeError.
+        """
+    def __gt__(self, arg0: Float128) -> bool:
+        """
+        Ordering by hi, then by lo, without renormalising; signed zeros are equal.  False when a high part is NaN (and != is True).  Against another type, == is False and an ordering raises TypeError.
+        """
+    def __iadd__(self, arg0: Float128) -> Float128:
+        """
+        The in-place form of the operator: the result replaces the value of x, and x itself is returned, so every other name for x sees it.  On a module constant (tarsel.pi, e, sqrt2, ln2) a new instance is returned and the constant is unchanged.
+        """
+    def __imul__(self, arg0: Float128) -> Float128:
+        """
+        The in-place form of the operator: the result replaces the value of x, and x itself is returned, so every other name for x sees it.  On a module constant (tarsel.pi, e, sqrt2, ln2) a new instance is returned and the constant is unchanged.
+        """
+    @typing.overload
+    def __init__(self) -> None:
+        """
+        Zero: both parts +0.0.
+        """
+    @typing.overload
+    def __init__(self, x: typing.SupportsFloat | typing.SupportsIndex) -> None:
+        """
+        hi = x, lo = 0.0, for a float, an int that fits a double, or anything with __float__ or __index__ (NumPy scalars included).  A Float128 is refused (there is no copy constructor), and so is an int too large for a double.
+        """
+    @typing.overload
+    def __init__(self, arg0: str) -> None:
+        """
+        The value of decimal text given as a str, bytes or bytearray: optional blanks, a sign, digits with an optional point and exponent, or nan/inf in any case.  Reading stops at the first character that does not fit and never raises (text without digits gives zero).  The digits are accumulated in double-double arithmetic, which is not correctly rounded: the last bits can differ from the nearest pair, which Float128.from_decimal gives.
+        """
+    def __isub__(self, arg0: Float128) -> Float128:
+        """
+        The in-place form of the operator: the result replaces the value of x, and x itself is returned, so every other name for x sees it.  On a module constant (tarsel.pi, e, sqrt2, ln2) a new instance is returned and the constant is unchanged.
+        """
+    def __itruediv__(self, arg0: Float128) -> Float128:
+        """
+        The in-place form of the operator: the result replaces the value of x, and x itself is returned, so every other name for x sees it.  On a module constant (tarsel.pi, e, sqrt2, ln2) a new instance is returned and the constant is unchanged.
+        """
+    def __le__(self, arg0: Float128) -> bool:
+        """
+        Ordering by hi, then by lo, without renormalising; signed zeros are equal.  False when a high part is NaN (and != is True).  Against another type, == is False and an ordering raises TypeError.
+        """
+    def __lt__(self, arg0: Float128) -> bool:
+        """
+        Ordering by hi, then by lo, without renormalising; signed zeros are equal.  False when a high part is NaN (and != is True).  Against another type, == is False and an ordering raises TypeError.
+        """
+    def __mul__(self, arg0: Float128) -> Float128:
+        """
+        x * y for two Float128.  Relative error near 2^-104; overflow gives inf.
+        """
+    def __ne__(self, arg0: Float128) -> bool:
+        """
+        Ordering by hi, then by lo, without renormalising; signed zeros are equal.  False when a high part is NaN (and != is True).  Against another type, == is False and an ordering raises TypeError.
+        """
+    def __neg__(self) -> Float128:
+        """
+        -x, a new Float128 (exact).
+        """
+    def __pos__(self) -> Float128:
+        """
+        +x: a new Float128 with the same bits (never x itself, since the in-place operators change their instance).
+        """
+    def __reduce__(self) -> tuple:
+        """
+        Pickle support: (class, (), (hi, lo)).  pickle (every protocol from 2), copy.copy and copy.deepcopy keep every bit; a module constant pickles as its value and comes back as an ordinary instance.
+        """
+    def __repr__(self) -> str:
+        """
+        Float128('...') around the text of to_string().
+        """
+    @typing.overload
+    def __round__(self, ndigits: None = None) -> int:
+        """
+        round(x): the int nearest the exact sum hi + lo, a tie going to the even int, as for float.  OverflowError for an infinity, ValueError for NaN.
+        """
+    @typing.overload
+    def __round__(self, ndigits: typing.SupportsIndex) -> Float128:
+        """
+        round(x, ndigits): a Float128, the exact sum hi + lo rounded half to even to a multiple of 10**-ndigits (ndigits may be negative) and read back correctly rounded, as Float128.from_decimal reads text; as float does.  Infinities and NaN come back unchanged.
+        """
+    def __setstate__(self, state: tuple[float, float]) -> None:
+        """
+        Pickle support: sets the value to the pair (hi, lo) of the tuple state, bit for bit.  A module constant refuses with TypeError.
+        """
+    def __str__(self) -> str:
+        """
+        The text of to_string().
+        """
+    def __sub__(self, arg0: Float128) -> Float128:
+        """
+        x - y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the error grows.
+        """
+    def __truediv__(self, arg0: Float128) -> Float128:
+        """
+        x / y for two Float128.  Relative error near 2^-104.  A zero divisor gives a signed inf (NaN for 0 / 0 and for a NaN operand), never ZeroDivisionError.
+        """
+    def __trunc__(self) -> int:
+        """
+        math.trunc(x): the exact sum hi + lo with its fraction removed, as an int of any size.  OverflowError for an infinity, ValueError for NaN.
+        """
+    def as_integer_ratio(self) -> tuple:
+        """
+        The exact value hi + lo as a pair of ints (numerator, denominator).
+        
+        In lowest terms with a positive denominator (a power of two), as
+        float.as_integer_ratio.  Raises OverflowError for an infinite value and
+        ValueError for NaN; a pair of opposite infinities is NaN.
+        """
+    def to_bytes(self) -> bytes:
+        """
+        The 16-byte record of the value: the bytes of hi, then the bytes of lo, each a binary64 double in the machine's byte order, bit for bit.  Float128.from_bytes reads it back.
+        """
+    def to_string(self) -> str:
+        """
+        The value as text with 32 significant digits, truncated (not rounded): plain from 1e-4 up to below 1e15, otherwise one digit, a point and an exponent such as e+20; 'nan', 'inf', '-inf' by the high part.  The digits are not always those of the exact value (1e20 gives '0.99999...e+20'); format(x, spec), x.hi and x.lo are exact.
+        """
+    @property
+    def hi(self) -> float:
+        """
+        The high double of the pair, exactly as held: the double nearest the value for every result of the library's arithmetic.
+        """
+    @property
+    def lo(self) -> float:
+        """
+        The low double of the pair, exactly as held: the value is the exact sum hi + lo.
+        """
+class Complex128:
+    """
+    A complex number whose real and imaginary parts are double-double Float128 values.
+    
+    Wherever a Complex128 is expected, in a parameter or as the right operand of an operator, a Python complex, float or int is converted (so tarsel.sin(0.5) returns a Complex128); a Float128 is not.  There is no reflected operator and no comparison of its own: == is identity.  The in-place operators change the instance itself.
+    """
+    def __add__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z + w; w may be a Python complex, float or int.
+        """
+    def __format__(self, format_spec: str) -> str:
+        """
+        Format both parts like Python's complex.
+        
+        Each part as Float128.__format__ formats it (types e E f F g G and none);
+        with the none type the text is parenthesised, or only the imaginary part
+        when the real part is +0.  The imaginary part always shows its sign and
+        ends in "j".  An empty spec gives str(z).  Zero padding and '=' alignment
+        raise ValueError, as for complex.
+        """
+    def __iadd__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    def __imul__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    @typing.overload
+    def __init__(self) -> None:
+        """
+        Zero: both parts zero.
+        """
+    @typing.overload
+    def __init__(self, real: typing.SupportsFloat | typing.SupportsIndex, imag: typing.SupportsFloat | typing.SupportsIndex = 0.0) -> None:
+        """
+        From two numbers with a float value, each held as hi = value, lo = 0.0.
+        """
+    @typing.overload
+    def __init__(self, real: Float128, imag: Float128 = ...) -> None:
+        """
+        From two Float128 parts, kept bit for bit.
+        """
+    @typing.overload
+    def __init__(self, z: complex | typing.SupportsComplex | typing.SupportsFloat | typing.SupportsIndex) -> None:
+        """
+        From a Python complex (or a float or int): its two doubles.
+        """
+    def __isub__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    def __itruediv__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    def __mul__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z * w; w may be a Python complex, float or int.  Each part is a sum of double-double products.
+        """
+    def __reduce__(self) -> tuple:
+        """
+        Pickle support: (class, (), (real hi, real lo, imag hi, imag lo)).  pickle (every protocol from 2), copy.copy and copy.deepcopy keep every bit.
+        """
+    def __repr__(self) -> str:
+        """
+        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
+        """
+    def __setstate__(self, state: tuple[float, float, float, float]) -> None:
+        """
+        Pickle support: sets the value to the doubles (real hi, real lo, imag hi, imag lo) of the tuple state, bit for bit.
+        """
+    def __str__(self) -> str:
+        """
+        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
+        """
+    def __sub__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z - w; w may be a Python complex, float or int.
+        """
+    def __truediv__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z / w; w may be a Python complex, float or int.  Division by zero gives infinities or NaN, never an exception.
+        """
+    def imag(self) -> Float128:
+        """
+        The imaginary part as a new Float128.
+        """
+    def real(self) -> Float128:
+        """
+        The real part as a new Float128.
+        """
+    def to_string(self) -> str:
+        """
+        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
+        """
+@typing.overload
+def abs(x: Float128) -> Float128:
+    """
+    |x|, exact.  A zero high part gives +0.0 with |lo|; NaN comes back as it is.
+    """
+@typing.overload
+def abs(z: Complex128 | complex | float | int) -> Float128:
+    """
+    The modulus |z| as a Float128.  A Python complex, float or int argument takes this overload, so tarsel.abs(-2.0) is Float128 2.
+    """
+def abs_sqr(z: Complex128 | complex | float | int) -> Float128:
+    """
+    |z|**2 = re**2 + im**2 as a Float128, without a square root.
+    """
+def acos(x: Float128) -> Float128:
+    """
+    The arccosine, in [0, pi].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and for NaN.  Relative error below 2e-31 on [-0.99, 0.99].
+    """
+def add_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise addition of (N, 2) arrays
+    """
+def asin(x: Float128) -> Float128:
+    """
+    The arcsine, in [-pi/2, pi/2].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and for NaN.  Relative error below 1e-31, growing as 1 / (1 - |x|) towards +-1.
+    """
+def atan(x: Float128) -> Float128:
+    """
+    The arctangent, in [-pi/2, pi/2]; +-inf gives +-pi/2, NaN gives NaN.  Relative error below 4e-32.
+    """
+def atan2(y: Float128, x: Float128) -> Float128:
+    """
+    The angle of the point (x, y), in [-pi, pi]: y first, as math.atan2.  The signs of zeros decide on the axes ((+0, -0) gives pi); a NaN gives NaN.  Relative error below 6e-32.
+    """
+def ceil(x: Float128) -> Float128:
+    """
+    The least integral value at or above x, as a Float128 (exact).  math.ceil(x) gives the int.
+    """
+@typing.overload
+def cos(x: Float128) -> Float128:
+    """
+    The cosine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 pi and the result is not accurate.
+    """
+@typing.overload
+def cos(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex cosine: cos(a) cosh(b) - i sin(a) sinh(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
+    """
+def cos_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise cos of (N, 2) arrays
+    """
+@typing.overload
+def cosh(x: Float128) -> Float128:
+    """
+    The hyperbolic cosine.  A NaN comes back unchanged; beyond about +-710 the result is inf.  Relative error below 3e-31 on [-20, 20].
+    """
+@typing.overload
+def cosh(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex hyperbolic cosine: cosh(a) cos(b) + i sinh(a) sin(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
+    """
+def div_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise division of (N, 2) arrays
+    """
+def exp(x: Float128) -> Float128:
+    """
+    e**x.  NaN gives NaN; above 709.78 the result is inf and below -745.13 it is 0.  Relative error below 4e-32 on [-1, 1], growing with |x| to about 1e-29 near 700; where the result is subnormal only its absolute error is small.
+    """
+def exp_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise exp of (N, 2) arrays
+    """
+def floor(x: Float128) -> Float128:
+    """
+    The greatest integral value at or below x, as a Float128 (exact).  math.floor(x) gives the int.
+    """
+def fmod(x: Float128, y: Float128) -> Float128:
+    """
+    x - trunc(x / y) * y: the remainder with the sign of x.  NaN for a NaN operand or y = 0.  Its error grows with |x / y| (about 2e-29 absolute for |x| <= 1e3, |y| >= 0.1).
+    """
+def from_rows(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> list[Float128]:
+    """
+    A list of N new Float128 values from an array of shape (N, 2), row i giving hi and lo of value i, bit for bit and not renormalised.  The array is read as the array functions read theirs: any float64 layout as it stands, anything else converted by NumPy first; another shape raises RuntimeError('Input must have shape (N, 2)').
+    """
+def isfinite(x: Float128) -> bool:
+    """
+    True when x is neither NaN nor infinite.  Like isnan and isinf it looks at the high part only.
+    """
+def isinf(x: Float128) -> bool:
+    """
+    True when the high part is +inf or -inf.
+    """
+def isnan(x: Float128) -> bool:
+    """
+    True when the high part is NaN (a NaN low part alone is not looked at).
+    """
+def log(x: Float128) -> Float128:
+    """
+    The natural logarithm.  0 gives -inf, a negative x NaN, inf gives inf, NaN gives NaN.  Relative error below 2e-32 away from x = 1; near 1, where the result passes through zero, absolute error below 4e-32.
+    """
+def log_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise log of (N, 2) arrays
+    """
+def mul_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise multiplication of (N, 2) arrays
+    """
+def pow(x: Float128, y: Float128) -> Float128:
+    """
+    x**y, computed as exp(y * log(x)), so an integer power is not exact either: relative error about 1e-32 times |y log x| (about 5e-30 for 10**300).  pow(x, 0) is 1 for every x, NaN included.  A zero x gives a zero or an infinity signed by whether y is an odd integer; a negative x needs an integral y (lo 0, |y| <= 9e18), else NaN.
+    """
+def round(x: Float128) -> Float128:
+    """
+    The nearest integral value as a Float128, halfway cases away from zero (2.5 gives 3), exact.  Python's round(x) instead gives an int, ties to even.
+    """
+@typing.overload
+def sin(x: Float128) -> Float128:
+    """
+    The sine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 pi and the result is not accurate.
+    """
+@typing.overload
+def sin(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex sine: sin(a) cosh(b) + i cos(a) sinh(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
+    """
+def sin_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise sin of (N, 2) arrays
+    """
+@typing.overload
+def sinh(x: Float128) -> Float128:
+    """
+    The hyperbolic sine.  A NaN comes back unchanged; beyond about +-710 the result is +-inf.  Relative error below 3e-30 for |x| >= 1e-3 and about 2e-28 below (a short series under 1e-4).
+    """
+@typing.overload
+def sinh(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex hyperbolic sine: sinh(a) cos(b) + i cosh(a) sin(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
+    """
+def sqrt(x: Float128) -> Float128:
+    """
+    The square root.  A negative x gives NaN, a zero gives zero, inf gives inf.  Relative error below 1e-31.
+    """
+def sub_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise subtraction of (N, 2) arrays
+    """
+@typing.overload
+def tan(x: Float128) -> Float128:
+    """
+    sin(x) / cos(x) from one evaluation of both.  NaN and infinities give NaN.  Relative error below 3e-31 on [-1.5, 1.5].
+    """
+@typing.overload
+def tan(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex tangent sin(z) / cos(z); exactly +-i when |Im z| > 709.78 and Re z is finite.  A Python complex, float or int argument takes this overload.
+    """
+@typing.overload
+def tanh(x: Float128) -> Float128:
+    """
+    The hyperbolic tangent.  A NaN comes back unchanged; large |x| gives +-1.  Relative error below 6e-31 for |x| >= 1e-3 and about 5e-26 below 1e-4 (a short series).
+    """
+@typing.overload
+def tanh(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex hyperbolic tangent sinh(z) / cosh(z); exactly +-1 when |Re z| > 709.78 and Im z is finite.  A Python complex, float or int argument takes this overload.
+    """
+def to_rows(values: collections.abc.Iterable[Float128]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    A new C-contiguous float64 array of shape (N, 2) from an iterable of N Float128 values: row i holds hi and lo of value i, bit for bit.  An element that is not a Float128 raises TypeError naming its index.  The inverse of from_rows.
+    """
+def trunc(x: Float128) -> Float128:
+    """
+    x with its fraction removed, as a Float128 (exact).  math.trunc(x) gives the int.
+    """
+__version__: str = '0.1.0'
+e: Float128
+ln2: Float128
+pi: Float128
+sqrt2: Float128

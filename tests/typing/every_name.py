@@ -1,0 +1,75 @@
+"""Every public name of tarsel used once, with types that mypy --strict must
+accept through the installed stubs (tests/python/test_typing.py).  It also
+runs, so what it claims about the results is checked too."""
+import copy
+import math
+import pickle
+from fractions import Fraction
+
+import numpy as np
+import numpy.typing as npt
+
+import tarsel
+from tarsel import Complex128, Float128
+
+
+def reals() -> list[Float128]:
+    x = Float128(0.5)
+    values = [
+        tarsel.exp(x), tarsel.log(x), tarsel.pow(x, Float128(3)), tarsel.sin(x), tarsel.cos(x), tarsel.tan(x),
+        tarsel.sinh(x), tarsel.cosh(x), tarsel.tanh(x), tarsel.sqrt(x), tarsel.abs(-x), tarsel.floor(x),
+        tarsel.ceil(x), tarsel.trunc(x), tarsel.round(x), tarsel.fmod(x, Float128("0.3")), tarsel.atan(x),
+        tarsel.atan2(x, Float128()), tarsel.asin(x), tarsel.acos(x), tarsel.pi, tarsel.e, tarsel.sqrt2, tarsel.ln2,
+    ]
+    flags: list[bool] = [tarsel.isnan(x), tarsel.isinf(x), tarsel.isfinite(x)]
+    assert flags == [False, False, True]
+    return values
+
+
+def complexes() -> Float128:
+    z = Complex128(1.0, 2.0) * (1 - 1j) + 0.5
+    z += Complex128(Float128(1.0), Float128(0.0))
+    parts: list[Float128] = [z.real(), z.imag()]
+    moduli = [tarsel.abs(z), tarsel.abs_sqr(z)]
+    waves: list[Complex128] = [tarsel.sin(z), tarsel.cos(z), tarsel.tan(0.5), tarsel.sinh(z), tarsel.cosh(z),
+                               tarsel.tanh(z)]
+    assert z.to_string() == str(z) and len(waves) == 6
+    return parts[0] + moduli[1]
+
+
+def exact(x: Float128) -> tuple[float, float, bytes, int]:
+    twin = Float128.from_parts(x.hi, x.lo)
+    same = Float128.from_bytes(twin.to_bytes())
+    assert pickle.loads(pickle.dumps(same)) == copy.deepcopy(x)
+    whole: int = math.floor(x) + math.ceil(x) + math.trunc(x) + round(x)
+    near: Float128 = round(x, 3)
+    text = f"{x:.40e} {Complex128(x, near):.5f}"
+    assert Float128.from_decimal(text.split()[0]) == Float128.from_rational(Fraction(*x.as_integer_ratio()))
+    return x.hi, x.lo, x.to_bytes(), whole
+
+
+def arrays(values: list[Float128]) -> list[Float128]:
+    rows: npt.NDArray[np.float64] = tarsel.to_rows(values)
+    for binary in (tarsel.add_arrays, tarsel.sub_arrays, tarsel.mul_arrays, tarsel.div_arrays):
+        rows = binary(rows, rows)
+    for unary in (tarsel.sin_arrays, tarsel.cos_arrays, tarsel.exp_arrays, tarsel.log_arrays):
+        rows = unary(rows)
+    return tarsel.from_rows(rows)
+
+
+def main() -> None:
+    version: str = tarsel.__version__
+    level: str = tarsel.simd_level
+    threads: int = tarsel.num_threads
+    assert level in ("scalar", "sse2", "avx2", "avx512") and threads >= 1
+    values = reals()
+    total = complexes()
+    for x in values:
+        total += abs(+x)
+    assert bool(total) and total.to_string() == str(total)
+    assert exact(total)[3] >= 4 * math.floor(total)
+    assert len(arrays(values)) == len(values) and version
+
+
+if __name__ == "__main__":
+    main()
