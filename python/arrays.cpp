@@ -106,70 +106,87 @@ void register_remaining_arrays(py::module_ &m)
     m.def("sqrt_arrays", &map_array<fn::sqrt>,
           "element-wise sqrt of (N, 2) arrays\n\n"
           "Each row as tarsel.sqrt gives it: NaN for a negative value (a high part below zero, or a zero\n"
-          "high part with a negative low part); a zero row, a NaN row and +inf come back unchanged.");
+          "high part with a negative low part); a zero row, a NaN row and +inf come back unchanged.",
+          py::arg("a"), py::pos_only());
     m.def("tan_arrays", &map_array<fn::tan>,
           "element-wise tan of (N, 2) arrays\n\n"
           "Each row as tarsel.tan gives it: NaN for NaN and infinities; beyond 9e18 the high part alone\n"
-          "is reduced, as for sin and cos, and the result is no longer accurate.");
+          "is reduced, as for sin and cos, and the result is no longer accurate.",
+          py::arg("a"), py::pos_only());
     m.def("atan_arrays", &map_array<fn::atan>,
           "element-wise atan of (N, 2) arrays\n\n"
-          "Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.");
+          "Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.",
+          py::arg("a"), py::pos_only());
     m.def("asin_arrays", &map_array<fn::asin>,
           "element-wise asin of (N, 2) arrays\n\n"
-          "Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.");
+          "Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.",
+          py::arg("a"), py::pos_only());
     m.def("acos_arrays", &map_array<fn::acos>,
           "element-wise acos of (N, 2) arrays\n\n"
-          "Each row as tarsel.acos gives it: NaN outside [-1, 1] and for NaN, 0 at 1, pi at -1, pi/2 at 0.");
+          "Each row as tarsel.acos gives it: NaN outside [-1, 1] and for NaN, 0 at 1, pi at -1, pi/2 at 0.",
+          py::arg("a"), py::pos_only());
     m.def("sinh_arrays", &map_array<fn::sinh>,
           "element-wise sinh of (N, 2) arrays\n\n"
           "Each row as tarsel.sinh gives it: NaN and infinite rows come back unchanged; beyond about\n"
-          "+-710 the result overflows to the signed infinity.");
+          "+-710 the result overflows to the signed infinity.",
+          py::arg("a"), py::pos_only());
     m.def("cosh_arrays", &map_array<fn::cosh>,
           "element-wise cosh of (N, 2) arrays\n\n"
           "Each row as tarsel.cosh gives it: a NaN row comes back unchanged, +-inf gives +inf, and beyond\n"
-          "about +-710 the result overflows to +inf.");
+          "about +-710 the result overflows to +inf.",
+          py::arg("a"), py::pos_only());
     m.def("tanh_arrays", &map_array<fn::tanh>,
           "element-wise tanh of (N, 2) arrays\n\n"
           "Each row as tarsel.tanh gives it: a NaN row comes back unchanged; beyond +-709.78 (infinities\n"
-          "included) the result is exactly +-1.");
+          "included) the result is exactly +-1.",
+          py::arg("a"), py::pos_only());
     m.def("abs_arrays", &map_array<fn::abs>,
           "element-wise abs of (N, 2) arrays\n\n"
           "Each row as tarsel.abs gives it: a negative high part negates both parts, a zero high part of\n"
-          "either sign gives +0.0 with the magnitude of the low part, and a NaN row comes back unchanged.");
+          "either sign gives +0.0 with the magnitude of the low part, and a NaN row comes back unchanged.",
+          py::arg("a"), py::pos_only());
     m.def("floor_arrays", &map_array<fn::floor>,
           "element-wise floor of (N, 2) arrays\n\n"
           "Each row as tarsel.floor gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.");
+          "zero low part, NaN gives NaN.",
+          py::arg("a"), py::pos_only());
     m.def("ceil_arrays", &map_array<fn::ceil>,
           "element-wise ceil of (N, 2) arrays\n\n"
           "Each row as tarsel.ceil gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.");
+          "zero low part, NaN gives NaN.",
+          py::arg("a"), py::pos_only());
     m.def("trunc_arrays", &map_array<fn::trunc>,
           "element-wise trunc of (N, 2) arrays\n\n"
           "Each row as tarsel.trunc gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.");
+          "zero low part, NaN gives NaN.",
+          py::arg("a"), py::pos_only());
     m.def("round_arrays", &map_array<fn::round>,
           "element-wise round of (N, 2) arrays\n\n"
           "Each row as tarsel.round gives it, exact, halfway cases away from zero: an infinite high part\n"
-          "gives that infinity with a zero low part, NaN gives NaN.");
+          "gives that infinity with a zero low part, NaN gives NaN.",
+          py::arg("a"), py::pos_only());
     m.def("neg_arrays", &map_array<fn::neg>,
           "element-wise negation of (N, 2) arrays\n\n"
           "Each row as unary minus on a Float128 gives it: the sign bits of both parts flipped, NaNs and\n"
-          "zeros included.");
+          "zeros included.",
+          py::arg("a"), py::pos_only());
     m.def("pow_arrays", &combine_arrays<fn::pow>,
           "element-wise pow of (N, 2) arrays\n\n"
           "Row i is tarsel.pow(a[i], b[i]), a[i] to the power b[i]: 1 for a zero exponent (even for a NaN\n"
           "base); for a zero base +inf or +0 by the sign of the exponent, -inf or -0 for a base of -0 and\n"
-          "an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.");
+          "an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.",
+          py::arg("a"), py::arg("b"), py::pos_only());
     m.def("atan2_arrays", &combine_arrays<fn::atan2>,
           "element-wise atan2 of (N, 2) arrays\n\n"
           "Row i is tarsel.atan2(a[i], b[i]), the angle of the point (x, y) = (b[i], a[i]): NaN if either\n"
           "high part is NaN; both zero gives +-0 or +-pi by the signs of the zero high parts; a zero\n"
-          "high part of x otherwise gives +-pi/2 by the sign of y.");
+          "high part of x otherwise gives +-pi/2 by the sign of y.",
+          py::arg("a"), py::arg("b"), py::pos_only());
     m.def("fmod_arrays", &combine_arrays<fn::fmod>,
           "element-wise fmod of (N, 2) arrays\n\n"
           "Row i is tarsel.fmod(a[i], b[i]) = a[i] - trunc(a[i] / b[i]) b[i]: NaN for a zero or infinite\n"
-          "divisor, an infinite dividend and NaN.");
+          "divisor, an infinite dividend and NaN.",
+          py::arg("a"), py::arg("b"), py::pos_only());
 }
 
 } // namespace tarsel_binding

@@ -25,6 +25,15 @@ const std::vector<KernelRow> &kernel_rows()
         {"mul", array_function::mul, true}, {"div", array_function::div, true},
         {"sin", array_function::sin, false}, {"cos", array_function::cos, false},
         {"exp", array_function::exp, false}, {"log", array_function::log, false},
+        {"pow", array_function::pow, true}, {"atan2", array_function::atan2, true},
+        {"fmod", array_function::fmod, true}, {"sqrt", array_function::sqrt, false},
+        {"tan", array_function::tan, false}, {"atan", array_function::atan, false},
+        {"asin", array_function::asin, false}, {"acos", array_function::acos, false},
+        {"sinh", array_function::sinh, false}, {"cosh", array_function::cosh, false},
+        {"tanh", array_function::tanh, false}, {"abs", array_function::abs, false, true},
+        {"floor", array_function::floor, false}, {"ceil", array_function::ceil, false},
+        {"trunc", array_function::trunc, false}, {"round", array_function::round, false},
+        {"neg", array_function::neg, false, true},
     };
     return rows;
 }
@@ -48,7 +57,10 @@ std::string kernel_digest(const KernelRow &kernel, tarsel_engine::simd_level lev
                                                                  cases_per_function);
     HashingSink sink;
     for (int i = 0; i < cases_per_function; i++) {
-        sink.result_value(_mm_loadu_pd(&out[2 * i]));
+        if (kernel.is_exact)
+            sink.result_exact_value(_mm_loadu_pd(&out[2 * i]));
+        else
+            sink.result_value(_mm_loadu_pd(&out[2 * i]));
         sink.end_case();
     }
     return sink.hex_digest();

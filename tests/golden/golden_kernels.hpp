@@ -16,6 +16,7 @@ struct KernelRow {
     const char *name; // the scalar function's row
     tarsel_engine::array_function function;
     bool is_binary;
+    bool is_exact = false; // its row records every bit, NaN payloads included
 };
 
 const std::vector<KernelRow> &kernel_rows();
