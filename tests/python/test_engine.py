@@ -16,8 +16,10 @@ import pytest
 import tarsel
 
 LEVELS = ["scalar", "sse2", "avx2", "avx512"]
-BINARY = ["add_arrays", "sub_arrays", "mul_arrays", "div_arrays"]
-UNARY = ["sin_arrays", "cos_arrays", "exp_arrays", "log_arrays"]
+BINARY = ["add_arrays", "sub_arrays", "mul_arrays", "div_arrays", "pow_arrays", "atan2_arrays", "fmod_arrays"]
+UNARY = ["sin_arrays", "cos_arrays", "exp_arrays", "log_arrays", "sqrt_arrays", "tan_arrays", "atan_arrays",
+         "asin_arrays", "acos_arrays", "sinh_arrays", "cosh_arrays", "tanh_arrays", "abs_arrays", "floor_arrays",
+         "ceil_arrays", "trunc_arrays", "round_arrays", "neg_arrays"]
 CPUS = len(os.sched_getaffinity(0))
 
 
@@ -104,6 +106,12 @@ RESULTS = """
         out[::97] = [np.nan, 0.0]
         out[5::101] = [np.inf, 1.0]
         out[7::103, 1] = np.nan
+        out[3::29] = [-0.0, 0.0]
+        out[4::31] = [np.float64(-np.inf), 0.0]
+        out[8::37] = [1e300, -1e283]
+        out[9::41] = [5e-324, 0.0]
+        out[10::43] = [1.0, 1.0]       # not normalised
+        out[11::47] = np.round(out[11::47] * 2.0) / 2.0   # integers and halves, for the roundings and pow
         return out
 
     def layouts(x):
@@ -112,24 +120,23 @@ RESULTS = """
         raw = bytearray(x.nbytes + 1)
         unaligned = np.frombuffer(raw, dtype=np.float64, count=x.size, offset=1).reshape(x.shape)
         unaligned[...] = x
-        return {"contiguous": x, "strided": wide[::2, :2],
+        return {"contiguous": x, "strided": wide[::2, :2], "fortran": np.asfortranarray(x),
                 "reversed": np.ascontiguousarray(x[::-1])[::-1], "unaligned": unaligned}
 
     digest = {}
-    for n in (0, 1, 7, 33, 300000):
+    for n in (0, 1, 7, 8, 9, 17, 33, 300000):
         a, b = layouts(rows(n, 1)), layouts(rows(n, 2))
         for name in %r:
             fn = getattr(tarsel, name)
             for layout in a:
-                if n == 300000 and layout != "contiguous":
+                if n == 300000 and layout not in ("contiguous", "fortran"):
                     continue
-                r = fn(a[layout], b[layout]) if name.endswith(("add_arrays", "sub_arrays", "mul_arrays",
-                                                                "div_arrays")) else fn(a[layout])
+                r = fn(a[layout], b[layout]) if name in %r else fn(a[layout])
                 digest[f"{name} {n} {layout}"] = hashlib.sha256(r.tobytes()).hexdigest()
     print(tarsel.simd_level, tarsel.num_threads)
     for key in sorted(digest):
         print(key, digest[key])
-""" % (BINARY + UNARY,)
+""" % (BINARY + UNARY, BINARY)
 
 
 @pytest.fixture(scope="module")
