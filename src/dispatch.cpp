@@ -128,10 +128,14 @@ namespace {
 
 // Rows a thread must have before starting it pays.  Starting and joining a
 // thread costs about 20 us here; a thread is started only for a block of
-// roughly 100 us of work or more at the best level (about 25 ns a row for the
-// functions, 2 ns for the arithmetic, which also gains less from a second
-// core because it is bound by memory).  Below these sizes two threads were
-// measured slower than one.
+// roughly 100 us of work or more at the best level, from the one-thread
+// cost of a row measured by bench/thread_threshold.py (AVX-512): about 2 ns
+// for the arithmetic and the exact operations (which also gain less from a
+// second core because they are bound by memory), 3.5 for div and round, 6
+// for sqrt and fmod, 25 to 35 for sin, cos, exp, sinh, cosh and tanh, 45
+// for log (kept with the functions) and 50 for tan, and 75 to 105 for pow,
+// atan, asin, acos and atan2.
+// Below these sizes two threads were measured slower than one.
 constexpr std::ptrdiff_t min_rows_per_thread(array_function f)
 {
     switch (f) {
@@ -143,14 +147,22 @@ constexpr std::ptrdiff_t min_rows_per_thread(array_function f)
     case array_function::floor:
     case array_function::ceil:
     case array_function::trunc:
-    case array_function::round:
         return 1 << 17;
     case array_function::div:
+    case array_function::round:
         return 1 << 16;
     case array_function::sqrt:
     case array_function::fmod:
         return 1 << 14;
-    default: /* the elementary functions, 25 ns a row or more */
+    case array_function::tan:
+        return 1 << 11;
+    case array_function::pow:
+    case array_function::atan:
+    case array_function::asin:
+    case array_function::acos:
+    case array_function::atan2:
+        return 1 << 10;
+    default: /* sin, cos, exp, log, sinh, cosh, tanh */
         return 1 << 12;
     }
 }

@@ -54,7 +54,9 @@ TEST(EngineSettings, EnvironmentValuesCapTheLevelAndThreadsAndBadOnesAreIgnoredW
 
 TEST(EngineThreads, SmallArraysStartNoThreadAndLargeOnesAreCappedByTheSetting)
 {
-    for (array_function f : {array_function::add, array_function::div, array_function::sin, array_function::log}) {
+    for (array_function f : {array_function::add, array_function::div, array_function::sin, array_function::log,
+                             array_function::pow, array_function::atan2, array_function::round,
+                             array_function::neg}) {
         EXPECT_EQ(tarsel_engine::threads_for(f, 0, 8), 1);
         EXPECT_EQ(tarsel_engine::threads_for(f, 1000, 8), 1);
         EXPECT_EQ(tarsel_engine::threads_for(f, 100000000, 8), 8);
@@ -93,7 +95,8 @@ TEST(EngineThreads, BitsDoNotDependOnTheThreadCountOrTheLevel)
     std::vector<double> a = random_rows(n), b(a.rbegin(), a.rend());
     tarsel_engine::row_view va{reinterpret_cast<const char *>(a.data()), 16, 8};
     tarsel_engine::row_view vb{reinterpret_cast<const char *>(b.data()), 16, 8};
-    for (array_function f : {array_function::mul, array_function::div, array_function::exp, array_function::sin}) {
+    for (array_function f : {array_function::mul, array_function::div, array_function::exp, array_function::sin,
+                             array_function::pow, array_function::fmod, array_function::tan, array_function::round}) {
         std::vector<double> want(2 * n);
         tarsel_engine::scalar_kernels.run[int(f)](va, vb, want.data(), 0, std::ptrdiff_t(n));
         for (int level = 0; level <= int(tarsel_engine::supported_level()); ++level)
