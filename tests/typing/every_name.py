@@ -50,9 +50,13 @@ def exact(x: Float128) -> tuple[float, float, bytes, int]:
 
 def arrays(values: list[Float128]) -> list[Float128]:
     rows: npt.NDArray[np.float64] = tarsel.to_rows(values)
-    for binary in (tarsel.add_arrays, tarsel.sub_arrays, tarsel.mul_arrays, tarsel.div_arrays):
+    for binary in (tarsel.add_arrays, tarsel.sub_arrays, tarsel.mul_arrays, tarsel.div_arrays, tarsel.pow_arrays,
+                   tarsel.atan2_arrays, tarsel.fmod_arrays):
         rows = binary(rows, rows)
-    for unary in (tarsel.sin_arrays, tarsel.cos_arrays, tarsel.exp_arrays, tarsel.log_arrays):
+    for unary in (tarsel.sin_arrays, tarsel.cos_arrays, tarsel.exp_arrays, tarsel.log_arrays, tarsel.sqrt_arrays,
+                  tarsel.tan_arrays, tarsel.atan_arrays, tarsel.asin_arrays, tarsel.acos_arrays, tarsel.sinh_arrays,
+                  tarsel.cosh_arrays, tarsel.tanh_arrays, tarsel.abs_arrays, tarsel.floor_arrays,
+                  tarsel.ceil_arrays, tarsel.trunc_arrays, tarsel.round_arrays, tarsel.neg_arrays):
         rows = unary(rows)
     return tarsel.from_rows(rows)
 
