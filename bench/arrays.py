@@ -1,7 +1,7 @@
 """Speed and memory of the tarsel array functions, measured side by side.
 
     python bench/arrays.py [--rows 1000000] [--rounds 5] [--passes 5] [--thread-rows 10000000]
-                           [--threads-only]
+                           [--threads-only] [--functions sqrt,tan,pow,atan]
 
 Prints, in one run:
 
@@ -10,7 +10,8 @@ Prints, in one run:
   (TARSEL_SIMD=scalar is the per-row reference loop) beside NumPy's float64
   operation on N elements and numpy-quaddtype's ufunc on N binary128 values,
   with the speed-up of each level over the reference loop and the ratios the
-  targets are stated in;
+  targets are stated in (operands in [0.5, 4), a quarter of them for asin
+  and acos; --functions picks some of the functions);
 * all CPUs, N = --thread-rows rows: the speed-up of the threads over one
   thread at the best level;
 * the peak memory traced during one call.
@@ -38,13 +39,22 @@ from pathlib import Path
 import numpy as np
 
 LEVELS = ["scalar", "sse2", "avx2", "avx512"]
-BINARY = {"add": np.add, "sub": np.subtract, "mul": np.multiply, "div": np.divide}
-UNARY = {"sin": np.sin, "cos": np.cos, "exp": np.exp, "log": np.log}
+# Each function with the NumPy ufunc of the same operation (None where
+# NumPy has none: its rounding ufunc rounds halfway cases to even).
+BINARY = {"add": np.add, "sub": np.subtract, "mul": np.multiply, "div": np.divide,
+          "pow": np.power, "atan2": np.arctan2, "fmod": np.fmod}
+UNARY = {"sin": np.sin, "cos": np.cos, "exp": np.exp, "log": np.log,
+         "sqrt": np.sqrt, "tan": np.tan, "atan": np.arctan, "asin": np.arcsin, "acos": np.arccos,
+         "sinh": np.sinh, "cosh": np.cosh, "tanh": np.tanh, "abs": np.absolute, "floor": np.floor,
+         "ceil": np.ceil, "trunc": np.trunc, "round": None, "neg": np.negative}
 NAMES = list(BINARY) + list(UNARY)
+ARITHMETIC = ["add", "sub", "mul", "div"]
 # Most tarsel / NumPy float64 time for the arithmetic; least speed-up over
 # numpy-quaddtype and over the reference loop for the functions.
 NUMPY_LIMIT = {"add": 2.5, "sub": 2.5, "mul": 3.0, "div": 5.0}
 QUAD_SPEEDUP, LOOP_SPEEDUP = 2.0, 3.0
+# The functions with a stated speed target; the others get figures only.
+TARGETED = ARITHMETIC + ["sin", "cos", "exp", "log"]
 
 
 def processor():
@@ -81,8 +91,14 @@ def best_ns(fn, rows, passes, clock):
 
 # --- the child processes --------------------------------------------------------
 
+def operands(name, a, b):
+    """The rows in [0.5, 4) scaled into the domain of asin and acos (by 1/4, exactly)."""
+    return (a * 0.25, b) if name in ("asin", "acos") else (a, b)
+
+
 def tarsel_fn(tarsel, name, a, b):
     fn = getattr(tarsel, f"{name}_arrays")
+    a, b = operands(name, a, b)
     return (lambda: fn(a, b)) if name in BINARY else (lambda: fn(a))
 
 
@@ -97,7 +113,8 @@ def worker_one_thread(args):
         times["tarsel"][name] = best_ns(tarsel_fn(tarsel, name, a, b), n, args.passes, time.thread_time_ns)
     if args.peers:
         fa, fb = a[:, 0].copy(), b[:, 0].copy()
-        for name, op in BINARY.items():
+        for name in ARITHMETIC:
+            op = BINARY[name]
             times["numpy"][name] = best_ns(lambda: op(fa, fb), n, args.passes, time.thread_time_ns)
         try:
             from numpy_quaddtype import QuadPrecDType
@@ -105,12 +122,23 @@ def worker_one_thread(args):
             times["quad"] = None
         else:
             dt = QuadPrecDType()
-            qa = a[:, 0].astype(dt) + a[:, 1].astype(dt)
-            qb = b[:, 0].astype(dt) + b[:, 1].astype(dt)
             for name, op in {**BINARY, **UNARY}.items():
+                fa, fb = operands(name, a, b)
+                qa = fa[:, 0].astype(dt) + fa[:, 1].astype(dt)
+                qb = fb[:, 0].astype(dt) + fb[:, 1].astype(dt)
                 call = (lambda: op(qa, qb)) if name in BINARY else (lambda: op(qa))
-                times["quad"][name] = best_ns(call, n, max(1, args.passes // 2), time.thread_time_ns)
+                times["quad"][name] = (best_ns(call, n, max(1, args.passes // 2), time.thread_time_ns)
+                                       if op is not None and quad_has(op, qa) else None)
     print(json.dumps(times))
+
+
+def quad_has(op, q):
+    """Whether numpy-quaddtype implements the ufunc (it lacks some)."""
+    try:
+        op(q[:1], q[:1]) if op.nin == 2 else op(q[:1])
+    except TypeError:
+        return False
+    return True
 
 
 def worker_threads(args):
@@ -125,7 +153,8 @@ def worker_threads(args):
 
 def child(mode, a_path, b_path, passes, peers=False, **env):
     full_env = dict(os.environ, **env)
-    cmd = [sys.executable, __file__, mode, "--a", str(a_path), "--b", str(b_path), "--passes", str(passes)]
+    cmd = [sys.executable, __file__, mode, "--a", str(a_path), "--b", str(b_path), "--passes", str(passes),
+           "--functions", ",".join(NAMES)]
     if peers:
         cmd.append("--peers")
     out = subprocess.run(cmd, env=full_env, check=True, capture_output=True, text=True).stdout
@@ -155,18 +184,18 @@ def one_thread_table(levels, best, numpy_ns, quad_ns):
         for level in levels:
             t = best[level][name]
             cols = [f"{name}_arrays", level, f"{t:.2f}", f"{loop[name] / t:.2f}x"]
-            if name in BINARY:
+            if name in ARITHMETIC:
                 ratio = t / numpy_ns[name]
                 cols += [f"{numpy_ns[name]:.2f}", f"{ratio:.2f}"]
             else:
                 cols += ["-", "-"]
-            if quad_ns:
+            if quad_ns and quad_ns[name] is not None:
                 cols += [f"{quad_ns[name]:.1f}", f"{quad_ns[name] / t:.2f}"]
             else:
                 cols += ["n/a", "n/a"]
             verdict = "-"
-            if level == levels[-1]:
-                if name in BINARY:
+            if level == levels[-1] and name in TARGETED:
+                if name in ARITHMETIC:
                     ok = t / numpy_ns[name] <= NUMPY_LIMIT[name]
                     verdict = f"<= {NUMPY_LIMIT[name]:g}x NumPy: {'met' if ok else 'MISSED'}"
                 else:
@@ -214,7 +243,13 @@ def main():
     parser.add_argument("--b")
     parser.add_argument("--peers", action="store_true")
     parser.add_argument("--threads-only", action="store_true", help="only the thread speed-ups")
+    parser.add_argument("--functions", default=",".join(NAMES),
+                        help="comma-separated names without _arrays (default: every array function)")
     args = parser.parse_args()
+    unknown = set(args.functions.split(",")) - set(NAMES)
+    if unknown:
+        parser.error(f"unknown functions: {', '.join(sorted(unknown))}")
+    NAMES[:] = [name for name in NAMES if name in args.functions.split(",")]
     if args.mode == "one-thread":
         return worker_one_thread(args)
     if args.mode == "threads":
@@ -233,7 +268,7 @@ def main():
     # Positive operands in [0.5, 4): valid for every function, several
     # quadrants of sin and cos, no overflow of exp.
     best = {level: {name: math.inf for name in NAMES} for level in levels}
-    numpy_ns, quad_ns = {name: math.inf for name in BINARY}, {name: math.inf for name in NAMES}
+    numpy_ns, quad_ns = {name: math.inf for name in ARITHMETIC}, {name: math.inf for name in NAMES}
     have_quad = True
     with tempfile.TemporaryDirectory() as tmp:
         a_path, b_path = Path(tmp, "a.npy"), Path(tmp, "b.npy")
@@ -247,13 +282,14 @@ def main():
                 for name in NAMES:
                     best[level][name] = min(best[level][name], got["tarsel"][name])
                 if peers:
-                    for name in BINARY:
+                    for name in ARITHMETIC:
                         numpy_ns[name] = min(numpy_ns[name], got["numpy"][name])
                     if got["quad"] is None:
                         have_quad = False
                     else:
                         for name in NAMES:
-                            quad_ns[name] = min(quad_ns[name], got["quad"][name])
+                            quad_ns[name] = None if got["quad"][name] is None else \
+                                min(quad_ns[name], got["quad"][name])
         if not args.threads_only:
             missed = one_thread_table(levels, best, numpy_ns, quad_ns if have_quad else None)
             if not have_quad:
@@ -271,7 +307,8 @@ def main():
             got1 = child("threads", a_path, b_path, 2, TARSEL_NUM_THREADS="1")
             env = {k: v for k, v in os.environ.items() if k != "TARSEL_NUM_THREADS"}
             gotn = json.loads(subprocess.run(
-                [sys.executable, __file__, "threads", "--a", str(a_path), "--b", str(b_path), "--passes", "2"],
+                [sys.executable, __file__, "threads", "--a", str(a_path), "--b", str(b_path), "--passes", "2",
+                 "--functions", ",".join(NAMES)],
                 env=env, check=True, capture_output=True, text=True).stdout)
             threads = gotn["threads"]
             for name in NAMES:
