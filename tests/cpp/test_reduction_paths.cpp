@@ -1,0 +1,255 @@
+// The fast paths of the exact reductions (exponent bins, Dekker's product
+// over lanes, blocks, strided layouts, threads) against the
+// superaccumulator fed one term at a time: the exact state must be the same
+// for every input.
+#include "bits.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "exact_products.hpp"
+#include "exponent_bins.hpp"
+#include "tarsel_reductions.hpp"
+
+using namespace tarsel_test;
+using tars::superaccumulator;
+
+namespace {
+
+const double inf = std::numeric_limits<double>::infinity();
+const double nan_ = std::numeric_limits<double>::quiet_NaN();
+
+// Data that reaches every branch: ordinary values, the whole exponent range,
+// zeros of both signs, subnormals, specials, and runs of one exponent.
+enum class kind { normal, wide, zeros, subnormal, special, one_exponent };
+const kind all_kinds[] = {kind::normal, kind::wide, kind::zeros, kind::subnormal, kind::special, kind::one_exponent};
+
+std::vector<double> make_data(kind k, std::size_t n, std::mt19937_64 &gen)
+{
+    std::normal_distribution<double> normal;
+    std::vector<double> x(n);
+    for (double &v : x) {
+        v = normal(gen);
+        if (k == kind::wide)
+            v = std::ldexp(v, int(gen() % 2100) - 1100);
+        else if (k == kind::zeros && gen() % 3 == 0)
+            v = gen() % 2 ? 0.0 : -0.0;
+        else if (k == kind::subnormal && gen() % 4 == 0)
+            v = std::ldexp(v, -1050);
+        else if (k == kind::special && gen() % 300 == 0)
+            v = gen() % 3 == 0 ? nan_ : (gen() % 2 ? inf : -inf);
+        else if (k == kind::one_exponent)
+            v = 1.0 + std::ldexp(double(gen() >> 12), -52);
+    }
+    return x;
+}
+
+superaccumulator sum_directly(const std::vector<double> &x)
+{
+    superaccumulator acc;
+    for (double v : x)
+        acc.add(v);
+    return acc;
+}
+
+superaccumulator dot_directly(const std::vector<double> &x, const std::vector<double> &y)
+{
+    superaccumulator acc;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        acc.add_product(x[i], y[i]);
+    return acc;
+}
+
+tars::strided_doubles view(const std::vector<double> &x)
+{
+    return {reinterpret_cast<const char *>(x.data()), std::ptrdiff_t(x.size()), sizeof(double)};
+}
+
+// The bins and the product kernel leave the sign of a zero sum to their
+// callers; these compare everything else.
+superaccumulator with_positive_zero(superaccumulator acc)
+{
+    acc.note_terms(tars::zero_sign::positive);
+    return acc;
+}
+
+superaccumulator sum_in_bins(const std::vector<double> &x)
+{
+    superaccumulator acc;
+    tars::exponent_bins bins;
+    for (std::size_t start = 0; start < x.size(); start += tars::exponent_bins::block_terms)
+        bins.add_block(x.data() + start, std::min(x.size() - start, tars::exponent_bins::block_terms), acc);
+    bins.flush(acc);
+    return with_positive_zero(acc);
+}
+
+superaccumulator dot_in_bins(const std::vector<double> &x, const std::vector<double> &y)
+{
+    superaccumulator acc;
+    tars::exponent_bins bins;
+    std::vector<double> terms(2 * x.size());
+    tars::exact_products(x.data(), y.data(), x.size(), terms.data(), acc);
+    for (std::size_t start = 0; start < terms.size(); start += tars::exponent_bins::block_terms)
+        bins.add_block(terms.data() + start, std::min(terms.size() - start, tars::exponent_bins::block_terms), acc);
+    bins.flush(acc);
+    return with_positive_zero(acc);
+}
+
+} // namespace
+
+TEST(ReductionPaths, BinsGiveTheExactStateOfTermByTermAddition)
+{
+    std::mt19937_64 gen(1);
+    for (kind k : all_kinds)
+        for (std::size_t n : {1u, 2u, 3u, 1023u, 1024u, 1025u, 5000u}) {
+            std::vector<double> x = make_data(k, n, gen);
+            EXPECT_TRUE(sum_in_bins(x) == with_positive_zero(sum_directly(x))) << "kind " << int(k) << ", n " << n;
+        }
+}
+
+TEST(ReductionPaths, FullBinsAreEmptiedBeforeTheyWrapAround)
+{
+    // The largest significand 10000 times, in bins that wrap around 2^64
+    // after about 2048 of them.
+    std::vector<double> x(10000, 2.0 - 0x1p-51);
+    x.resize(20000, -(2.0 - 0x1p-51));
+    x.push_back(0x1p-60);
+    EXPECT_TRUE(same_bits(sum_in_bins(x).round(), 0x1p-60, 0.0));
+    std::vector<double> y(10000, 2.0 - 0x1p-51);
+    EXPECT_TRUE(sum_in_bins(y) == with_positive_zero(sum_directly(y)));
+}
+
+TEST(ReductionPaths, ProductLanesGiveTheExactStateOfProductByProductAddition)
+{
+    std::mt19937_64 gen(2);
+    for (kind kx : all_kinds)
+        for (kind ky : {kind::normal, kind::wide, kind::zeros}) {
+            std::vector<double> x = make_data(kx, 999, gen), y = make_data(ky, 999, gen);
+            EXPECT_TRUE(dot_in_bins(x, y) == with_positive_zero(dot_directly(x, y)))
+                << "kinds " << int(kx) << ", " << int(ky);
+        }
+}
+
+TEST(ReductionPaths, ProductsAtTheEdgesOfDekkersRange)
+{
+    // Pairs on both sides of each bound of the lanes' exact range: the split
+    // of a factor near 2^995, products near 2^1020 and 2^-968, subnormal
+    // factors, zeros beside huge factors and specials.
+    const double below = 1 - 0x1p-53, above = 1 + 0x1p-52;
+    std::vector<double> x = {0x1p995, 0x1p995 * above, 0x1p1020, 0x1p1020 * above, 0x1p-968 * below, 0x1p-968,
+                             0x1p-1074, 3 * 0x1p-1074, 0.0, -0.0, DBL_MAX, inf, nan_, 0x1p-500, 1e300};
+    std::vector<double> y = {1.5, 1.5, 1.0 + 0x1p-40, 1.0, 1.0 + 0x1p-30, 1.0 - 0x1p-30, 0x1p100, 0x1p54 + 1,
+                             DBL_MAX, -DBL_MAX, 0.0, 0.0, 1.0, 0x1p-500, -1e300};
+    // Every pair, so that each edge meets every other in both lanes.
+    std::vector<double> xs, ys;
+    for (double a : x)
+        for (double b : y) {
+            xs.push_back(a);
+            ys.push_back(b);
+            xs.push_back(b);
+            ys.push_back(a);
+        }
+    EXPECT_TRUE(dot_in_bins(xs, ys) == with_positive_zero(dot_directly(xs, ys)));
+}
+
+TEST(ReductionPaths, EveryLayoutGivesTheStateOfItsTerms)
+{
+    std::mt19937_64 gen(3);
+    std::vector<double> data = make_data(kind::wide, 6001, gen), other = make_data(kind::normal, 6001, gen);
+    // The same doubles one byte off their alignment.
+    std::vector<char> shifted(sizeof(double) * data.size() + 1);
+    std::memcpy(shifted.data() + 1, data.data(), sizeof(double) * data.size());
+    const char *base = reinterpret_cast<const char *>(data.data());
+    struct Layout {
+        const char *why;
+        tars::strided_doubles x;
+    };
+    std::vector<Layout> layouts = {
+        {"contiguous", view(data)},
+        {"every other element", {base, 3000, 16}},
+        {"reversed", {base + 8 * 6000, 6001, -8}},
+        {"unaligned", {shifted.data() + 1, 6001, 8}},
+        {"one element broadcast", {base + 8, 4000, 0}},
+        {"short enough to go directly", {base, 100, 24}},
+    };
+    for (const Layout &l : layouts) {
+        std::vector<double> terms, factors;
+        for (std::ptrdiff_t i = 0; i < l.x.count; ++i) {
+            terms.push_back(l.x.at(i));
+            factors.push_back(other[std::size_t(i)]);
+        }
+        superaccumulator sum, dot;
+        tars::add_sum(sum, l.x);
+        tars::add_dot(dot, l.x, view(factors));
+        EXPECT_TRUE(sum == sum_directly(terms)) << l.why;
+        EXPECT_TRUE(dot == dot_directly(terms, factors)) << l.why;
+    }
+}
+
+TEST(ReductionPaths, PermutationsAndSplitsGiveTheSameState)
+{
+    std::mt19937_64 gen(4);
+    std::vector<double> x = make_data(kind::wide, 20000, gen), y = make_data(kind::normal, 20000, gen);
+    superaccumulator whole;
+    tars::add_dot(whole, view(x), view(y));
+    std::vector<std::size_t> order(x.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::shuffle(order.begin(), order.end(), gen);
+    std::vector<double> xp, yp;
+    for (std::size_t i : order) {
+        xp.push_back(x[i]);
+        yp.push_back(y[i]);
+    }
+    superaccumulator parts;
+    const std::size_t bounds[] = {0, 7, 700, 7001, 20000};
+    for (int k = 0; k < 4; ++k) {
+        std::size_t start = bounds[k], end = bounds[k + 1];
+        superaccumulator part;
+        tars::add_dot(part, {reinterpret_cast<const char *>(xp.data() + start), std::ptrdiff_t(end - start), 8},
+                      {reinterpret_cast<const char *>(yp.data() + start), std::ptrdiff_t(end - start), 8});
+        parts.merge(part);
+    }
+    EXPECT_TRUE(parts == whole);
+}
+
+TEST(ReductionPaths, RowsAreSummedAndMultipliedPartByPart)
+{
+    std::mt19937_64 gen(5);
+    std::vector<double> a = make_data(kind::wide, 2 * 1500, gen), b = make_data(kind::normal, 2 * 1500, gen);
+    const char *abase = reinterpret_cast<const char *>(a.data()), *bbase = reinterpret_cast<const char *>(b.data());
+    // Row i of the C-contiguous view is (a[2i], a[2i+1]); the transposed
+    // view pairs a[i] with a[1500 + i].
+    tars::strided_rows rows = {abase, 1500, 16, 8}, transposed = {abase, 1500, 8, 8 * 1500};
+    tars::strided_rows other_rows = {bbase, 1500, 16, 8};
+    superaccumulator sum, sum_t, dot, want_dot;
+    tars::add_row_sum(sum, rows);
+    tars::add_row_sum(sum_t, transposed);
+    tars::add_row_dot(dot, rows, other_rows);
+    for (std::size_t i = 0; i < 1500; ++i)
+        for (int p = 0; p < 2; ++p)
+            for (int q = 0; q < 2; ++q)
+                want_dot.add_product(a[2 * i + p], b[2 * i + q]);
+    EXPECT_TRUE(sum == sum_directly(a));
+    EXPECT_TRUE(sum_t == sum_directly(a)) << "the same doubles in another order";
+    EXPECT_TRUE(dot == want_dot);
+}
+
+TEST(ReductionPaths, TheSignOfAZeroSumIsTrackedOnTheFastPath)
+{
+    std::vector<double> negative_zeros(3000, -0.0), zeros(3000, -0.0), ones(3000, 1.0);
+    zeros[2999] = 0.0;
+    superaccumulator sum_nz, sum_z, dot_nz, dot_z;
+    tars::add_sum(sum_nz, view(negative_zeros));
+    tars::add_sum(sum_z, view(zeros));
+    tars::add_dot(dot_nz, view(negative_zeros), view(ones));
+    tars::add_dot(dot_z, view(negative_zeros), view(negative_zeros));
+    EXPECT_TRUE(same_bits(sum_nz.round(), -0.0, 0.0));
+    EXPECT_TRUE(same_bits(sum_z.round(), 0.0, 0.0)) << "one +0.0 at the very end";
+    EXPECT_TRUE(same_bits(dot_nz.round(), -0.0, 0.0)) << "(-0) * 1 is -0";
+    EXPECT_TRUE(same_bits(dot_z.round(), 0.0, 0.0)) << "(-0) * (-0) is +0";
+}
