@@ -22,4 +22,5 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_complex_conversion(m);  // Python numbers to Complex128 (bind_complex128.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
+    register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
 }
