@@ -136,24 +136,29 @@ TEST(ReductionPaths, ProductLanesGiveTheExactStateOfProductByProductAddition)
 
 TEST(ReductionPaths, ProductsAtTheEdgesOfDekkersRange)
 {
-    // Pairs on both sides of each bound of the lanes' exact range: the split
-    // of a factor near 2^995, products near 2^1020 and 2^-968, subnormal
-    // factors, zeros beside huge factors and specials.
+    // Factors on both sides of each bound of the lanes' exact range: the
+    // split of a factor near 2^995, products near 2^1020 and 2^-968,
+    // subnormal factors; then zeros beside huge factors, and specials.
     const double below = 1 - 0x1p-53, above = 1 + 0x1p-52;
     std::vector<double> x = {0x1p995, 0x1p995 * above, 0x1p1020, 0x1p1020 * above, 0x1p-968 * below, 0x1p-968,
-                             0x1p-1074, 3 * 0x1p-1074, 0.0, -0.0, DBL_MAX, inf, nan_, 0x1p-500, 1e300};
-    std::vector<double> y = {1.5, 1.5, 1.0 + 0x1p-40, 1.0, 1.0 + 0x1p-30, 1.0 - 0x1p-30, 0x1p100, 0x1p54 + 1,
-                             DBL_MAX, -DBL_MAX, 0.0, 0.0, 1.0, 0x1p-500, -1e300};
-    // Every pair, so that each edge meets every other in both lanes.
-    std::vector<double> xs, ys;
-    for (double a : x)
-        for (double b : y) {
-            xs.push_back(a);
-            ys.push_back(b);
-            xs.push_back(b);
-            ys.push_back(a);
+                             0x1p-1074, 3 * 0x1p-1074, DBL_MAX, 0x1p-500, 1e300};
+    std::vector<double> y = {1.5, 0x1p-100, 1.0 + 0x1p-40, 1.0, 1.0 + 0x1p-30, 1.0 - 0x1p-30, 0x1p100,
+                             0x1p54 + 1, -DBL_MAX, 0x1p-500, -1e300};
+    for (bool with_zeros_and_specials : {false, true}) {
+        if (with_zeros_and_specials) {
+            x.insert(x.end(), {0.0, -0.0, inf, nan_});
+            y.insert(y.end(), {0.0, 1.0, -0.0, 2.0});
         }
-    EXPECT_TRUE(dot_in_bins(xs, ys) == with_positive_zero(dot_directly(xs, ys)));
+        // Every pair in both orders, each edge beside every other in a block
+        // of its own, so that one lane out of range sends the whole block
+        // down the lane-by-lane path.
+        for (double a : x)
+            for (double b : y) {
+                std::vector<double> xs(8, 1.5), ys(8, 0.75);
+                xs[3] = a, ys[3] = b, xs[6] = b, ys[6] = a;
+                EXPECT_TRUE(dot_in_bins(xs, ys) == with_positive_zero(dot_directly(xs, ys))) << a << " * " << b;
+            }
+    }
 }
 
 TEST(ReductionPaths, EveryLayoutGivesTheStateOfItsTerms)
