@@ -19,6 +19,7 @@
 #include "tarsel.h"
 #include "tarsel_utils.h"
 #include "tarsel_consts.h"
+#include "tarsel_seeds.h"
 
 /* --- exponential --- */
 
@@ -66,16 +67,18 @@ static inline tarsel tarsel_exp(tarsel x)
 
 /* --- double seeds of the Newton iterations --- */
 
-/* The double logarithm that starts the iteration of tarsel_log. */
+/* The double logarithm that starts the iteration of tarsel_log: correctly
+   rounded, so that the iteration starts from the same double everywhere. */
 static inline double _tarsel_log_seed(double hi)
 {
-    return log(hi);
+    return _tarsel_log_cr(hi);
 }
 
-/* The double arctangent that starts the iteration of _tarsel_atan_near_zero. */
+/* The double arctangent that starts the iteration of _tarsel_atan_near_zero,
+   correctly rounded for the same reason. */
 static inline double _tarsel_atan_seed(double hi)
 {
-    return atan(hi);
+    return _tarsel_atan_cr(hi);
 }
 
 /* --- logarithm and power --- */
@@ -90,9 +93,21 @@ static inline tarsel _tarsel_log_step(tarsel x, tarsel y, tarsel *delta)
     return tarsel_add(y, *delta);
 }
 
-/* A double seed and one cubically convergent step; a second step only when
-   the first correction was large, which happens for non-normalised
+/* One cubically convergent step from the double seed; a second step only
+   when the first correction was large, which happens for non-normalised
    arguments whose high part alone gives a poor seed. */
+static inline tarsel _tarsel_log_from_seed(tarsel x, double seed)
+{
+    tarsel delta;
+    tarsel y = tarsel_from_double(seed);
+    y = _tarsel_log_step(x, y, &delta);
+    double dhi, dlo;
+    tarsel_extract(delta, &dhi, &dlo);
+    if (fabs(dhi) > 0x1.0624dd2f1a9fcp-10) /* 0.001, 0x3F50624DD2F1A9FC */
+        y = _tarsel_log_step(x, y, &delta);
+    return y;
+}
+
 static inline tarsel tarsel_log(tarsel x)
 {
     double hi, lo;
@@ -110,14 +125,7 @@ static inline tarsel tarsel_log(tarsel x)
     if (_tarsel_is_inf(hi))
         return tarsel_from_double(INFINITY);
 
-    tarsel delta;
-    tarsel y = tarsel_from_double(_tarsel_log_seed(hi));
-    y = _tarsel_log_step(x, y, &delta);
-    double dhi, dlo;
-    tarsel_extract(delta, &dhi, &dlo);
-    if (fabs(dhi) > 0x1.0624dd2f1a9fcp-10) /* 0.001, 0x3F50624DD2F1A9FC */
-        y = _tarsel_log_step(x, y, &delta);
-    return y;
+    return _tarsel_log_from_seed(x, _tarsel_log_seed(hi));
 }
 
 /* An exponent that is an integer fitting a 64-bit integer: hi integral, lo
@@ -267,19 +275,25 @@ static inline tarsel tarsel_tan(tarsel x)
 
 /* --- inverse circular functions --- */
 
-/* The double arctangent of hi refined by one Newton step for tan y = x,
-   y + cos y (x cos y - sin y): the seed is good to a double, one step
-   doubles that.  Callers pass finite x, meant for |x| <= 1. */
-static inline tarsel _tarsel_atan_near_zero(tarsel x)
+/* One Newton step for tan y = x from the double seed, y + cos y (x cos y -
+   sin y): the seed is good to a double, one step doubles that. */
+static inline tarsel _tarsel_atan_from_seed(tarsel x, double seed)
 {
-    double hi, lo;
-    tarsel_extract(x, &hi, &lo);
-    tarsel y = tarsel_from_double(_tarsel_atan_seed(hi));
+    tarsel y = tarsel_from_double(seed);
     tarsel sy, cy;
     tarsel_sincos(y, &sy, &cy);
     tarsel term = tarsel_sub(tarsel_mul(x, cy), sy);
     y = tarsel_add(y, tarsel_mul(term, cy));
     return y;
+}
+
+/* The arctangent of hi refined by one Newton step.  Callers pass finite x,
+   meant for |x| <= 1. */
+static inline tarsel _tarsel_atan_near_zero(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    return _tarsel_atan_from_seed(x, _tarsel_atan_seed(hi));
 }
 
 /* Above 1 in magnitude, atan x = pi/2 - atan(1/x), so the kernel always

@@ -5,6 +5,7 @@
  * depend on each double-double step being rounded exactly as written.
  */
 #include "tarsel_io.h"
+#include "tarsel_seeds.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -77,11 +78,13 @@ static int _tarsel_write_special(char *buf, size_t buf_size, double hi, double l
     return 0;
 }
 
-/* One leading digit, the fraction and a signed exponent, for x > 0. */
+/* One leading digit, the fraction and a signed exponent, for x > 0.  The
+   first decade estimate comes from the correctly rounded base-10 logarithm,
+   so that it does not depend on the platform's libm. */
 static void _tarsel_write_exponent_form(char *buf, size_t buf_size, const char *sign, tarsel x, double hi_abs,
                                         int digits)
 {
-    int exp_val = (int)floor(log10(hi_abs));
+    int exp_val = (int)floor(_tarsel_log10_cr(hi_abs));
     int shift_exp = -exp_val;
     tarsel scaled_x = x;
     /* A first step by 10^250 keeps both the power and the product in range

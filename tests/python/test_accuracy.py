@@ -12,6 +12,7 @@ import sys
 import pytest
 
 mpmath = pytest.importorskip("mpmath")
+pytestmark = pytest.mark.c_layer
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))), "bench"))
 import accuracy  # noqa: E402
