@@ -32,25 +32,15 @@ if __name__ == "__main__":
         os.environ.setdefault(_name, _blas)
 
 import math  # noqa: E402
-import time  # noqa: E402
 from fractions import Fraction  # noqa: E402
 
 import numpy as np  # noqa: E402
 
 import tarsel  # noqa: E402
-from arrays import machine  # noqa: E402
+from arrays import best_ns_per_row as best_ns, machine  # noqa: E402
 
 NUMPY_LIMIT = 6.0      # tarsel time / NumPy time, at most
 FSUM_LIMIT = 5.0       # math.fsum time / tarsel time, at least
-
-
-def best_ns(fn, n, passes):
-    best = math.inf
-    for _ in range(passes):
-        t0 = time.perf_counter_ns()
-        fn()
-        best = min(best, time.perf_counter_ns() - t0)
-    return best / n
 
 
 def threads_available():
