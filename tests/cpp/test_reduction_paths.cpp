@@ -195,55 +195,6 @@ TEST(ReductionPaths, EveryLayoutGivesTheStateOfItsTerms)
     }
 }
 
-TEST(ReductionPaths, PermutationsAndSplitsGiveTheSameState)
-{
-    std::mt19937_64 gen(4);
-    std::vector<double> x = make_data(kind::wide, 20000, gen), y = make_data(kind::normal, 20000, gen);
-    superaccumulator whole;
-    tars::add_dot(whole, view(x), view(y));
-    std::vector<std::size_t> order(x.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::shuffle(order.begin(), order.end(), gen);
-    std::vector<double> xp, yp;
-    for (std::size_t i : order) {
-        xp.push_back(x[i]);
-        yp.push_back(y[i]);
-    }
-    superaccumulator parts;
-    const std::size_t bounds[] = {0, 7, 700, 7001, 20000};
-    for (int k = 0; k < 4; ++k) {
-        std::size_t start = bounds[k], end = bounds[k + 1];
-        superaccumulator part;
-        tars::add_dot(part, {reinterpret_cast<const char *>(xp.data() + start), std::ptrdiff_t(end - start), 8},
-                      {reinterpret_cast<const char *>(yp.data() + start), std::ptrdiff_t(end - start), 8});
-        parts.merge(part);
-    }
-    EXPECT_TRUE(parts == whole);
-}
-
-TEST(ReductionPaths, RowsAreSummedAndMultipliedPartByPart)
-{
-    std::mt19937_64 gen(5);
-    std::vector<double> a = make_data(kind::wide, 2 * 1500, gen), b = make_data(kind::normal, 2 * 1500, gen);
-    const char *abase = reinterpret_cast<const char *>(a.data()), *bbase = reinterpret_cast<const char *>(b.data());
-    // Row i of the C-contiguous view is (a[2i], a[2i+1]); the transposed
-    // view pairs a[i] with a[1500 + i].
-    tars::strided_rows rows = {abase, 1500, 16, 8}, transposed = {abase, 1500, 8, 8 * 1500};
-    tars::strided_rows other_rows = {bbase, 1500, 16, 8};
-    superaccumulator sum, sum_t, dot, want_dot;
-    tars::add_row_sum(sum, rows);
-    tars::add_row_sum(sum_t, transposed);
-    tars::add_row_dot(dot, rows, other_rows);
-    for (std::size_t i = 0; i < 1500; ++i)
-        for (int p = 0; p < 2; ++p)
-            for (int q = 0; q < 2; ++q)
-                want_dot.add_product(a[2 * i + p], b[2 * i + q]);
-    EXPECT_TRUE(sum == sum_directly(a));
-    EXPECT_TRUE(sum_t == sum_directly(a)) << "the same doubles in another order";
-    EXPECT_TRUE(dot == want_dot);
-}
-
 TEST(ReductionPaths, TheSignOfAZeroSumIsTrackedOnTheFastPath)
 {
     std::vector<double> negative_zeros(3000, -0.0), zeros(3000, -0.0), ones(3000, 1.0);

@@ -150,19 +150,14 @@ TEST(SuperaccMerge, MergingEqualsAddingEveryTermToOneAccumulator)
     left.merge(right);
     EXPECT_TRUE(left == all);
 
-    superaccumulator zeros, empty;
+    superaccumulator zeros, empty, self;
     zeros.add(-0.0);
     zeros.merge(empty);
     EXPECT_TRUE(same_bits(zeros.round(), -0.0, 0.0)) << "merging nothing keeps the sign of a zero sum";
-}
-
-TEST(SuperaccMerge, MergingWithItselfDoublesTheSum)
-{
-    superaccumulator acc;
-    acc.add(0.1);
-    acc.add(1e-30);
-    acc.merge(acc);
-    EXPECT_TRUE(same_bits(acc.round(), 0.2, 2e-30)) << "doubling is exact";
+    self.add(0.1);
+    self.add(1e-30);
+    self.merge(self);
+    EXPECT_TRUE(same_bits(self.round(), 0.2, 2e-30)) << "merging with itself doubles";
 }
 
 TEST(SuperaccMerge, AnAccumulatorThatOutgrowsItsDigitsSaturatesToInfinity)
@@ -180,24 +175,6 @@ TEST(SuperaccMerge, AnAccumulatorThatOutgrowsItsDigitsSaturatesToInfinity)
     EXPECT_TRUE(same_bits(down.round(), -inf, 0.0));
     up.merge(down);
     EXPECT_TRUE(is_library_nan(up.round())) << "saturated both ways is inf - inf";
-}
-
-TEST(SuperaccState, TheStateStringRestoresTheExactAccumulator)
-{
-    std::vector<Case> cases = {
-        {"empty", {}, {}, 0, 0},
-        {"a negative zero sum", {-0.0}, {}, 0, 0},
-        {"a negative sum across the range", {-1e300, 1e-300, -0x1p-1074}, {{1e-200, -1e-200}}, 0, 0},
-        {"a huge positive sum", {}, {{1e300, 1e300}, {1e300, 1e300}}, 0, 0},
-        {"specials", {nan_, inf, -inf, 1.0}, {}, 0, 0},
-    };
-    for (const Case &c : cases) {
-        superaccumulator acc = accumulate(c);
-        std::optional<superaccumulator> restored = superaccumulator::from_state(acc.to_state());
-        ASSERT_TRUE(restored.has_value()) << c.why;
-        EXPECT_TRUE(*restored == acc) << c.why;
-        EXPECT_EQ(restored->to_state(), acc.to_state()) << c.why;
-    }
 }
 
 TEST(SuperaccState, OnlyTheNonzeroDigitsAreWritten)

@@ -50,7 +50,6 @@ BAD_CALLS = [
     (TypeError, "incompatible", lambda acc: Accumulator.add(None, 1.0)),
     (TypeError, "incompatible", lambda acc: Accumulator.value(Float128(1.0))),
     (ValueError, "not an Accumulator state", lambda acc: Accumulator(b"\x02\x00\x00\x00")),
-    (ValueError, "not an Accumulator state", lambda acc: Accumulator(b"\x01\x20\x00\x02\x00")),
 ]
 
 
@@ -93,11 +92,6 @@ def test_pickling_keeps_the_exact_state(state, protocol):
     acc.add(1e-310)
     assert restored == acc
     assert copy.deepcopy(acc) == acc and copy.copy(acc) is not acc
-
-
-def test_the_pickled_state_holds_only_nonzero_digits():
-    acc = accumulated(("add", [2.0**-1074, 1e300, -1e300]))
-    assert len(pickle.dumps(acc)) < 100
 
 
 def test_repr_shows_the_rounded_value_and_instances_are_unhashable():
