@@ -31,6 +31,10 @@ bool is_module_constant(const tars::float128 &x);
 // The element-wise functions over (N, 2) float64 arrays.
 void register_arrays(py::module_ &m);
 
+// Correctly rounded text and exact conversions: __format__ of both classes,
+// Float128.from_decimal, Float128.from_rational, Float128.as_integer_ratio.
+void register_exact_text(py::module_ &m);
+
 // The exact reductions fsum, fdot, sum_arrays, dot_arrays and the class
 // Accumulator.
 void register_reductions(py::module_ &m);

@@ -3,7 +3,8 @@
 // Registration runs in one fixed order, because pybind11 tries overloads in
 // the order they were registered: the Float128 class, the Complex128 class,
 // the module functions, the implicit conversion from Python numbers, the
-// constants and last the array functions.  Each step lives in a file of its
+// constants and the array functions; additions that leave the overloads of
+// these names alone come after them.  Each step lives in a file of its
 // own; the binding converts and forwards, and every numerical decision lives
 // in the headers.
 #include "binding.hpp"
@@ -22,5 +23,6 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_complex_conversion(m);  // Python numbers to Complex128 (bind_complex128.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
+    register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
     register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
 }

@@ -1,0 +1,297 @@
+// format_spec.cpp -- parsing the format-spec mini-language and laying out a
+// number's text, following Python's float and complex formatting.
+#include "format_spec.hpp"
+
+#include <climits>
+#include <cstring>
+#include <new>
+
+namespace tarsel_binding {
+
+namespace {
+
+
+// A character as CPython's format errors show it: itself when printable
+// ASCII, otherwise "\x" and its code in hexadecimal.
+py::str shown(char32_t c)
+{
+    if (c > 32 && c < 128)
+        return py::str(std::string(1, char(c)));
+    return py::str("\\x{:x}").format(static_cast<unsigned long>(c));
+}
+
+std::u32string code_points(const py::str &text)
+{
+    Py_UCS4 *chars = PyUnicode_AsUCS4Copy(text.ptr());
+    if (chars == nullptr)
+        throw py::error_already_set();
+    std::u32string out(reinterpret_cast<char32_t *>(chars), std::size_t(PyUnicode_GetLength(text.ptr())));
+    PyMem_Free(chars);
+    return out;
+}
+
+bool is_align(char32_t c)
+{
+    return c == U'<' || c == U'>' || c == U'=' || c == U'^';
+}
+
+// Decimal digits of any script, as Python reads a width or precision.
+int digit_value(char32_t c)
+{
+    return Py_UNICODE_TODECIMAL(static_cast<Py_UCS4>(c));
+}
+
+// An optional run of digits at pos; -1 when there is none.
+py::ssize_t read_count(const std::u32string &s, std::size_t &pos)
+{
+    py::ssize_t value = -1;
+    for (; pos < s.size() && digit_value(s[pos]) >= 0; ++pos) {
+        int d = digit_value(s[pos]);
+        if (value < 0)
+            value = 0;
+        if (value > (PY_SSIZE_T_MAX - d) / 10)
+            throw py::value_error("Too many decimal digits in format string");
+        value = value * 10 + d;
+    }
+    return value;
+}
+
+bool is_one_of(char32_t c, const char *ascii)
+{
+    return c != 0 && c < 128 && std::strchr(ascii, int(c)) != nullptr;
+}
+
+// The types that take a grouping, whatever object is formatted; '_' also
+// groups binary, octal and hexadecimal digits.
+bool grouping_allowed(char32_t grouping, char32_t type)
+{
+    return type == 0 || is_one_of(type, "defgEG%F") || (grouping == U'_' && is_one_of(type, "boxX"));
+}
+
+bool is_real_type(char32_t type, bool percent)
+{
+    return type == 0 || is_one_of(type, "eEfFgGn") || (percent && type == U'%');
+}
+
+// The decimal point and digit grouping of the current LC_NUMERIC locale, as
+// Python's locale module reports them.
+void use_locale(format_spec &f)
+{
+    py::dict conv = py::module_::import("locale").attr("localeconv")();
+    f.decimal_point = code_points(py::str(conv["decimal_point"]));
+    f.groups.separator = code_points(py::str(conv["thousands_sep"]));
+    for (py::handle size : conv["grouping"])
+        f.groups.sizes.push_back(size.cast<int>());
+}
+
+} // namespace
+
+format_spec parse_format_spec(const py::str &spec, const char *type_name, bool percent)
+{
+    std::u32string s = code_points(spec);
+    format_spec f;
+    std::size_t pos = 0;
+    if (s.size() >= 2 && is_align(s[1])) {
+        f.fill = s[0];
+        f.fill_given = true;
+        f.align = s[1];
+        pos = 2;
+    } else if (!s.empty() && is_align(s[0])) {
+        f.align = s[0];
+        pos = 1;
+    }
+    if (pos < s.size() && (s[pos] == U'+' || s[pos] == U'-' || s[pos] == U' '))
+        f.sign = s[pos++];
+    if (pos < s.size() && s[pos] == U'z') {
+        f.no_negative_zero = true;
+        ++pos;
+    }
+    if (pos < s.size() && s[pos] == U'#') {
+        f.alternate = true;
+        ++pos;
+    }
+    if (pos < s.size() && s[pos] == U'0') {
+        f.zero_flag = true;
+        if (!f.fill_given)
+            f.fill = U'0';
+        if (f.align == 0)
+            f.align = U'=';
+        ++pos;
+    }
+    f.width = read_count(s, pos);
+    if (pos < s.size() && (s[pos] == U',' || s[pos] == U'_')) {
+        f.grouping = s[pos++];
+        char32_t other = f.grouping == U',' ? U'_' : U',';
+        if (pos < s.size() && s[pos] == other)
+            throw py::value_error("Cannot specify both ',' and '_'.");
+    }
+    if (pos < s.size() && s[pos] == U'.') {
+        ++pos;
+        f.precision = read_count(s, pos);
+        if (f.precision < 0)
+            throw py::value_error("Format specifier missing precision");
+    }
+    if (s.size() - pos > 1) {
+        PyErr_Format(PyExc_ValueError, "Invalid format specifier '%U' for object of type '%s'", spec.ptr(), type_name);
+        throw py::error_already_set();
+    }
+    if (pos < s.size())
+        f.type = s[pos];
+    if (f.grouping != 0 && !grouping_allowed(f.grouping, f.type))
+        throw py::value_error(
+            py::str("Cannot specify '{}' with '{}'.").format(py::str(std::string(1, char(f.grouping))), shown(f.type)));
+    if (!is_real_type(f.type, percent))
+        throw py::value_error(
+            py::str("Unknown format code '{}' for object of type '{}'").format(shown(f.type), type_name));
+    if (f.precision > INT_MAX)
+        throw py::value_error("precision too big");
+    if (f.grouping != 0)
+        f.groups = {std::u32string(1, f.grouping), {3}};
+    if (f.type == U'n')
+        use_locale(f);
+    return f;
+}
+
+tars::number_style number_style_of(const format_spec &spec, bool point_zero)
+{
+    tars::number_style style;
+    style.type = spec.type == 0 ? (spec.precision < 0 ? 'r' : 'g') : spec.type == U'n' ? 'g' : char(spec.type);
+    style.precision = spec.precision;
+    style.alternate = spec.alternate;
+    style.point_zero = point_zero && spec.type == 0;
+    style.no_negative_zero = spec.no_negative_zero;
+    return style;
+}
+
+namespace {
+
+std::u32string widened(const std::string &ascii)
+{
+    return std::u32string(ascii.begin(), ascii.end());
+}
+
+std::u32string sign_of(bool negative, char32_t sign_option)
+{
+    if (negative)
+        return U"-";
+    if (sign_option == U'+' || sign_option == U' ')
+        return std::u32string(1, sign_option);
+    return U"";
+}
+
+std::size_t leading_digits(const std::string &body)
+{
+    std::size_t n = 0;
+    while (n < body.size() && body[n] >= '0' && body[n] <= '9')
+        ++n;
+    return n;
+}
+
+// The size of group g counted from the right; 0 when it takes every digit
+// left.
+std::size_t group_size(const grouping_rule &rule, std::size_t g)
+{
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < rule.sizes.size() && i <= g; ++i) {
+        int size = rule.sizes[i];
+        if (size == 0)
+            return last;
+        if (size <= 0 || size >= CHAR_MAX)
+            return 0;
+        last = std::size_t(size);
+    }
+    return last;
+}
+
+// Digits grouped by the rule, first padded with zeros until the grouped text
+// is at least min_size long; a separator never comes first.  Built from the
+// right, reversed.
+std::u32string grouped(const std::string &digits, const grouping_rule &rule, py::ssize_t min_size)
+{
+    std::u32string separator_reversed(rule.separator.rbegin(), rule.separator.rend());
+    std::u32string out;
+    std::size_t group = 0, in_group = 0, left = digits.size();
+    while (left > 0 || py::ssize_t(out.size()) < min_size) {
+        std::size_t size = group_size(rule, group);
+        if (size != 0 && in_group == size) {
+            out += separator_reversed;
+            ++group;
+            in_group = 0;
+        }
+        out += left > 0 ? char32_t(digits[--left]) : U'0';
+        ++in_group;
+    }
+    return std::u32string(out.rbegin(), out.rend());
+}
+
+struct split_number {
+    std::u32string sign, whole, rest;
+};
+
+// The sign, the digits before the point (grouped) and the rest of the body.
+split_number split(const tars::number_text &text, const format_spec &spec, bool always_sign, py::ssize_t min_whole)
+{
+    split_number s;
+    s.sign = sign_of(text.negative, always_sign ? U'+' : spec.sign);
+    std::size_t whole_size = leading_digits(text.body);
+    std::string whole = text.body.substr(0, whole_size);
+    s.rest = widened(text.body.substr(whole_size));
+    if (!s.rest.empty() && s.rest[0] == U'.')
+        s.rest = spec.decimal_point + s.rest.substr(1);
+    s.whole = whole_size > 0 ? grouped(whole, spec.groups, min_whole) : widened(whole);
+    return s;
+}
+
+// A width beyond what a string can hold is a MemoryError, as for float.
+std::u32string repeated(char32_t c, py::ssize_t n)
+{
+    if (n <= 0)
+        return std::u32string();
+    if (std::size_t(n) > std::u32string().max_size())
+        throw std::bad_alloc();
+    return std::u32string(std::size_t(n), c);
+}
+
+} // namespace
+
+std::u32string signed_grouped(const tars::number_text &text, const format_spec &spec, bool always_sign)
+{
+    split_number s = split(text, spec, always_sign, 0);
+    return s.sign + s.whole + s.rest;
+}
+
+std::u32string lay_out_real(const tars::number_text &text, const format_spec &spec)
+{
+    split_number s = split(text, spec, false, 0);
+    if (spec.align == U'=' && spec.fill == U'0' && !spec.groups.sizes.empty() && leading_digits(text.body) > 0)
+        s = split(text, spec, false, spec.width - py::ssize_t(s.sign.size() + s.rest.size()));
+    py::ssize_t missing = spec.width - py::ssize_t(s.sign.size() + s.whole.size() + s.rest.size());
+    if (spec.align == U'=')
+        return s.sign + repeated(spec.fill, missing) + s.whole + s.rest;
+    return padded(s.sign + s.whole + s.rest, spec);
+}
+
+std::u32string padded(const std::u32string &text, const format_spec &spec)
+{
+    py::ssize_t missing = spec.width - py::ssize_t(text.size());
+    if (missing <= 0)
+        return text;
+    switch (spec.align) {
+    case U'<':
+        return text + repeated(spec.fill, missing);
+    case U'^':
+        return repeated(spec.fill, missing / 2) + text + repeated(spec.fill, missing - missing / 2);
+    default:
+        return repeated(spec.fill, missing) + text;
+    }
+}
+
+py::str to_python(const std::u32string &text)
+{
+    PyObject *str = PyUnicode_FromKindAndData(PyUnicode_4BYTE_KIND, text.data(), py::ssize_t(text.size()));
+    if (str == nullptr)
+        throw py::error_already_set();
+    return py::reinterpret_steal<py::str>(str);
+}
+
+} // namespace tarsel_binding

@@ -1,0 +1,74 @@
+// format_spec.hpp -- Python's format-spec mini-language for Float128 and
+// Complex128: parsing (with the errors of float and complex) and the layout
+// of a number's text (sign, fill, alignment, width, digit grouping).  The
+// digits themselves come from tars::format_number.
+//
+//     [[fill]align][sign]["z"]["#"]["0"][width][grouping]["." precision][type]
+#ifndef TARSEL_FORMAT_SPEC_HPP
+#define TARSEL_FORMAT_SPEC_HPP
+
+#include <pybind11/pybind11.h>
+
+#include <string>
+#include <vector>
+
+#include "../include/tarsel_exact.hpp"
+
+namespace tarsel_binding {
+
+namespace py = pybind11;
+
+// How the digits before the point are grouped: the separator and the group
+// sizes from the right, the last one repeating (none: no grouping), as the
+// C locale's grouping describes them; a size of 0 repeats the one before it
+// and CHAR_MAX ends the grouping.
+struct grouping_rule {
+    std::u32string separator;
+    std::vector<int> sizes;
+};
+
+struct format_spec {
+    char32_t fill = U' ';
+    bool fill_given = false;
+    char32_t align = 0;  // '<' '>' '=' '^', or 0: right
+    char32_t sign = U'-';
+    bool no_negative_zero = false;
+    bool alternate = false;
+    bool zero_flag = false;
+    py::ssize_t width = 0;
+    char32_t grouping = 0;  // ',' '_' or 0
+    py::ssize_t precision = -1;
+    char32_t type = 0;  // 0: none
+    // From the grouping option, or from the locale for type 'n', which also
+    // takes the locale's decimal point.
+    grouping_rule groups;
+    std::u32string decimal_point = U".";
+};
+
+// Parses a non-empty spec; ValueError with float's messages, naming
+// type_name, for anything the grammar refuses or a type letter that
+// type_name does not take (floating-point types, 'n', and '%' when percent).
+format_spec parse_format_spec(const py::str &spec, const char *type_name, bool percent);
+
+// What format_number does for a spec: the none type is the shortest repr
+// style without a precision and 'g' with one; float's adds ".0" to an
+// integer (point_zero), complex's does not.  'n' is 'g'.
+tars::number_style number_style_of(const format_spec &spec, bool point_zero);
+
+// The sign the spec shows for a number ("", "-", "+" or " ") and its body
+// with the grouping applied to the digits before the point.
+std::u32string signed_grouped(const tars::number_text &text, const format_spec &spec, bool always_sign);
+
+// A real number's text padded to the spec's width.  With fill '0' and '='
+// alignment the padding is made of zeros that take part in the grouping,
+// as float's does.
+std::u32string lay_out_real(const tars::number_text &text, const format_spec &spec);
+
+// Any text padded to the spec's width, by its alignment (default right).
+std::u32string padded(const std::u32string &text, const format_spec &spec);
+
+py::str to_python(const std::u32string &text);
+
+} // namespace tarsel_binding
+
+#endif // TARSEL_FORMAT_SPEC_HPP
