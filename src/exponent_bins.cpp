@@ -28,10 +28,12 @@ exponent_bins::exponent_bins() noexcept : sum_{}, listed_{}, listed_count_(0), i
 
 // The sum of the significands added in this block is compared with the
 // growth of the listed bins: a bin was touched outside the list exactly
-// when they differ.  Each bin grows by less than 2^63 in a block and was
-// below 2^63 before it, so the growth of each listed bin is exact, and the
-// difference (the growth of the unlisted bins, less than 2^63) is exact
-// modulo 2^64 too.
+// when they differ, and then the block's terms are looked up to list their
+// bins.  Each bin grows by less than 2^63 in a block and was below 2^63
+// before it, so the growth of each listed bin is exact, and the difference
+// (the growth of the unlisted bins, less than 2^63) is exact modulo 2^64
+// too.  An unlisted bin was zero before the block, so it is below 2^63 after
+// it and need not be emptied yet.
 void exponent_bins::add_block(const double *x, std::size_t n, superaccumulator &acc) noexcept
 {
     std::uint64_t zero_fields_before = zero_field_sum();
@@ -39,12 +41,14 @@ void exponent_bins::add_block(const double *x, std::size_t n, superaccumulator &
     if (zero_field_sum() != zero_fields_before)
         added -= remove_hidden_bits(x, n);
     added -= take_specials(x, n, acc);
-    std::uint64_t listed = listed_sum();
+    std::uint64_t emptied = 0;
+    std::uint64_t listed = empty_full_bins(acc, emptied);
     if (listed - listed_total_ != added) {
-        list_new_bins();
-        listed = listed_sum();
+        list_bins_of(x, n);
+        listed_total_ = listed_sum();
+    } else {
+        listed_total_ = listed - emptied;
     }
-    listed_total_ = listed - empty_full_bins(acc);
 }
 
 // The inner loop: even terms go to the first set of bins, odd terms to the
@@ -124,30 +128,37 @@ std::uint64_t exponent_bins::listed_sum() const noexcept
     return total;
 }
 
-void exponent_bins::list_new_bins() noexcept
+// Lists the bins of the terms at x that are not listed yet, in both sets:
+// a run of data that reaches a new exponent usually reaches it in both.
+void exponent_bins::list_bins_of(const double *x, std::size_t n) noexcept
 {
-    for (unsigned bin = 0; bin < bin_count; ++bin) {
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint64_t u = bits_of(x[i]);
+        unsigned bin = unsigned(u >> 52);
         std::uint64_t bit = std::uint64_t(1) << (bin % 64);
-        if (sum_[bin] == 0 || (is_listed_[bin / 64] & bit))
+        if (is_special(u) || (is_listed_[bin / 64] & bit))
             continue;
         is_listed_[bin / 64] |= bit;
         listed_[listed_count_++] = std::uint16_t(bin);
+        listed_[listed_count_++] = std::uint16_t(set_size + bin);
     }
 }
 
-// Empties the bins that might overflow in the next block; returns what they
-// held.
-std::uint64_t exponent_bins::empty_full_bins(superaccumulator &acc) noexcept
+// Empties the listed bins that might overflow in the next block, adding
+// what they held to `emptied`; returns the sum of the listed bins before.
+std::uint64_t exponent_bins::empty_full_bins(superaccumulator &acc, std::uint64_t &emptied) noexcept
 {
-    std::uint64_t emptied = 0;
+    std::uint64_t before = 0;
     for (unsigned k = 0; k < listed_count_; ++k) {
         unsigned bin = listed_[k];
-        if (sum_[bin] >= half_range) {
-            emptied += sum_[bin];
+        std::uint64_t held = sum_[bin];
+        before += held;
+        if (held >= half_range) {
+            emptied += held;
             empty_bin(bin, acc);
         }
     }
-    return emptied;
+    return before;
 }
 
 void exponent_bins::empty_bin(unsigned bin, superaccumulator &acc) noexcept

@@ -46,15 +46,16 @@ private:
     std::uint64_t remove_hidden_bits(const double *x, std::size_t n) noexcept;
     std::uint64_t take_specials(const double *x, std::size_t n, superaccumulator &acc) noexcept;
     std::uint64_t listed_sum() const noexcept;
-    void list_new_bins() noexcept;
-    std::uint64_t empty_full_bins(superaccumulator &acc) noexcept;
+    void list_bins_of(const double *x, std::size_t n) noexcept;
+    std::uint64_t empty_full_bins(superaccumulator &acc, std::uint64_t &emptied) noexcept;
     void empty_bin(unsigned bin, superaccumulator &acc) noexcept;
 
     std::uint64_t sum_[bin_count];
-    // The bins that may be nonzero: every nonzero bin is listed.
+    // The bins that may be nonzero: every nonzero bin is listed, a sign and
+    // exponent in both sets at once.
     std::uint16_t listed_[bin_count];
     unsigned listed_count_;
-    std::uint64_t is_listed_[bin_count / 64];
+    std::uint64_t is_listed_[set_size / 64];
     // The sum of the listed bins after the last block, modulo 2^64.
     std::uint64_t listed_total_;
 };
