@@ -1,6 +1,7 @@
 """The class Accumulator: what add and add_products take, merging, copies,
-pickling of the exact state, refusal of other objects, and a Dask reduction
-on worker processes that gives the bits of fsum."""
+pickling of the exact state and refusal of other objects.  The Dask
+reduction on worker processes is the README's recipe, which test_docs.py
+runs in a process of its own (and skips where dask is not installed)."""
 import copy
 import pickle
 
@@ -98,57 +99,3 @@ def test_repr_shows_the_rounded_value_and_instances_are_unhashable():
     assert repr(accumulated(("add", 1.5))) == "<tarsel.Accumulator value=1.5000000000000000000000000000000>"
     with pytest.raises(TypeError):
         hash(Accumulator())
-
-
-# --- Dask -----------------------------------------------------------------
-
-def _in_object_array(value, ndim):
-    out = np.empty((1,) * ndim, dtype=object)
-    out[(0,) * ndim] = value
-    return out
-
-
-def _merged(parts):
-    total = Accumulator()
-    for part in parts if isinstance(parts, list) else [parts]:
-        if isinstance(part, list):
-            total.merge(_merged(part))
-        else:
-            for acc in np.ravel(part):
-                total.merge(acc)
-    return total
-
-
-def _chunk(block, axis, keepdims):
-    acc = Accumulator()
-    acc.add(np.ravel(block))
-    return _in_object_array(acc, block.ndim)
-
-
-def _combine(parts, axis, keepdims):
-    return _in_object_array(_merged(parts), 1)
-
-
-def _aggregate(parts, axis, keepdims):
-    return _merged(parts)
-
-
-@pytest.fixture(scope="module")
-def dask_client():
-    pytest.importorskip("dask.array", reason="dask is not installed (pip install 'dask[distributed]')")
-    distributed = pytest.importorskip("distributed", reason="dask.distributed is not installed")
-    with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
-                                  dashboard_address=None) as cluster:
-        with distributed.Client(cluster) as client:
-            yield client
-
-
-@pytest.mark.parametrize("chunks", [1000, 33333, 100000])
-def test_a_dask_reduction_on_worker_processes_gives_the_bits_of_fsum(dask_client, chunks):
-    import dask.array as da
-
-    rng = np.random.default_rng(11)
-    x = np.ldexp(rng.standard_normal(100000), rng.integers(-300, 300, 100000))
-    total = da.reduction(da.from_array(x, chunks=chunks), _chunk, _aggregate, combine=_combine,
-                         dtype=object, concatenate=False, split_every=4, meta=np.empty((), dtype=object))
-    assert total.compute().value() == tarsel.fsum(x)
