@@ -89,20 +89,33 @@ static inline double _tarsel_dekker_err(double a, double b, double p)
 }
 
 /* a * b - p exactly, where p is the rounded product a * b.
+ * From |p| >= 2^1023 up the partial product ahi * bhi of the split can
+ * round past the largest double although both factors split safely, so
+ * there the factor of larger magnitude and p are scaled down by 2^-28 and the
+ * error back up by 2^28.  That factor is then at least 2^483 and the other
+ * at least 2^-2, so the error stays far from the subnormal range and every
+ * scaling is exact: the bits are those of the plain steps wherever they
+ * did not overflow.
  * A factor above 6.7e299 would overflow the split.  Paired with a factor
  * below 1 the two are rescaled by reciprocal powers of two, which leaves the
  * product and so the error unchanged.  Paired with a factor of 1 or more the
- * large factor and p are scaled down by 2^-28 and the error back up by 2^28;
- * all three scalings are exact because the product is far from the
- * subnormal range. */
+ * large factor and p are scaled as above. */
 static inline double tarsel_exact_mul_err(double a, double b, double p)
 {
     const double big = 0x1.001e0e03dbf70p+996; /* 6.7e299, 0x7E3001E0E03DBF70 */
+    const double top = 0x1p1023;
     const double down = 0x1p-28, up = 0x1p28;
-    double abs_a = fabs(a), abs_b = fabs(b);
-    /* One branch on the common path, where neither factor is large. */
-    if (!((abs_a > big) | (abs_b > big)))
+    double abs_a = fabs(a), abs_b = fabs(b), abs_p = fabs(p);
+    /* One branch on the common path, where neither factor nor p is large.
+       The three tests are added rather than or-ed: or-ed, the compiler
+       splits them into two branches again. */
+    if ((abs_a > big) + (abs_b > big) + (abs_p >= top) == 0)
         return _tarsel_dekker_err(a, b, p);
+    if (abs_p >= top && abs_p <= DBL_MAX) {
+        if (abs_a >= abs_b)
+            return _tarsel_dekker_err(a * down, b, p * down) * up;
+        return _tarsel_dekker_err(a, b * down, p * down) * up;
+    }
     if (abs_a > big && abs_b < 1.0)
         return _tarsel_dekker_err(a * down, b * up, p);
     if (abs_b > big && abs_a < 1.0)
@@ -111,7 +124,8 @@ static inline double tarsel_exact_mul_err(double a, double b, double p)
         return _tarsel_dekker_err(a * down, b, p * down) * up;
     if (abs_b > big && abs_a >= 1.0)
         return _tarsel_dekker_err(a, b * down, p * down) * up;
-    /* Only a NaN beside a large factor is left; the plain steps give NaN. */
+    /* Left are a NaN beside a large factor and an infinite p: the plain
+       steps give their NaN or infinite error. */
     return _tarsel_dekker_err(a, b, p);
 }
 

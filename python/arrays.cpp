@@ -14,13 +14,14 @@
 #include <stdexcept>
 
 #include "../include/tarsel_math.h"
+#include "array_argument.hpp"
 #include "binding.hpp"
 
 namespace tarsel_binding {
 
 namespace {
 
-using f64_array = py::array_t<double, py::array::forcecast>;
+using f64_array = float64_array;
 
 // Rows at any byte offsets: row i starts at base + i * row_step and its lo
 // lies col_step bytes after its hi.

@@ -1,9 +1,8 @@
-// bind_complex128.cpp -- the Python class Complex128 and the implicit
-// conversion that lets plain Python numbers stand where one is expected.
-#include <pybind11/operators.h>
-#include <pybind11/complex.h>
+// bind_complex128.cpp -- the Python class Complex128.  Plain Python numbers
+// stand where one is expected through the conversion of its parameters
+// (instance_arguments.hpp).
+#include <functional>
 
-#include "../include/tarsel_complex.hpp"
 #include "binding.hpp"
 
 namespace tarsel_binding {
@@ -11,38 +10,20 @@ namespace tarsel_binding {
 using tars::complex128;
 using tars::float128;
 
-// The plain Python numbers that may stand where a Complex128 is expected: a
-// complex, float or int (bool and subclasses included) whose complex value
-// can be read.  Anything else, Float128 among them, is refused.  The accepted
-// object itself is then passed to the Complex128 class, whose constructors
-// decide how it becomes a value.
-struct python_number {};
+namespace {
 
-} // namespace tarsel_binding
+// An in-place operator from its object-layer update: the value of self is
+// updated and self returned.
+template <class Update>
+auto in_place(Update update)
+{
+    return [update](self_arg<complex128> self, const complex128 &other) {
+        update(*self.value, other);
+        return instance_object<complex128>(py::reinterpret_borrow<py::object>(self.object));
+    };
+}
 
-namespace pybind11 {
-namespace detail {
-template <>
-struct type_caster<tarsel_binding::python_number> {
-    static constexpr auto name = const_name("complex | float | int");
-
-    bool load(handle src, bool)
-    {
-        PyObject *obj = src.ptr();
-        if (!PyComplex_Check(obj) && !PyFloat_Check(obj) && !PyLong_Check(obj))
-            return false;
-        Py_complex value = PyComplex_AsCComplex(obj);
-        if (value.real == -1.0 && PyErr_Occurred()) {
-            PyErr_Clear();
-            return false;
-        }
-        return true;
-    }
-};
-} // namespace detail
-} // namespace pybind11
-
-namespace tarsel_binding {
+} // namespace
 
 void register_complex128(py::module_ &m)
 {
@@ -50,35 +31,31 @@ void register_complex128(py::module_ &m)
 
     // Constructors: zero, two floats, two Float128 values, a Python complex.
     c128.def(py::init<>());
-    c128.def(py::init<double, double>(), py::arg("real"), py::arg("imag") = 0.0);
+    c128.def(py::init([](float_value re, float_value im) { return complex128(re.value, im.value); }),
+             py::arg("real"), py::arg("imag") = 0.0);
     c128.def(py::init<float128, float128>(), py::arg("real"), py::arg("imag") = float128());
-    c128.def(py::init<const std::complex<double> &>());
+    c128.def(py::init([](complex_value z) { return complex128(z.value); }));
 
     // The two parts, as methods returning new Float128 instances.
-    c128.def("real", &complex128::real);
-    c128.def("imag", &complex128::imag);
+    c128.def("real", method(&complex128::real));
+    c128.def("imag", method(&complex128::imag));
 
     // Text: to_string, __str__ and __repr__ give the same complex text.
-    c128.def("to_string", &complex128::to_string);
-    c128.def("__str__", &complex128::to_string);
-    c128.def("__repr__", &complex128::to_string);
+    c128.def("to_string", method(&complex128::to_string));
+    c128.def("__str__", method(&complex128::to_string));
+    c128.def("__repr__", method(&complex128::to_string));
 
     // Arithmetic operators; the right operand may be a plain Python number.
-    c128.def(py::self + py::self);
-    c128.def(py::self - py::self);
-    c128.def(py::self * py::self);
-    c128.def(py::self / py::self);
+    c128.def("__add__", binary_method<complex128>(std::plus<>()), py::is_operator());
+    c128.def("__sub__", binary_method<complex128>(std::minus<>()), py::is_operator());
+    c128.def("__mul__", binary_method<complex128>(std::multiplies<>()), py::is_operator());
+    c128.def("__truediv__", binary_method<complex128>(std::divides<>()), py::is_operator());
 
     // In-place operators write into the left instance and return it.
-    c128.def(py::self += py::self);
-    c128.def(py::self -= py::self);
-    c128.def(py::self *= py::self);
-    c128.def(py::self /= py::self);
-}
-
-void register_complex_conversion(py::module_ &)
-{
-    py::implicitly_convertible<python_number, complex128>();
+    c128.def("__iadd__", in_place([](complex128 &x, const complex128 &y) { x += y; }), py::is_operator());
+    c128.def("__isub__", in_place([](complex128 &x, const complex128 &y) { x -= y; }), py::is_operator());
+    c128.def("__imul__", in_place([](complex128 &x, const complex128 &y) { x *= y; }), py::is_operator());
+    c128.def("__itruediv__", in_place([](complex128 &x, const complex128 &y) { x /= y; }), py::is_operator());
 }
 
 } // namespace tarsel_binding

@@ -1,9 +1,8 @@
 // bind_float128.cpp -- the Python class Float128.
-#include <pybind11/operators.h>
-
-#include <string>
+#include <functional>
 
 #include "binding.hpp"
+#include "text_argument.hpp"
 
 namespace tarsel_binding {
 
@@ -11,20 +10,20 @@ using tars::float128;
 
 namespace {
 
-// An in-place operator from its object-layer update: the left instance is
-// updated and returned, except a module constant, whose result goes into a
-// new instance.
+// An in-place operator from its object-layer update: the value of self is
+// updated and self returned, except for a module constant, whose result goes
+// into a new instance.
 template <class Update>
 auto in_place(Update update)
 {
-    return [update](float128 &self, const float128 &other) -> py::object {
-        if (is_module_constant(self)) {
-            float128 result = self;
+    return [update](self_arg<float128> self, const float128 &other) {
+        if (is_module_constant(self.object)) {
+            float128 result = *self.value;
             update(result, other);
-            return py::cast(result);
+            return instance_object<float128>(py::cast(result));
         }
-        update(self, other);
-        return py::cast(self, py::return_value_policy::reference);
+        update(*self.value, other);
+        return instance_object<float128>(py::reinterpret_borrow<py::object>(self.object));
     };
 }
 
@@ -36,22 +35,22 @@ void register_float128(py::module_ &m)
 
     // Constructors: zero, then anything with a float value.
     f128.def(py::init<>());
-    f128.def(py::init<double>());
+    f128.def(py::init([](float_value x) { return float128(x.value); }));
 
-    // Constructor from decimal text (str, bytes, bytearray).  A str arrives
-    // as its UTF-8 bytes; the parser reads up to the first NUL.
-    f128.def(py::init([](const std::string &text) { return float128(tarsel_from_string(text.c_str())); }));
+    // Constructor from decimal text (str, bytes, bytearray); the parser reads
+    // up to the first NUL.
+    f128.def(py::init([](const text_bytes &text) { return float128(tarsel_from_string(text.bytes.c_str())); }));
 
     // Text: to_string, __str__, __repr__.
-    f128.def("to_string", &float128::to_string);
-    f128.def("__str__", &float128::to_string);
-    f128.def("__repr__", [](const float128 &x) { return "Float128('" + x.to_string() + "')"; });
+    f128.def("to_string", method(&float128::to_string));
+    f128.def("__str__", method(&float128::to_string));
+    f128.def("__repr__", [](self_arg<float128> self) { return "Float128('" + self.value->to_string() + "')"; });
 
     // Arithmetic operators; a non-Float128 operand gives NotImplemented.
-    f128.def(py::self + py::self);
-    f128.def(py::self - py::self);
-    f128.def(py::self * py::self);
-    f128.def(py::self / py::self);
+    f128.def("__add__", binary_method<float128>(std::plus<>()), py::is_operator());
+    f128.def("__sub__", binary_method<float128>(std::minus<>()), py::is_operator());
+    f128.def("__mul__", binary_method<float128>(std::multiplies<>()), py::is_operator());
+    f128.def("__truediv__", binary_method<float128>(std::divides<>()), py::is_operator());
 
     // In-place operators write into the left instance and return it; on a
     // module constant they return a new instance instead (constants.cpp).
@@ -62,15 +61,15 @@ void register_float128(py::module_ &m)
 
     // Comparisons: __eq__, __ne__, __lt__, __le__, __gt__, __ge__.  With
     // __eq__ bound and no __hash__, instances are unhashable.
-    f128.def(py::self == py::self);
-    f128.def(py::self != py::self);
-    f128.def(py::self < py::self);
-    f128.def(py::self <= py::self);
-    f128.def(py::self > py::self);
-    f128.def(py::self >= py::self);
+    f128.def("__eq__", binary_method<float128>(std::equal_to<>()), py::is_operator());
+    f128.def("__ne__", binary_method<float128>(std::not_equal_to<>()), py::is_operator());
+    f128.def("__lt__", binary_method<float128>(std::less<>()), py::is_operator());
+    f128.def("__le__", binary_method<float128>(std::less_equal<>()), py::is_operator());
+    f128.def("__gt__", binary_method<float128>(std::greater<>()), py::is_operator());
+    f128.def("__ge__", binary_method<float128>(std::greater_equal<>()), py::is_operator());
 
     // Negation.
-    f128.def(-py::self);
+    f128.def("__neg__", unary_method<float128>(std::negate<>()), py::is_operator());
 }
 
 } // namespace tarsel_binding

@@ -6,6 +6,7 @@
 #include <pybind11/pybind11.h>
 
 #include "../include/tarsel.hpp"
+#include "instance_arguments.hpp"
 
 namespace tarsel_binding {
 
@@ -20,13 +21,10 @@ void register_complex128(py::module_ &m);
 // Module functions of Float128 and their Complex128 overloads, abs_sqr last.
 void register_functions(py::module_ &m);
 
-// The implicit conversion from Python complex, float and int to Complex128.
-void register_complex_conversion(py::module_ &m);
-
 // The constants pi, e, sqrt2, ln2, and the test the in-place operators use
 // to leave them unchanged.
 void register_constants(py::module_ &m);
-bool is_module_constant(const tars::float128 &x);
+bool is_module_constant(py::handle x);
 
 // The element-wise functions over (N, 2) float64 arrays.
 void register_arrays(py::module_ &m);

@@ -241,13 +241,13 @@ ValueError for NaN; a pair of opposite infinities is NaN.)";
 void register_exact_text(py::module_ &m)
 {
     auto f128 = py::reinterpret_borrow<py::class_<float128>>(m.attr("Float128"));
-    f128.def("__format__", &format_float128, py::arg("format_spec"), format_doc);
+    f128.def("__format__", method(&format_float128), py::arg("format_spec"), format_doc);
     f128.def_static("from_decimal", &from_decimal, py::arg("text"), from_decimal_doc);
     f128.def_static("from_rational", &from_rational_object, py::arg("q"), from_rational_doc);
-    f128.def("as_integer_ratio", &as_integer_ratio, as_integer_ratio_doc);
+    f128.def("as_integer_ratio", method(&as_integer_ratio), as_integer_ratio_doc);
 
     auto c128 = py::reinterpret_borrow<py::class_<complex128>>(m.attr("Complex128"));
-    c128.def("__format__", &format_complex128, py::arg("format_spec"), complex_format_doc);
+    c128.def("__format__", method(&format_complex128), py::arg("format_spec"), complex_format_doc);
 }
 
 } // namespace tarsel_binding

@@ -2,11 +2,11 @@
 //
 // Registration runs in one fixed order, because pybind11 tries overloads in
 // the order they were registered: the Float128 class, the Complex128 class,
-// the module functions, the implicit conversion from Python numbers, the
-// constants and the array functions; additions that leave the overloads of
-// these names alone come after them.  Each step lives in a file of its
-// own; the binding converts and forwards, and every numerical decision lives
-// in the headers.
+// the module functions, the constants and the array functions; additions
+// that leave the overloads of these names alone come after them.  Each step
+// lives in a file of its own; how arguments are converted (Python numbers to
+// Complex128 among them) lives in the *_argument(s).hpp headers.  The binding
+// converts and forwards, and every numerical decision lives in the headers.
 #include "binding.hpp"
 
 namespace py = pybind11;
@@ -20,7 +20,6 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_float128(m);            // class Float128 (bind_float128.cpp)
     register_complex128(m);          // class Complex128 (bind_complex128.cpp)
     register_functions(m);           // module functions (bind_functions.cpp)
-    register_complex_conversion(m);  // Python numbers to Complex128 (bind_complex128.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
     register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)

@@ -10,7 +10,10 @@
 #    AddressSanitizer and UndefinedBehaviorSanitizer;
 # 3. for every interpreter (TARSEL_PYTHONS, default CPython 3.12 where pyenv has
 #    it and python3) a virtual environment under build/venvs with the test
-#    requirements, the module built and installed into it, and pytest.
+#    requirements, the module built and installed into it, and pytest;
+# 4. the Python tests once more, under the first of those interpreters, against
+#    the module built with AddressSanitizer and UndefinedBehaviorSanitizer, in
+#    its own venv (build/venvs/<tag>-sanitize).
 #
 # Nothing is installed into the interpreters themselves.  A second run reuses
 # the build directories and the venvs.
@@ -18,6 +21,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/setup/system.sh
 source tests/setup/python.sh
+source tests/setup/sanitizer.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
@@ -59,3 +63,12 @@ for venv in "${venvs[@]}"; do
     "$venv/bin/python" -m pytest -q tests/python
   skip_c_layer=1
 done
+
+py=$(tested_pythons | awk '{print $1}')
+sanitize_venv="$(venv_dir "$py")-sanitize"
+echo "== Python tests under $("$py" --version) against the module built with AddressSanitizer and UndefinedBehaviorSanitizer ($sanitize_venv)"
+sanitize_venv=$(prepare_venv "$py" "$sanitize_venv")
+sanitize_build=$(sanitize_build_dir "$py")
+install_sanitized_module "$sanitize_venv" "$sanitize_build"
+runtimes=$(sanitizer_runtimes "$sanitize_build")
+run_sanitized_tests "$sanitize_venv" "$runtimes"

@@ -209,9 +209,52 @@ TEST(ErrorFreeProduct, ExactInEveryRescalingBranch)
         {"large first factor, second above one", u * 0x1p1000, u * 0x1p2, 0x1p942},
         {"first above one, large second factor", u * 0x1p2, u * 0x1p1000, 0x1p942},
         {"large factor and a negative one", u * 0x1p1000, -u, -0x1p940},
+        {"product near the largest double, first factor larger", 0x1.2265b1f236eb0p+945, 0x1.c35aa905715ddp+78,
+         -0x1.f59a988502100p+967},
+        {"product near the largest double, second factor larger", 0x1.c35aa905715ddp+78, -0x1.2265b1f236eb0p+945,
+         0x1.f59a988502100p+967},
+        {"product near the largest double, factors of like size", 0x1.1027c4c829868p+572, 0x1.e19b779f44a16p+451,
+         -0x1.0d2ca0cc6b880p+968},
+        {"largest double times 1 - 2^-53", DBL_MAX, 1.0 - 0x1p-53, 0x1p918},
     };
     for (const Row &r : rows) {
         double p = r.a * r.b;
         EXPECT_EQ(bits_of(tarsel_exact_mul_err(r.a, r.b, p)), bits_of(r.err)) << r.why;
     }
+}
+
+TEST(TopOfTheRange, FiniteResultsStayFiniteWithTheirSign)
+{
+    // The partial product ahi * bhi of the split used to round past the
+    // largest double here, giving an infinite or NaN error term.  Each result
+    // must be twice that of the same operation on half the dividend or first
+    // factor, which takes the plain steps.
+    const struct {
+        const char *why;
+        BinaryOp op;
+        double a, b;
+    } rows[] = {
+        {"largest double / 2^53", tarsel_div, DBL_MAX, 0x1p53},
+        {"-largest double / 1e15", tarsel_div, -DBL_MAX, 1e15},
+        {"largest double / 3", tarsel_div, DBL_MAX, 3.0},
+        {"largest double * (1 - 2^-53)", tarsel_mul, DBL_MAX, 1.0 - 0x1p-53},
+        {"-largest double * (1 - 2^-53)", tarsel_mul, -DBL_MAX, 1.0 - 0x1p-53},
+    };
+    for (const auto &r : rows) {
+        double hi, lo;
+        tarsel_extract(r.op(dd(r.a / 2), dd(r.b)), &hi, &lo);
+        EXPECT_TRUE(same_bits(r.op(dd(r.a), dd(r.b)), hi * 2, lo * 2)) << r.why;
+        EXPECT_TRUE(std::isfinite(hi * 2) && std::isfinite(lo)) << r.why;
+    }
+    EXPECT_TRUE(same_bits(tarsel_div(dd(DBL_MAX), dd(0x1p53)), 0x1.fffffffffffffp+970, 0.0));
+    EXPECT_TRUE(same_bits(tarsel_mul(dd(DBL_MAX), dd(1.0 - 0x1p-53)), 0x1.ffffffffffffep+1023, 0x1p918));
+}
+
+TEST(TopOfTheRange, SquareOfTheRootOfTheLargestDoubleIsFinite)
+{
+    tarsel root = tarsel_sqrt(dd(DBL_MAX));
+    double hi, lo;
+    tarsel_extract(tarsel_mul(root, root), &hi, &lo);
+    EXPECT_EQ(bits_of(hi), bits_of(DBL_MAX));
+    EXPECT_LE(std::fabs(lo), 0x1p920);
 }

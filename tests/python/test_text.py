@@ -26,10 +26,25 @@ def third():
         ("\u0663", 0.0),  # a non-ASCII digit is not a digit
         ("1.5\u00e9", 1.5),
         ("", 0.0),
+        ("1.5\udc80", 1.5),  # a lone surrogate is no digit: reading stops there
+        ("2\ud8005", 2.0),
+        ("\udfff1.5", 0.0),
+        ("-3.25e1\udbff\udc00", -32.5),  # a str keeps the two halves of a pair as two code points
     ],
 )
 def test_text_constructor_reads_str_bytes_and_bytearray(arg, want):
     assert Float128(arg) == Float128(want)
+
+
+def test_text_constructor_keeps_its_place_and_signature():
+    overloads = [line.split(". ", 1)[1] for line in Float128.__init__.__doc__.splitlines() if line[:1].isdigit()]
+    assert overloads[2] == "__init__(self: tarsel.Float128, arg0: str) -> None"
+
+
+@pytest.mark.parametrize("arg", [memoryview(b"1.5"), ["1.5"], 1 + 2j])
+def test_only_str_bytes_and_bytearray_are_text(arg):
+    with pytest.raises(TypeError, match="incompatible constructor arguments"):
+        Float128(arg)
 
 
 def test_text_is_read_as_decimal_not_through_a_python_float():

@@ -28,11 +28,12 @@ venv_dir() {
   echo "build/venvs/$tag"
 }
 
-# Creates (or reuses) the venv of interpreter $1 and installs the test
-# requirements into it when they changed since the last run.
+# Creates (or reuses) the venv of interpreter $1, in directory $2 when given,
+# and installs the test requirements into it when they changed since the
+# last run.
 prepare_venv() {
-  local py=$1 dir stamp want
-  dir=$(venv_dir "$py")
+  local py=$1 dir=${2:-} stamp want
+  [ -n "$dir" ] || dir=$(venv_dir "$py")
   if [ ! -x "$dir/bin/python" ]; then
     if ! "$py" -m venv "$dir" >/dev/null; then
       echo "tests/run.sh: '$py -m venv' failed; on Debian's own python3 install the venv module as root with:" >&2
