@@ -6,13 +6,23 @@
 // converted by NumPy), read through their own strides without a copy.  The
 // shape checks come before any work; the sums themselves are the
 // superaccumulator's (include/tarsel_superacc.hpp).
-#include <pybind11/numpy.h>
-
+#include <functional>
 #include <stdexcept>
 #include <string>
 
 #include "../include/tarsel_reductions.hpp"
+#include "array_argument.hpp"
 #include "binding.hpp"
+
+// An Accumulator made by __new__ without __init__ holds no value; like a
+// Float128 it is refused as an argument with TypeError
+// (instance_arguments.hpp).  Only this translation unit takes accumulators.
+namespace pybind11 {
+namespace detail {
+template <>
+class type_caster<tars::superaccumulator> : public initialised_instance_caster<tars::superaccumulator> {};
+} // namespace detail
+} // namespace pybind11
 
 namespace tarsel_binding {
 
@@ -20,7 +30,8 @@ namespace {
 
 using tars::float128;
 using tars::superaccumulator;
-using f64_array = py::array_t<double, py::array::forcecast>;
+using f64_array = float64_array;
+using accumulator_self = self_arg<superaccumulator>;
 
 bool is_vector(const f64_array &a)
 {
@@ -161,26 +172,30 @@ void register_reductions(py::module_ &m)
     // add: a Float128 adds both of its parts, a float one term, a
     // one-dimensional array its elements and an (N, 2) array both parts of
     // every row.
-    acc.def("add", &add_float128, "add both parts of a Float128");
-    acc.def("add", [](superaccumulator &a, double x) { a.add(x); }, "add one float");
-    acc.def("add", &add_array, "add the elements of a one-dimensional array or both parts of every row of an (N, 2) array");
-    acc.def("add_products", &add_products, "add the exact products of two one-dimensional or two (N, 2) arrays");
-    acc.def("merge", [](superaccumulator &a, const superaccumulator &other) { a.merge(other); },
+    acc.def("add", [](accumulator_self self, const float128 &x) { add_float128(*self.value, x); },
+            "add both parts of a Float128");
+    acc.def("add", [](accumulator_self self, float_value x) { self.value->add(x.value); }, "add one float");
+    acc.def("add", [](accumulator_self self, const f64_array &x) { add_array(*self.value, x); },
+            "add the elements of a one-dimensional array or both parts of every row of an (N, 2) array");
+    acc.def("add_products",
+            [](accumulator_self self, const f64_array &x, const f64_array &y) { add_products(*self.value, x, y); },
+            "add the exact products of two one-dimensional or two (N, 2) arrays");
+    acc.def("merge", [](accumulator_self self, const superaccumulator &other) { self.value->merge(other); },
             "add everything another Accumulator holds");
-    acc.def("value", &rounded, "the exact sum rounded once to a Float128");
-    acc.def("copy", [](const superaccumulator &a) { return a; }, "a new Accumulator with the same exact state");
+    acc.def("value", method(&rounded), "the exact sum rounded once to a Float128");
+    acc.def("copy", [](accumulator_self self) { return *self.value; }, "a new Accumulator with the same exact state");
 
     // Pickling and copying: an accumulator reduces to (Accumulator, (state,)),
     // its exact state as a compact, versioned byte string, which the second
     // constructor reads back.  Every protocol goes through __reduce__, and
     // no instance is ever made without a constructor.
-    acc.def("__reduce__", [](const superaccumulator &a) {
-        return py::make_tuple(py::type::of<superaccumulator>(), py::make_tuple(state_of(a)));
+    acc.def("__reduce__", [](accumulator_self self) {
+        return py::make_tuple(py::type::of<superaccumulator>(), py::make_tuple(state_of(*self.value)));
     });
 
     // Equality of the exact state; unhashable, as a mutable container.
-    acc.def("__eq__", [](const superaccumulator &a, const superaccumulator &b) { return a == b; }, py::is_operator());
-    acc.def("__repr__", &repr);
+    acc.def("__eq__", binary_method<superaccumulator>(std::equal_to<>()), py::is_operator());
+    acc.def("__repr__", method(&repr));
 }
 
 } // namespace tarsel_binding
