@@ -1,23 +1,30 @@
 """Speed and memory of the tarsel array functions, measured side by side.
 
-    python bench/arrays.py [--rows 1000000] [--rounds 5] [--passes 5]
+    python bench/arrays.py [--rows 1000000] [--rounds 5] [--passes 5] [--thread-rows 10000000]
+                           [--threads-only]
 
-Prints, for N = --rows double-double rows:
+Prints, in one run:
 
-* each array function against NumPy's float64 operation on N elements
-  (a + b, a - b, a * b, a / b) and against the plain C++ loop over the same
-  scalar function (bench/bench_arrays.cpp, built here with CMake in
-  build/bench; it reads the very rows the Python side uses);
-* the peers a user would otherwise pick, where installed: numpy-quaddtype
-  (QuadPrecDType arrays with NumPy's ufuncs) and mpmath at 106-bit precision;
-* the peak memory traced during one call at --memory-rows rows.
+* the processor and every instruction set level it supports;
+* one thread, N = --rows rows: each array function at every level
+  (TARSEL_SIMD=scalar is the per-row reference loop) beside NumPy's float64
+  operation on N elements and numpy-quaddtype's ufunc on N binary128 values,
+  with the speed-up of each level over the reference loop and the ratios the
+  targets are stated in;
+* all CPUs, N = --thread-rows rows: the speed-up of the threads over one
+  thread at the best level;
+* the peak memory traced during one call.
 
-Every time is the best of rounds x passes; the rounds interleave the C++
-loop, tarsel and NumPy so that all of them see the same machine load.  This
-prints figures; it asserts nothing.
+Each level runs in a child process of its own (the level is chosen at
+import), with the same rows; the rounds interleave the levels so that all
+see the same machine load.  One-thread figures are the CPU time of the
+calling thread, best of rounds x passes, so that other work on a shared
+machine does not inflate them; the thread speed-ups are wall-clock times.
+This prints figures; it asserts nothing.
 """
 
 import argparse
+import json
 import math
 import os
 import platform
@@ -30,23 +37,17 @@ from pathlib import Path
 
 import numpy as np
 
-import tarsel
-
-ROOT = Path(__file__).resolve().parent.parent
-
-# name, tarsel function, NumPy float64 counterpart, its symbol, limit of the
-# time ratio tarsel / NumPy.
-BINARY = [
-    ("add", "add_arrays", np.add, "+", 3.0),
-    ("sub", "sub_arrays", np.subtract, "-", 3.0),
-    ("mul", "mul_arrays", np.multiply, "*", 4.0),
-    ("div", "div_arrays", np.divide, "/", 6.0),
-]
-UNARY = ["sin", "cos", "exp", "log"]
-BASELINE_LIMIT = 1.10
+LEVELS = ["scalar", "sse2", "avx2", "avx512"]
+BINARY = {"add": np.add, "sub": np.subtract, "mul": np.multiply, "div": np.divide}
+UNARY = {"sin": np.sin, "cos": np.cos, "exp": np.exp, "log": np.log}
+NAMES = list(BINARY) + list(UNARY)
+# Most tarsel / NumPy float64 time for the arithmetic; least speed-up over
+# numpy-quaddtype and over the reference loop for the functions.
+NUMPY_LIMIT = {"add": 2.5, "sub": 2.5, "mul": 3.0, "div": 5.0}
+QUAD_SPEEDUP, LOOP_SPEEDUP = 2.0, 3.0
 
 
-def machine():
+def processor():
     model = platform.processor() or platform.machine()
     try:
         with open("/proc/cpuinfo") as f:
@@ -56,8 +57,7 @@ def machine():
                     break
     except OSError:
         pass
-    return (f"{model}, {os.cpu_count()} logical CPUs, {platform.system()} {platform.release()}, "
-            f"Python {platform.python_version()}, NumPy {np.__version__}")
+    return model
 
 
 def make_rows(rng, n, low, high):
@@ -70,196 +70,219 @@ def make_rows(rng, n, low, high):
     return rows
 
 
-def best_ns_per_row(fn, rows, passes):
+def best_ns(fn, rows, passes, clock):
     best = math.inf
     for _ in range(passes):
-        t0 = time.perf_counter_ns()
+        t0 = clock()
         fn()
-        best = min(best, time.perf_counter_ns() - t0)
+        best = min(best, clock() - t0)
     return best / rows
 
 
-def build_baseline():
-    """Configure and build the C++ baseline; its path, or None with a reason."""
-    build = ROOT / "build" / "bench"
-    exe = build / "bench" / "tarsel_bench_arrays"
-    try:
-        subprocess.run(["cmake", "-S", str(ROOT), "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
-                        "-DTARSEL_BUILD_BENCH=ON", "-DTARSEL_BUILD_TESTS=OFF",
-                        "-DTARSEL_BUILD_PYTHON=OFF"], check=True, capture_output=True)
-        subprocess.run(["cmake", "--build", str(build), "--target", "tarsel_bench_arrays", "-j2"],
-                       check=True, capture_output=True)
-    except (OSError, subprocess.CalledProcessError) as err:
-        return None, f"C++ baseline not built ({err})"
-    return exe, None
+# --- the child processes --------------------------------------------------------
+
+def tarsel_fn(tarsel, name, a, b):
+    fn = getattr(tarsel, f"{name}_arrays")
+    return (lambda: fn(a, b)) if name in BINARY else (lambda: fn(a))
 
 
-def run_baseline(exe, a_path, b_path, passes):
-    out = subprocess.run([str(exe), str(a_path), str(b_path), str(passes)],
-                         check=True, capture_output=True, text=True).stdout
-    times = {}
-    for line in out.splitlines():
-        name, value = line.split()
-        if name != "checksum":
-            times[name] = float(value)
-    return times
-
-
-def quaddtype_peer(a, b, rows):
-    """ns per element of numpy-quaddtype's ufuncs, or a reason it is absent."""
-    try:
-        from numpy_quaddtype import QuadPrecDType
-    except ImportError:
-        return None, "numpy-quaddtype is not installed (pip install numpy-quaddtype)"
-    dt = QuadPrecDType()
-    qa = a[:, 0].astype(dt) + a[:, 1].astype(dt)
-    qb = b[:, 0].astype(dt) + b[:, 1].astype(dt)
-    ufuncs = {"add": np.add, "sub": np.subtract, "mul": np.multiply, "div": np.divide,
-              "sin": np.sin, "cos": np.cos, "exp": np.exp, "log": np.log}
-    times = {}
-    for name, uf in ufuncs.items():
-        if name in UNARY:
-            times[name] = best_ns_per_row(lambda: uf(qa), rows, 3)
+def worker_one_thread(args):
+    """ns per row of tarsel (this level), NumPy float64 and numpy-quaddtype."""
+    import tarsel
+    a, b = np.load(args.a), np.load(args.b)
+    n = len(a)
+    times = {"level": tarsel.simd_level, "tarsel": {}, "numpy": {}, "quad": {}}
+    for name in NAMES:
+        tarsel_fn(tarsel, name, a, b)()  # warm-up: the result's pages come from the allocator's cache
+        times["tarsel"][name] = best_ns(tarsel_fn(tarsel, name, a, b), n, args.passes, time.thread_time_ns)
+    if args.peers:
+        fa, fb = a[:, 0].copy(), b[:, 0].copy()
+        for name, op in BINARY.items():
+            times["numpy"][name] = best_ns(lambda: op(fa, fb), n, args.passes, time.thread_time_ns)
+        try:
+            from numpy_quaddtype import QuadPrecDType
+        except ImportError:
+            times["quad"] = None
         else:
-            times[name] = best_ns_per_row(lambda: uf(qa, qb), rows, 3)
-    return times, f"numpy-quaddtype {dt!r}, {rows} elements"
+            dt = QuadPrecDType()
+            qa = a[:, 0].astype(dt) + a[:, 1].astype(dt)
+            qb = b[:, 0].astype(dt) + b[:, 1].astype(dt)
+            for name, op in {**BINARY, **UNARY}.items():
+                call = (lambda: op(qa, qb)) if name in BINARY else (lambda: op(qa))
+                times["quad"][name] = best_ns(call, n, max(1, args.passes // 2), time.thread_time_ns)
+    print(json.dumps(times))
 
 
-def mpmath_peer(a, b, rows):
-    """ns per value of mpmath at 106 bits over the first `rows` rows."""
-    try:
-        import mpmath
-    except ImportError:
-        return None, "mpmath is not installed"
-    ctx = mpmath.MPContext()
-    ctx.prec = 106
-    xs = [ctx.mpf(hi) + ctx.mpf(lo) for hi, lo in a[:rows].tolist()]
-    ys = [ctx.mpf(hi) + ctx.mpf(lo) for hi, lo in b[:rows].tolist()]
-    binary = {"add": lambda x, y: x + y, "sub": lambda x, y: x - y,
-              "mul": lambda x, y: x * y, "div": lambda x, y: x / y}
-    unary = {"sin": ctx.sin, "cos": ctx.cos, "exp": ctx.exp, "log": ctx.log}
-    times = {}
-    for name, op in binary.items():
-        times[name] = best_ns_per_row(lambda: [op(x, y) for x, y in zip(xs, ys)], rows, 3)
-    for name, fn in unary.items():
-        times[name] = best_ns_per_row(lambda: [fn(x) for x in xs], rows, 3)
-    return times, f"mpmath {mpmath.__version__} at prec 106, {rows} values"
+def worker_threads(args):
+    """Wall-clock ns per row at this process's thread count."""
+    import tarsel
+    a, b = np.load(args.a), np.load(args.b)
+    times = {"threads": tarsel.num_threads, "level": tarsel.simd_level}
+    for name in NAMES:
+        times[name] = best_ns(tarsel_fn(tarsel, name, a, b), len(a), args.passes, time.perf_counter_ns)
+    print(json.dumps(times))
 
 
-def traced_peak(fn):
-    """Bytes of the traced peak during fn() above what was traced before."""
-    tracemalloc.start()
-    try:
-        before = tracemalloc.get_traced_memory()[0]
-        tracemalloc.reset_peak()
-        result = fn()
-        peak = tracemalloc.get_traced_memory()[1] - before
-    finally:
-        tracemalloc.stop()
-    return peak, result.nbytes
+def child(mode, a_path, b_path, passes, peers=False, **env):
+    full_env = dict(os.environ, **env)
+    cmd = [sys.executable, __file__, mode, "--a", str(a_path), "--b", str(b_path), "--passes", str(passes)]
+    if peers:
+        cmd.append("--peers")
+    out = subprocess.run(cmd, env=full_env, check=True, capture_output=True, text=True).stdout
+    return json.loads(out)
+
+
+def supported_levels():
+    got = []
+    for level in LEVELS:
+        out = subprocess.run([sys.executable, "-c", "import tarsel; print(tarsel.simd_level)"],
+                             env=dict(os.environ, TARSEL_SIMD=level), check=True, capture_output=True,
+                             text=True).stdout.strip()
+        if out == level:
+            got.append(level)
+    return got
+
+
+# --- the report ---------------------------------------------------------------------
+
+def one_thread_table(levels, best, numpy_ns, quad_ns):
+    loop = best["scalar"]
+    print("| function | level | tarsel ns/row | vs reference loop | NumPy float64 ns/elem | tarsel / NumPy "
+          "| numpy-quaddtype ns/elem | quaddtype / tarsel | target |")
+    print("|---|---|---:|---:|---:|---:|---:|---:|---|")
+    missed = []
+    for name in NAMES:
+        for level in levels:
+            t = best[level][name]
+            cols = [f"{name}_arrays", level, f"{t:.2f}", f"{loop[name] / t:.2f}x"]
+            if name in BINARY:
+                ratio = t / numpy_ns[name]
+                cols += [f"{numpy_ns[name]:.2f}", f"{ratio:.2f}"]
+            else:
+                cols += ["-", "-"]
+            if quad_ns:
+                cols += [f"{quad_ns[name]:.1f}", f"{quad_ns[name] / t:.2f}"]
+            else:
+                cols += ["n/a", "n/a"]
+            verdict = "-"
+            if level == levels[-1]:
+                if name in BINARY:
+                    ok = t / numpy_ns[name] <= NUMPY_LIMIT[name]
+                    verdict = f"<= {NUMPY_LIMIT[name]:g}x NumPy: {'met' if ok else 'MISSED'}"
+                else:
+                    ok_loop = loop[name] / t >= LOOP_SPEEDUP
+                    ok_quad = quad_ns is not None and quad_ns[name] / t >= QUAD_SPEEDUP
+                    ok = ok_loop and ok_quad
+                    verdict = (f">= {LOOP_SPEEDUP:g}x loop, >= {QUAD_SPEEDUP:g}x quaddtype: "
+                               f"{'met' if ok else 'MISSED'}")
+                if not ok:
+                    missed.append(f"{name}_arrays")
+            print("| " + " | ".join(cols + [verdict]) + " |")
+    return missed
+
+
+def memory_report(rows):
+    import tarsel
+    rng = np.random.default_rng(7)
+    print(f"\nPeak memory traced during one call at N = {rows} (result alone: {rows * 16 / 1e6:.0f} MB)\n")
+    a, b = make_rows(rng, rows, 0.5, 4.0), make_rows(rng, rows, 0.5, 4.0)
+    cases = [("add_arrays, contiguous", lambda: tarsel.add_arrays(a, b)),
+             ("add_arrays, reversed rows", lambda: tarsel.add_arrays(a[::-1], b[::-1])),
+             ("exp_arrays, contiguous", lambda: tarsel.exp_arrays(a))]
+    for label, call in cases:
+        tracemalloc.start()
+        try:
+            before = tracemalloc.get_traced_memory()[0]
+            tracemalloc.reset_peak()
+            result = call()
+            peak = tracemalloc.get_traced_memory()[1] - before
+        finally:
+            tracemalloc.stop()
+        print(f"- {label}: peak {peak / 1e6:.1f} MB, result {result.nbytes / 1e6:.1f} MB, "
+              f"beyond the result {(peak - result.nbytes) / 1e6:.3f} MB")
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("mode", nargs="?", default="report", choices=["report", "one-thread", "threads"])
     parser.add_argument("--rows", type=int, default=10**6)
-    parser.add_argument("--rounds", type=int, default=7)
+    parser.add_argument("--thread-rows", type=int, default=10**7)
+    parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--passes", type=int, default=5)
-    parser.add_argument("--peer-rows", type=int, default=20000, help="values given to mpmath")
     parser.add_argument("--memory-rows", type=int, default=10**7)
+    parser.add_argument("--a")
+    parser.add_argument("--b")
+    parser.add_argument("--peers", action="store_true")
+    parser.add_argument("--threads-only", action="store_true", help="only the thread speed-ups")
     args = parser.parse_args()
-    n = args.rows
+    if args.mode == "one-thread":
+        return worker_one_thread(args)
+    if args.mode == "threads":
+        return worker_threads(args)
+
+    levels = supported_levels()
+    cpus = len(os.sched_getaffinity(0))
+    print(f"Processor: {processor()}; {cpus} CPUs in this process's affinity mask; "
+          f"{platform.system()} {platform.release()}, Python {platform.python_version()}, NumPy {np.__version__}")
+    print(f"Levels supported here: {', '.join(levels)} (best: {levels[-1]})")
+    if not args.threads_only:
+        print(f"One thread, N = {args.rows}: CPU time of the calling thread, best of {args.rounds} rounds x "
+              f"{args.passes} passes\n")
 
     rng = np.random.default_rng(20260101)
     # Positive operands in [0.5, 4): valid for every function, several
     # quadrants of sin and cos, no overflow of exp.
-    a = make_rows(rng, n, 0.5, 4.0)
-    b = make_rows(rng, n, 0.5, 4.0)
-    fa, fb = a[:, 0].copy(), b[:, 0].copy()
-    unary = [u for u in UNARY if hasattr(tarsel, f"{u}_arrays")]
-    names = [name for name, *_ in BINARY] + unary
-
-    print(f"Machine: {machine()}")
-    print(f"Rows: {n}; best of {args.rounds} rounds x {args.passes} passes\n")
-
-    exe, why_no_baseline = build_baseline()
-    tars_ns = {name: math.inf for name in names}
-    np_ns = {name: math.inf for name, *_ in BINARY}
-    cpp_ns = {}
+    best = {level: {name: math.inf for name in NAMES} for level in levels}
+    numpy_ns, quad_ns = {name: math.inf for name in BINARY}, {name: math.inf for name in NAMES}
+    have_quad = True
     with tempfile.TemporaryDirectory() as tmp:
-        a_path, b_path = Path(tmp, "a.bin"), Path(tmp, "b.bin")
-        a.tofile(a_path)
-        b.tofile(b_path)
-        for _ in range(args.rounds):
-            if exe is not None:
-                for name, t in run_baseline(exe, a_path, b_path, args.passes).items():
-                    cpp_ns[name] = min(cpp_ns.get(name, math.inf), t)
-            for name, fname, np_op, _, _ in BINARY:
-                fn = getattr(tarsel, fname)
-                tars_ns[name] = min(tars_ns[name], best_ns_per_row(lambda: fn(a, b), n, args.passes))
-                np_ns[name] = min(np_ns[name], best_ns_per_row(lambda: np_op(fa, fb), n, args.passes))
-            for name in unary:
-                fn = getattr(tarsel, f"{name}_arrays")
-                tars_ns[name] = min(tars_ns[name], best_ns_per_row(lambda: fn(a), n, args.passes))
+        a_path, b_path = Path(tmp, "a.npy"), Path(tmp, "b.npy")
+        np.save(a_path, make_rows(rng, args.rows, 0.5, 4.0))
+        np.save(b_path, make_rows(rng, args.rows, 0.5, 4.0))
+        for r in range(0 if args.threads_only else args.rounds):
+            for level in levels:
+                peers = level == levels[-1]
+                got = child("one-thread", a_path, b_path, args.passes, peers=peers,
+                            TARSEL_SIMD=level, TARSEL_NUM_THREADS="1")
+                for name in NAMES:
+                    best[level][name] = min(best[level][name], got["tarsel"][name])
+                if peers:
+                    for name in BINARY:
+                        numpy_ns[name] = min(numpy_ns[name], got["numpy"][name])
+                    if got["quad"] is None:
+                        have_quad = False
+                    else:
+                        for name in NAMES:
+                            quad_ns[name] = min(quad_ns[name], got["quad"][name])
+        if not args.threads_only:
+            missed = one_thread_table(levels, best, numpy_ns, quad_ns if have_quad else None)
+            if not have_quad:
+                print("\nnumpy-quaddtype is not installed (pip install numpy-quaddtype); its columns are left out")
+            print("\nTargets missed at the best level: " + (", ".join(missed) if missed else "none"))
 
-    def verdict(ratio, limit):
-        return f"{ratio:.2f} (limit {limit:g}) {'ok' if ratio <= limit else 'OVER'}"
-
-    print("| function | tarsel ns/row | C++ loop ns/row | tarsel / C++ loop | "
-          "NumPy float64 ns/elem | tarsel / NumPy |")
-    print("|---|---:|---:|---|---:|---|")
-    limits = {name: (sym, limit) for name, _, _, sym, limit in BINARY}
-    for name in names:
-        cpp = cpp_ns.get(name)
-        cpp_cols = (f"{cpp:.2f} | {verdict(tars_ns[name] / cpp, BASELINE_LIMIT)}"
-                    if cpp else "n/a | n/a")
-        if name in limits:
-            sym, limit = limits[name]
-            np_cols = f"{np_ns[name]:.2f} (a {sym} b) | {verdict(tars_ns[name] / np_ns[name], limit)}"
-        else:
-            np_cols = "- | -"
-        print(f"| {name}_arrays | {tars_ns[name]:.2f} | {cpp_cols} | {np_cols} |")
-    if why_no_baseline:
-        print(f"\n{why_no_baseline}")
-
-    print("\nPeers, ns per value; ratio = peer time / tarsel time (above 1: tarsel is ahead)\n")
-    peers = []
-    for measure in (lambda: quaddtype_peer(a, b, n), lambda: mpmath_peer(a, b, args.peer_rows)):
-        times, label = measure()
-        if times is None:
-            print(f"{label}; left out")
-        else:
-            print(f"- {label}")
-            peers.append((label.split(" ")[0], times))
-    if peers:
-        print()
-        print("| function | tarsel | " + " | ".join(f"{p} | ratio" for p, _ in peers) + " |")
-        print("|---|---:|" + "---:|---:|" * len(peers))
-        behind = []
-        for name in names:
-            cols = []
-            for peer, times in peers:
-                ratio = times[name] / tars_ns[name]
-                cols.append(f"{times[name]:.1f} | {ratio:.1f}")
-                if ratio <= 1.0:
-                    behind.append(f"{name} against {peer}")
-            print(f"| {name}_arrays | {tars_ns[name]:.2f} | " + " | ".join(cols) + " |")
-        if behind:
-            print("\ntarsel is NOT ahead for: " + ", ".join(behind))
-        else:
-            print("\ntarsel is ahead of every installed peer on every function measured.")
-
-    m = args.memory_rows
-    print(f"\nPeak memory traced during one call at N = {m} (result alone: {m * 16 / 1e6:.0f} MB)\n")
-    big_a = make_rows(rng, m, 0.5, 4.0)
-    big_b = make_rows(rng, m, 0.5, 4.0)
-    cases = [("add_arrays, contiguous", lambda: tarsel.add_arrays(big_a, big_b)),
-             ("add_arrays, reversed rows", lambda: tarsel.add_arrays(big_a[::-1], big_b[::-1]))]
-    if "exp" in unary:
-        cases.append(("exp_arrays, contiguous", lambda: tarsel.exp_arrays(big_a)))
-    for label, call in cases:
-        peak, result_bytes = traced_peak(call)
-        print(f"- {label}: peak {peak / 1e6:.1f} MB, result {result_bytes / 1e6:.1f} MB, "
-              f"beyond the result {(peak - result_bytes) / 1e6:.3f} MB")
+        n = args.thread_rows
+        print(f"\nThreads, N = {n}, level {levels[-1]}: wall-clock ns per row, best of {args.rounds} x 2 passes\n")
+        np.save(a_path, make_rows(rng, n, 0.5, 4.0))
+        np.save(b_path, make_rows(rng, n, 0.5, 4.0))
+        one = {name: math.inf for name in NAMES}
+        many = {name: math.inf for name in NAMES}
+        threads = 1
+        for r in range(args.rounds):
+            got1 = child("threads", a_path, b_path, 2, TARSEL_NUM_THREADS="1")
+            env = {k: v for k, v in os.environ.items() if k != "TARSEL_NUM_THREADS"}
+            gotn = json.loads(subprocess.run(
+                [sys.executable, __file__, "threads", "--a", str(a_path), "--b", str(b_path), "--passes", "2"],
+                env=env, check=True, capture_output=True, text=True).stdout)
+            threads = gotn["threads"]
+            for name in NAMES:
+                one[name] = min(one[name], got1[name])
+                many[name] = min(many[name], gotn[name])
+        print(f"| function | 1 thread | {threads} threads | speed-up |")
+        print("|---|---:|---:|---:|")
+        for name in NAMES:
+            print(f"| {name}_arrays | {one[name]:.2f} | {many[name]:.2f} | {one[name] / many[name]:.2f}x |")
+    if not args.threads_only:
+        memory_report(args.memory_rows)
     return 0
 
 

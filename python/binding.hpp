@@ -6,6 +6,7 @@
 #include <pybind11/pybind11.h>
 
 #include "../include/tarsel.hpp"
+#include "../src/dispatch.hpp"
 #include "instance_arguments.hpp"
 
 namespace tarsel_binding {
@@ -25,6 +26,11 @@ void register_functions(py::module_ &m);
 // to leave them unchanged.
 void register_constants(py::module_ &m);
 bool is_module_constant(py::handle x);
+
+// The engine of the array functions, from the environment, and the module
+// attributes simd_level and num_threads.
+void register_engine(py::module_ &m);
+const tarsel_engine::engine_settings &engine_settings();
 
 // The element-wise functions over (N, 2) float64 arrays.
 void register_arrays(py::module_ &m);

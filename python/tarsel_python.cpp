@@ -2,11 +2,12 @@
 //
 // Registration runs in one fixed order, because pybind11 tries overloads in
 // the order they were registered: the Float128 class, the Complex128 class,
-// the module functions, the constants and the array functions; additions
-// that leave the overloads of these names alone come after them.  Each step
-// lives in a file of its own; how arguments are converted (Python numbers to
-// Complex128 among them) lives in the *_argument(s).hpp headers.  The binding
-// converts and forwards, and every numerical decision lives in the headers.
+// the module functions, the constants, the engine of the array functions and
+// the array functions; additions that leave the overloads of these names
+// alone come after them.  Each step lives in a file of its own; how arguments
+// are converted (Python numbers to Complex128 among them) lives in the
+// *_argument(s).hpp headers.  The binding converts and forwards, and every
+// numerical decision lives in the headers and in src/.
 #include "binding.hpp"
 
 namespace py = pybind11;
@@ -22,6 +23,7 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_functions(m);           // module functions (bind_functions.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
+    register_engine(m);              // simd_level, num_threads (engine.cpp)
     register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
     register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
 }

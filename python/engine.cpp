@@ -1,0 +1,35 @@
+// engine.cpp -- how the array functions run, chosen once at import: the
+// instruction set level (TARSEL_SIMD caps it) and the thread count
+// (TARSEL_NUM_THREADS caps it), shown as tarsel.simd_level and
+// tarsel.num_threads.  A value of either variable that cannot be used is
+// ignored with a RuntimeWarning.
+#include "binding.hpp"
+
+#include <string>
+#include <vector>
+
+namespace tarsel_binding {
+
+namespace {
+
+tarsel_engine::engine_settings settings_in_use = {tarsel_engine::simd_level::scalar, 1};
+
+} // namespace
+
+const tarsel_engine::engine_settings &engine_settings()
+{
+    return settings_in_use;
+}
+
+void register_engine(py::module_ &m)
+{
+    std::vector<std::string> warnings;
+    settings_in_use = tarsel_engine::settings_from_environment(warnings);
+    for (const std::string &w : warnings)
+        if (PyErr_WarnEx(PyExc_RuntimeWarning, w.c_str(), 1) != 0)
+            throw py::error_already_set();
+    m.attr("simd_level") = tarsel_engine::level_name(settings_in_use.level);
+    m.attr("num_threads") = settings_in_use.threads;
+}
+
+} // namespace tarsel_binding

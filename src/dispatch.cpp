@@ -1,0 +1,270 @@
+// dispatch.cpp -- the only place that knows about instruction sets and
+// threads: which kernels run, how the rows are split, and when the calling
+// thread polls for an interruption.
+#include "dispatch.hpp"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
+namespace tarsel_engine {
+
+/* --- levels --- */
+
+const kernel_table &kernels_for(simd_level level)
+{
+    switch (level) {
+    case simd_level::sse2:
+        return sse2_kernels;
+    case simd_level::avx2:
+        return avx2_kernels;
+    case simd_level::avx512:
+        return avx512_kernels;
+    default:
+        return scalar_kernels;
+    }
+}
+
+namespace {
+
+const char *const level_names[] = {"scalar", "sse2", "avx2", "avx512"};
+
+} // namespace
+
+const char *level_name(simd_level level)
+{
+    return level_names[int(level)];
+}
+
+// __builtin_cpu_supports also asks whether the operating system saves the
+// wider registers.  SSE2 is the baseline the whole library is built for.
+simd_level supported_level()
+{
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f"))
+        return simd_level::avx512;
+    if (__builtin_cpu_supports("avx2"))
+        return simd_level::avx2;
+    return simd_level::sse2;
+}
+
+int affinity_cpus()
+{
+#if defined(__linux__)
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+        return CPU_COUNT(&set);
+#endif
+    unsigned hardware = std::thread::hardware_concurrency();
+    return hardware > 0 ? int(hardware) : 1;
+}
+
+/* --- settings from the environment --- */
+
+namespace {
+
+bool is_unset(const char *value)
+{
+    return value == nullptr || *value == '\0';
+}
+
+// A positive decimal integer, saturated at `limit`; 0 for anything else.
+long positive_integer(const char *text, long limit)
+{
+    long value = 0;
+    for (const char *c = text; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return 0;
+        value = value >= limit ? limit : value * 10 + (*c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+engine_settings settings_from(const char *simd_value, const char *threads_value, simd_level supported, int cpus,
+                              std::vector<std::string> &warnings)
+{
+    engine_settings settings{supported, cpus};
+    if (!is_unset(simd_value)) {
+        bool known = false;
+        for (int l = 0; l <= int(simd_level::avx512); ++l)
+            if (std::strcmp(simd_value, level_names[l]) == 0) {
+                known = true;
+                settings.level = l < int(supported) ? simd_level(l) : supported;
+            }
+        if (!known)
+            warnings.push_back(std::string("TARSEL_SIMD='") + simd_value +
+                               "' is not one of scalar, sse2, avx2, avx512; ignored");
+    }
+    if (!is_unset(threads_value)) {
+        long requested = positive_integer(threads_value, 1L << 20);
+        if (requested > 0)
+            settings.threads = requested < cpus ? int(requested) : cpus;
+        else
+            warnings.push_back(std::string("TARSEL_NUM_THREADS='") + threads_value +
+                               "' is not a positive integer; ignored");
+    }
+    return settings;
+}
+
+engine_settings settings_from_environment(std::vector<std::string> &warnings)
+{
+    return settings_from(std::getenv("TARSEL_SIMD"), std::getenv("TARSEL_NUM_THREADS"), supported_level(),
+                         affinity_cpus(), warnings);
+}
+
+/* --- the split over threads --- */
+
+namespace {
+
+// Rows a thread must have before starting it pays.  Starting and joining a
+// thread costs about 20 us here; a thread is started only for a block of
+// roughly 100 us of work or more at the best level (about 25 ns a row for the
+// functions, 2 ns for the arithmetic, which also gains less from a second
+// core because it is bound by memory).  Below these sizes two threads were
+// measured slower than one.
+constexpr std::ptrdiff_t min_rows_per_thread[array_function_count] = {
+    1 << 17, 1 << 17, 1 << 17, 1 << 16, /* add, sub, mul, div */
+    1 << 12, 1 << 12, 1 << 12, 1 << 12, /* sin, cos, exp, log */
+};
+
+// Rows between two polls of the calling thread: well under a millisecond for
+// every function at every level, and a multiple of every lane count.
+constexpr std::ptrdiff_t rows_per_chunk = 4096;
+
+// Block boundaries fall on multiples of this, so only the last block has a
+// partial vector.
+constexpr std::ptrdiff_t block_alignment = 16;
+
+struct block {
+    std::ptrdiff_t begin, end;
+};
+
+block block_of(std::ptrdiff_t n, int threads, int t)
+{
+    auto boundary = [&](int k) {
+        if (k == threads)
+            return n;
+        std::ptrdiff_t b = std::ptrdiff_t((double(n) * k) / threads);
+        return b - b % block_alignment;
+    };
+    return {boundary(t), boundary(t + 1)};
+}
+
+// What the calling thread and the workers share during one call.
+struct call_state {
+    rows_kernel kernel;
+    row_view a, b;
+    double *out;
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable finished;
+    int running = 0;
+};
+
+void compute_block(call_state &call, block blk)
+{
+    for (std::ptrdiff_t i = blk.begin; i < blk.end && !call.stop.load(std::memory_order_relaxed);
+         i += rows_per_chunk) {
+        std::ptrdiff_t end = blk.end - i < rows_per_chunk ? blk.end : i + rows_per_chunk;
+        call.kernel(call.a, call.b, call.out, i, end);
+    }
+    std::lock_guard<std::mutex> lock(call.mutex);
+    call.running -= 1;
+    call.finished.notify_one();
+}
+
+// The calling thread's share, polling between chunks; false if interrupted.
+bool compute_polling(call_state &call, block blk, interruption_check check)
+{
+    for (std::ptrdiff_t i = blk.begin; i < blk.end; i += rows_per_chunk) {
+        std::ptrdiff_t end = blk.end - i < rows_per_chunk ? blk.end : i + rows_per_chunk;
+        call.kernel(call.a, call.b, call.out, i, end);
+        if (check.poll(check.context))
+            return false;
+    }
+    return true;
+}
+
+// Waits for the workers, polling every 2 ms unless already interrupted.
+bool wait_polling(call_state &call, interruption_check check, bool interrupted)
+{
+    std::unique_lock<std::mutex> lock(call.mutex);
+    while (call.running > 0) {
+        call.finished.wait_for(lock, std::chrono::milliseconds(2));
+        if (!interrupted && call.running > 0) {
+            lock.unlock();
+            interrupted = check.poll(check.context);
+            if (interrupted)
+                call.stop.store(true);
+            lock.lock();
+        }
+    }
+    return !interrupted;
+}
+
+} // namespace
+
+int threads_for(array_function f, std::ptrdiff_t n, int max_threads)
+{
+    std::ptrdiff_t worth = n / min_rows_per_thread[int(f)];
+    if (worth < 1)
+        return 1;
+    return worth < max_threads ? int(worth) : max_threads;
+}
+
+run_status run_rows(array_function f, const engine_settings &settings, row_view a, row_view b, double *out,
+                    std::ptrdiff_t n, interruption_check check)
+{
+    call_state call;
+    call.kernel = kernels_for(settings.level).run[int(f)];
+    call.a = a;
+    call.b = b;
+    call.out = out;
+
+    int threads = threads_for(f, n, settings.threads);
+    /* all allocation before the first thread starts: nothing below throws
+       while a worker runs, except a thread that cannot be started */
+    std::vector<std::thread> workers;
+    workers.reserve(std::size_t(threads));
+    std::vector<block> own = {block_of(n, threads, 0)};
+    own.reserve(std::size_t(threads));
+    for (int t = 1; t < threads; ++t) {
+        block blk = block_of(n, threads, t);
+        try {
+            {
+                std::lock_guard<std::mutex> lock(call.mutex);
+                call.running += 1;
+            }
+            workers.emplace_back(compute_block, std::ref(call), blk);
+        } catch (...) {
+            /* no thread to be had (std::system_error, or no memory for its
+               state): this block is computed here instead */
+            std::lock_guard<std::mutex> lock(call.mutex);
+            call.running -= 1;
+            own.push_back(blk);
+        }
+    }
+
+    bool completed = true;
+    for (block blk : own)
+        if (!(completed = compute_polling(call, blk, check)))
+            break;
+    if (!completed)
+        call.stop.store(true);
+    completed = wait_polling(call, check, !completed);
+    for (std::thread &w : workers)
+        w.join();
+    return completed ? run_status::finished : run_status::interrupted;
+}
+
+} // namespace tarsel_engine

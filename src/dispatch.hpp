@@ -1,0 +1,93 @@
+// dispatch.hpp -- how an array call is run: the kernels of the instruction
+// set in use, the split of the rows over threads, and the periodic check for
+// an interruption by the caller.  No Python here: the binding passes the
+// check in and turns a reported interruption into its exception.
+#ifndef TARSEL_DISPATCH_HPP
+#define TARSEL_DISPATCH_HPP
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tarsel_engine {
+
+enum class array_function { add, sub, mul, div, sin, cos, exp, log };
+constexpr int array_function_count = 8;
+
+// In increasing order: a level includes the ones before it.
+enum class simd_level { scalar, sse2, avx2, avx512 };
+
+// The rows of one operand: row i starts at base + i * row_step, and its lo
+// lies col_step bytes after its hi.  Any strides, no alignment.
+struct row_view {
+    const char *base;
+    std::ptrdiff_t row_step, col_step;
+};
+
+// Computes rows [begin, end) of one array function into `out`, which holds
+// two doubles per row from row 0 on.  The second operand is ignored by the
+// one-operand functions.
+using rows_kernel = void (*)(row_view a, row_view b, double *out, std::ptrdiff_t begin, std::ptrdiff_t end);
+
+// One kernel per array function, indexed by array_function.
+struct kernel_table {
+    rows_kernel run[array_function_count];
+};
+
+// The per-row reference loop, and the vector kernels of each instruction set
+// (callable only where the processor has it).
+extern const kernel_table scalar_kernels;
+extern const kernel_table sse2_kernels;
+extern const kernel_table avx2_kernels;
+extern const kernel_table avx512_kernels;
+
+const kernel_table &kernels_for(simd_level level);
+
+// "scalar", "sse2", "avx2" or "avx512".
+const char *level_name(simd_level level);
+
+// The best level this processor and its operating system support.
+simd_level supported_level();
+
+// The CPUs this process may run on (its affinity mask), at least 1.
+int affinity_cpus();
+
+struct engine_settings {
+    simd_level level;
+    int threads;
+};
+
+// The settings from the values of TARSEL_SIMD and TARSEL_NUM_THREADS (null
+// or empty when unset).  TARSEL_SIMD caps the level at the supported one;
+// TARSEL_NUM_THREADS, a positive integer, caps the thread count at `cpus`.
+// A value that is neither is ignored, with a line in `warnings`.
+engine_settings settings_from(const char *simd_value, const char *threads_value, simd_level supported, int cpus,
+                              std::vector<std::string> &warnings);
+
+// settings_from for this process: its environment, processor and affinity.
+engine_settings settings_from_environment(std::vector<std::string> &warnings);
+
+// How many threads share n rows of a function: 1 below the size where a
+// thread pays for its start, at most max_threads.
+int threads_for(array_function f, std::ptrdiff_t n, int max_threads);
+
+// Polled by the calling thread every few milliseconds of work; returning
+// true asks the call to stop.
+struct interruption_check {
+    bool (*poll)(void *context);
+    void *context;
+};
+
+enum class run_status { finished, interrupted };
+
+// Computes the n rows of f into out with the kernels and threads of
+// `settings`.  The calling thread computes the first block itself and polls
+// `check` between chunks of rows, and while it waits for the other threads.
+// On an interruption every thread stops at its next chunk, all are joined,
+// and the rows of out are left partly written.
+run_status run_rows(array_function f, const engine_settings &settings, row_view a, row_view b, double *out,
+                    std::ptrdiff_t n, interruption_check check);
+
+} // namespace tarsel_engine
+
+#endif // TARSEL_DISPATCH_HPP

@@ -1,0 +1,6 @@
+// lanes_avx512.cpp -- the vector kernels with eight lanes, for AVX-512F
+// (built with -mavx512f alone).
+#include "lane_rows.hpp"
+
+const tarsel_engine::kernel_table tarsel_engine::avx512_kernels =
+    tarsel_lanes::lane_kernel_table<tarsel_lanes::lane_vectors<8>::f64>();

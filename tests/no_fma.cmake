@@ -1,0 +1,25 @@
+# Disassembles each object in OBJECTS (separated by |) with OBJDUMP and fails on any fused
+# multiply-add instruction (vfmadd, vfmsub, vfnmadd, vfnmsub and their
+# alternating forms), or when nothing could be disassembled.
+if(NOT OBJDUMP OR NOT EXISTS "${OBJDUMP}")
+  message(FATAL_ERROR "objdump is needed to check the kernels' object code (OBJDUMP='${OBJDUMP}')")
+endif()
+string(REPLACE "|" ";" OBJECTS "${OBJECTS}")
+set(checked 0)
+foreach(object IN LISTS OBJECTS)
+  execute_process(COMMAND "${OBJDUMP}" -d --no-show-raw-insn "${object}"
+    OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR NOT listing MATCHES "ret")
+    message(FATAL_ERROR "could not disassemble ${object}")
+  endif()
+  string(REGEX MATCHALL "[ \t]v?f(n?madd|n?msub|maddsub|msubadd)[0-9a-z]*[ \t][^\n]*" fused "${listing}")
+  if(fused)
+    list(GET fused 0 first)
+    message(FATAL_ERROR "${object}: fused multiply-add in the object code: ${first}")
+  endif()
+  math(EXPR checked "${checked} + 1")
+endforeach()
+if(checked LESS 5)
+  message(FATAL_ERROR "expected the five objects of the engine, got ${checked}: ${OBJECTS}")
+endif()
+message(STATUS "${checked} objects, no fused multiply-add")
