@@ -32,6 +32,10 @@ bool is_module_constant(py::handle x);
 void register_engine(py::module_ &m);
 const tarsel_engine::engine_settings &engine_settings();
 
+// The check the engine polls during a long call: a pending signal stops it,
+// and the exception its handler raised is then set.
+tarsel_engine::interruption_check signal_check();
+
 // The element-wise functions over (N, 2) float64 arrays.
 void register_arrays(py::module_ &m);
 

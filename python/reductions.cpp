@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "../include/tarsel_reductions.hpp"
+#include "reductions.hpp"
 #include "array_argument.hpp"
 #include "binding.hpp"
 
@@ -64,12 +64,22 @@ float128 rounded(const superaccumulator &acc)
     return float128(acc.round());
 }
 
+// Runs one reduction with the engine's settings, polling for signals; an
+// interruption raises the signal handler's exception and leaves acc as it
+// was.
+template <class Reduction>
+void run(Reduction reduction)
+{
+    if (reduction(engine_settings(), signal_check()) == tars::run_status::interrupted)
+        throw py::error_already_set();
+}
+
 float128 fsum(const f64_array &x)
 {
     if (!is_vector(x))
         throw std::runtime_error("Input must be one-dimensional");
     superaccumulator acc;
-    tars::add_sum(acc, as_doubles(x));
+    run([&](auto settings, auto check) { return tars::add_sum(acc, as_doubles(x), settings, check); });
     return rounded(acc);
 }
 
@@ -79,7 +89,7 @@ float128 fdot(const f64_array &x, const f64_array &y)
         throw std::runtime_error("Inputs must be one-dimensional");
     require_same_length(x, y);
     superaccumulator acc;
-    tars::add_dot(acc, as_doubles(x), as_doubles(y));
+    run([&](auto settings, auto check) { return tars::add_dot(acc, as_doubles(x), as_doubles(y), settings, check); });
     return rounded(acc);
 }
 
@@ -88,7 +98,7 @@ float128 sum_arrays(const f64_array &a)
     if (!has_row_shape(a))
         throw std::runtime_error("Input must have shape (N, 2)");
     superaccumulator acc;
-    tars::add_row_sum(acc, as_rows(a));
+    run([&](auto settings, auto check) { return tars::add_row_sum(acc, as_rows(a), settings, check); });
     return rounded(acc);
 }
 
@@ -98,7 +108,7 @@ float128 dot_arrays(const f64_array &a, const f64_array &b)
         throw std::runtime_error("Inputs must have shape (N, 2)");
     require_same_length(a, b);
     superaccumulator acc;
-    tars::add_row_dot(acc, as_rows(a), as_rows(b));
+    run([&](auto settings, auto check) { return tars::add_row_dot(acc, as_rows(a), as_rows(b), settings, check); });
     return rounded(acc);
 }
 
@@ -107,9 +117,9 @@ float128 dot_arrays(const f64_array &a, const f64_array &b)
 void add_array(superaccumulator &acc, const f64_array &x)
 {
     if (is_vector(x))
-        tars::add_sum(acc, as_doubles(x));
+        run([&](auto settings, auto check) { return tars::add_sum(acc, as_doubles(x), settings, check); });
     else if (has_row_shape(x))
-        tars::add_row_sum(acc, as_rows(x));
+        run([&](auto settings, auto check) { return tars::add_row_sum(acc, as_rows(x), settings, check); });
     else
         throw std::runtime_error("Input must be one-dimensional or have shape (N, 2)");
 }
@@ -118,10 +128,10 @@ void add_products(superaccumulator &acc, const f64_array &x, const f64_array &y)
 {
     if (is_vector(x) && is_vector(y)) {
         require_same_length(x, y);
-        tars::add_dot(acc, as_doubles(x), as_doubles(y));
+        run([&](auto settings, auto check) { return tars::add_dot(acc, as_doubles(x), as_doubles(y), settings, check); });
     } else if (has_row_shape(x) && has_row_shape(y)) {
         require_same_length(x, y);
-        tars::add_row_dot(acc, as_rows(x), as_rows(y));
+        run([&](auto settings, auto check) { return tars::add_row_dot(acc, as_rows(x), as_rows(y), settings, check); });
     } else {
         throw std::runtime_error("Inputs must both be one-dimensional or both have shape (N, 2)");
     }

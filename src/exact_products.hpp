@@ -1,5 +1,5 @@
-// exact_products.hpp -- products of two doubles as exact pairs p + e, for
-// the dot products.
+// exact_products.hpp -- the kernels that split products of two doubles into
+// exact pairs p + e for the dot products, one per instruction set.
 #ifndef TARSEL_EXACT_PRODUCTS_HPP
 #define TARSEL_EXACT_PRODUCTS_HPP
 
@@ -7,16 +7,23 @@
 
 #include "tarsel_superacc.hpp"
 
-namespace tars {
+namespace tarsel_engine {
 
-// For k < n: a[k] * b[k] = terms[k] + terms[n + k] exactly, the rounded
-// product and its error from Dekker's product.  A pair whose factors lie
-// outside the range where that is exact (products that overflow or whose
-// error would underflow, huge factors, infinities and NaNs) is added to acc
-// through add_product instead, and its two terms are zeros.
-void exact_products(const double *a, const double *b, std::size_t n, double *terms,
-                    superaccumulator &acc) noexcept;
+// For k < n: a[k] * b[k] = ps[k] + es[k] exactly, the rounded product and its
+// error; or both are zeros and the product went into acc through
+// add_product (factors outside the range where Dekker's product is exact,
+// infinities and NaNs).
+using products_kernel = void (*)(const double *a, const double *b, std::size_t n, double *ps, double *es,
+                                 tars::superaccumulator &acc);
 
-} // namespace tars
+// The reference, every product through add_product, and the lanes of each
+// instruction set (product_lanes.hpp; callable only where the processor has
+// it).  Chosen by products_for (dispatch.hpp).
+extern const products_kernel scalar_products;
+extern const products_kernel sse2_products;
+extern const products_kernel avx2_products;
+extern const products_kernel avx512_products;
+
+} // namespace tarsel_engine
 
 #endif // TARSEL_EXACT_PRODUCTS_HPP

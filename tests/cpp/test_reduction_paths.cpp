@@ -13,10 +13,11 @@
 
 #include "exact_products.hpp"
 #include "exponent_bins.hpp"
-#include "tarsel_reductions.hpp"
+#include "reductions.hpp"
 
 using namespace tarsel_test;
 using tars::superaccumulator;
+using tarsel_engine::simd_level;
 
 namespace {
 
@@ -87,17 +88,29 @@ superaccumulator sum_in_bins(const std::vector<double> &x)
     return with_positive_zero(acc);
 }
 
-superaccumulator dot_in_bins(const std::vector<double> &x, const std::vector<double> &y)
+superaccumulator dot_in_bins(const std::vector<double> &x, const std::vector<double> &y,
+                             tarsel_engine::products_kernel products)
 {
     superaccumulator acc;
     tars::exponent_bins bins;
     std::vector<double> terms(2 * x.size());
-    tars::exact_products(x.data(), y.data(), x.size(), terms.data(), acc);
+    products(x.data(), y.data(), x.size(), terms.data(), terms.data() + x.size(), acc);
     for (std::size_t start = 0; start < terms.size(); start += tars::exponent_bins::block_terms)
         bins.add_block(terms.data() + start, std::min(terms.size() - start, tars::exponent_bins::block_terms), acc);
     bins.flush(acc);
     return with_positive_zero(acc);
 }
+
+// Every level this processor can run, the reference first.
+std::vector<simd_level> levels()
+{
+    std::vector<simd_level> all;
+    for (int l = 0; l <= int(tarsel_engine::supported_level()); ++l)
+        all.push_back(simd_level(l));
+    return all;
+}
+
+const tarsel_engine::interruption_check never = {[](void *) { return false; }, nullptr};
 
 } // namespace
 
@@ -123,14 +136,16 @@ TEST(ReductionPaths, FullBinsAreEmptiedBeforeTheyWrapAround)
     EXPECT_TRUE(sum_in_bins(y) == with_positive_zero(sum_directly(y)));
 }
 
-TEST(ReductionPaths, ProductLanesGiveTheExactStateOfProductByProductAddition)
+TEST(ReductionPaths, ProductLanesOfEveryLevelGiveTheExactStateOfProductByProductAddition)
 {
     std::mt19937_64 gen(2);
     for (kind kx : all_kinds)
         for (kind ky : {kind::normal, kind::wide, kind::zeros}) {
             std::vector<double> x = make_data(kx, 999, gen), y = make_data(ky, 999, gen);
-            EXPECT_TRUE(dot_in_bins(x, y) == with_positive_zero(dot_directly(x, y)))
-                << "kinds " << int(kx) << ", " << int(ky);
+            for (simd_level level : levels())
+                EXPECT_TRUE(dot_in_bins(x, y, tarsel_engine::products_for(level)) ==
+                            with_positive_zero(dot_directly(x, y)))
+                    << "kinds " << int(kx) << ", " << int(ky) << ", level " << tarsel_engine::level_name(level);
         }
 }
 
@@ -156,7 +171,10 @@ TEST(ReductionPaths, ProductsAtTheEdgesOfDekkersRange)
             for (double b : y) {
                 std::vector<double> xs(8, 1.5), ys(8, 0.75);
                 xs[3] = a, ys[3] = b, xs[6] = b, ys[6] = a;
-                EXPECT_TRUE(dot_in_bins(xs, ys) == with_positive_zero(dot_directly(xs, ys))) << a << " * " << b;
+                for (simd_level level : levels())
+                    EXPECT_TRUE(dot_in_bins(xs, ys, tarsel_engine::products_for(level)) ==
+                                with_positive_zero(dot_directly(xs, ys)))
+                        << a << " * " << b << ", level " << tarsel_engine::level_name(level);
             }
     }
 }
@@ -188,8 +206,8 @@ TEST(ReductionPaths, EveryLayoutGivesTheStateOfItsTerms)
             factors.push_back(other[std::size_t(i)]);
         }
         superaccumulator sum, dot;
-        tars::add_sum(sum, l.x);
-        tars::add_dot(dot, l.x, view(factors));
+        tars::add_sum(sum, l.x, {simd_level::sse2, 1}, never);
+        tars::add_dot(dot, l.x, view(factors), {simd_level::sse2, 1}, never);
         EXPECT_TRUE(sum == sum_directly(terms)) << l.why;
         EXPECT_TRUE(dot == dot_directly(terms, factors)) << l.why;
     }
@@ -200,12 +218,56 @@ TEST(ReductionPaths, TheSignOfAZeroSumIsTrackedOnTheFastPath)
     std::vector<double> negative_zeros(3000, -0.0), zeros(3000, -0.0), ones(3000, 1.0);
     zeros[2999] = 0.0;
     superaccumulator sum_nz, sum_z, dot_nz, dot_z;
-    tars::add_sum(sum_nz, view(negative_zeros));
-    tars::add_sum(sum_z, view(zeros));
-    tars::add_dot(dot_nz, view(negative_zeros), view(ones));
-    tars::add_dot(dot_z, view(negative_zeros), view(negative_zeros));
+    const tarsel_engine::engine_settings two_threads = {simd_level::sse2, 2};
+    tars::add_sum(sum_nz, view(negative_zeros), two_threads, never);
+    tars::add_sum(sum_z, view(zeros), two_threads, never);
+    tars::add_dot(dot_nz, view(negative_zeros), view(ones), two_threads, never);
+    tars::add_dot(dot_z, view(negative_zeros), view(negative_zeros), two_threads, never);
     EXPECT_TRUE(same_bits(sum_nz.round(), -0.0, 0.0));
     EXPECT_TRUE(same_bits(sum_z.round(), 0.0, 0.0)) << "one +0.0 at the very end";
     EXPECT_TRUE(same_bits(dot_nz.round(), -0.0, 0.0)) << "(-0) * 1 is -0";
     EXPECT_TRUE(same_bits(dot_z.round(), 0.0, 0.0)) << "(-0) * (-0) is +0";
+}
+
+TEST(ReductionPaths, EveryLevelAndThreadCountGivesTheSameState)
+{
+    // Large enough for four parts; the parts' blocks split the data
+    // differently for every thread count.
+    std::mt19937_64 gen(6);
+    std::vector<double> x = make_data(kind::wide, 600001, gen), y = make_data(kind::normal, 600001, gen);
+    x[123457] = -0.0;
+    tars::strided_rows rows = {reinterpret_cast<const char *>(x.data()), 300000, 16, 8};
+    tars::strided_rows other = {reinterpret_cast<const char *>(y.data()) + 8, 300000, 16, -8};
+    superaccumulator sum_ref = sum_directly(x), dot_ref = dot_directly(x, y), row_dot_ref;
+    tars::add_row_dot(row_dot_ref, rows, other, {simd_level::scalar, 1}, never);
+    for (simd_level level : levels())
+        for (int threads : {1, 2, 4}) {
+            superaccumulator sum, dot, row_dot;
+            tars::add_sum(sum, view(x), {level, threads}, never);
+            tars::add_dot(dot, view(x), view(y), {level, threads}, never);
+            tars::add_row_dot(row_dot, rows, other, {level, threads}, never);
+            EXPECT_TRUE(sum == sum_ref) << tarsel_engine::level_name(level) << ", " << threads << " threads";
+            EXPECT_TRUE(dot == dot_ref) << tarsel_engine::level_name(level) << ", " << threads << " threads";
+            EXPECT_TRUE(row_dot == row_dot_ref) << tarsel_engine::level_name(level) << ", " << threads;
+        }
+}
+
+TEST(ReductionPaths, AnInterruptedCallLeavesTheAccumulatorAsItWas)
+{
+    std::vector<double> x(1 << 20, 0.1), y(1 << 20, 3.0);
+    int polls = 0;
+    const tarsel_engine::interruption_check second_poll = {
+        [](void *count) { return ++*static_cast<int *>(count) == 2; }, &polls};
+    superaccumulator acc, before;
+    acc.add(1.0);
+    before.add(1.0);
+    for (int threads : {1, 2}) {
+        polls = 0;
+        EXPECT_EQ(tars::add_sum(acc, view(x), {simd_level::sse2, threads}, second_poll),
+                  tarsel_engine::run_status::interrupted);
+        polls = 0;
+        EXPECT_EQ(tars::add_dot(acc, view(x), view(y), {simd_level::sse2, threads}, second_poll),
+                  tarsel_engine::run_status::interrupted);
+        EXPECT_TRUE(acc == before) << threads << " threads";
+    }
 }
