@@ -2,92 +2,146 @@
 math.fsum.
 
     python bench/reductions.py [--sizes 1000000 10000000] [--rounds 5] [--passes 3]
+                               [--accuracy-terms 2000]
 
-Prints, for each size N:
+Prints, in one run:
 
-* fsum and fdot against NumPy's float64 np.sum and np.dot on the same data
-  (limit: at most 6 times their time) and against math.fsum on a list of
-  the same values, or of the rounded products for fdot (limit: at least 5
-  times faster), all on one thread;
-* at the largest size, the speed-up of fsum and fdot from threads;
+* for each size N, one thread: fsum and fdot at every instruction set level
+  (TARSEL_SIMD=scalar puts every product through the accumulator's own
+  rescaled product), beside NumPy's float64 np.sum and np.dot on the same
+  data (target: at most 6 times their time) and math.fsum on a list of the
+  same values, or of the rounded products for fdot (target: at least 5
+  times slower than tarsel);
+* at the largest size, the speed-up of the threads over one thread;
 * on ill-conditioned sets with exactly known sums and dot products
-  (condition numbers from 1e8 to 1e32, generated after Ogita, Rump and
-  Oishi, Accurate sum and dot product, 2005, and checked with Fractions),
-  the relative error of NumPy, of math.fsum and of tarsel.
+  (condition numbers from about 1e8 to 1e32, generated after Ogita, Rump
+  and Oishi, Accurate sum and dot product, 2005, and checked with
+  Fractions), the relative error of NumPy, of math.fsum and of tarsel.
 
-BLAS runs on one thread unless --blas-threads says otherwise, so that np.dot
-is timed on one core like the rest and leaves the other cores alone.  Every
-time is the best of rounds x passes, the rounds interleaving the methods so
-that all of them see the same machine load.  This prints figures; it
-asserts nothing.
+Each level runs in a child process of its own (the level is chosen at
+import) on the same data, the rounds interleaving the levels.  One-thread
+figures are the CPU time of the calling thread, best of rounds x passes,
+with BLAS on one thread too (--blas-threads to change); the thread
+speed-ups are wall-clock times.  The data are standard normal.  This prints
+figures; it asserts nothing.
 """
 
 import argparse
+import json
+import math
 import os
+import platform
+import subprocess
 import sys
+import tempfile
+import time
+from fractions import Fraction
+from pathlib import Path
 
-if __name__ == "__main__":
-    _blas = sys.argv[sys.argv.index("--blas-threads") + 1] if "--blas-threads" in sys.argv else "1"
-    for _name in ("OPENBLAS_NUM_THREADS", "OMP_NUM_THREADS", "MKL_NUM_THREADS"):
-        os.environ.setdefault(_name, _blas)
+import numpy as np
 
-import math  # noqa: E402
-from fractions import Fraction  # noqa: E402
-
-import numpy as np  # noqa: E402
-
-import tarsel  # noqa: E402
-from arrays import best_ns_per_row as best_ns, machine  # noqa: E402
+from arrays import best_ns, processor, supported_levels
 
 NUMPY_LIMIT = 6.0      # tarsel time / NumPy time, at most
 FSUM_LIMIT = 5.0       # math.fsum time / tarsel time, at least
 
 
-def threads_available():
-    return hasattr(tarsel, "num_threads")
+# --- the child processes --------------------------------------------------------
+
+def worker_one_thread(args):
+    """CPU ns per element of fsum and fdot at this level, and of the peers."""
+    import tarsel
+    x, y = np.load(args.x), np.load(args.y)
+    n, clock = len(x), time.thread_time_ns
+    times = {"level": tarsel.simd_level, "fsum": best_ns(lambda: tarsel.fsum(x), n, args.passes, clock),
+             "fdot": best_ns(lambda: tarsel.fdot(x, y), n, args.passes, clock)}
+    if args.peers:
+        values, products = x.tolist(), (x * y).tolist()
+        times["np.sum"] = best_ns(lambda: np.sum(x), n, args.passes, clock)
+        times["np.dot"] = best_ns(lambda: np.dot(x, y), n, args.passes, clock)
+        times["math.fsum"] = best_ns(lambda: math.fsum(values), n, 1, clock)
+        times["math.fsum of products"] = best_ns(lambda: math.fsum(products), n, 1, clock)
+    print(json.dumps(times))
 
 
-def set_threads(count):
-    tarsel.num_threads(count)
+def worker_threads(args):
+    """Wall-clock ns per element at this process's thread count."""
+    import tarsel
+    x, y = np.load(args.x), np.load(args.y)
+    clock = time.perf_counter_ns
+    print(json.dumps({"threads": tarsel.num_threads,
+                      "fsum": best_ns(lambda: tarsel.fsum(x), len(x), args.passes, clock),
+                      "fdot": best_ns(lambda: tarsel.fdot(x, y), len(x), args.passes, clock)}))
 
 
-def time_size(n, rounds, passes, rng):
-    x, y = rng.standard_normal(n), rng.standard_normal(n)
-    xl, pl = x.tolist(), (x * y).tolist()
-    methods = {
-        "fsum": lambda: tarsel.fsum(x),
-        "np.sum": lambda: np.sum(x),
-        "math.fsum": lambda: math.fsum(xl),
-        "fdot": lambda: tarsel.fdot(x, y),
-        "np.dot": lambda: np.dot(x, y),
-        "math.fsum of products": lambda: math.fsum(pl),
-    }
-    slow = {"math.fsum", "math.fsum of products"}
-    times = dict.fromkeys(methods, math.inf)
-    for _ in range(rounds):
-        for name, fn in methods.items():
-            times[name] = min(times[name], best_ns(fn, n, 1 if name in slow else passes))
-    return times, x, y
+def child(mode, x_path, y_path, passes, peers=False, **env):
+    full_env = {k: v for k, v in os.environ.items() if k not in ("TARSEL_SIMD", "TARSEL_NUM_THREADS")}
+    full_env.update(env)
+    cmd = [sys.executable, __file__, mode, "--x", str(x_path), "--y", str(y_path), "--passes", str(passes)]
+    if peers:
+        cmd.append("--peers")
+    return json.loads(subprocess.run(cmd, env=full_env, check=True, capture_output=True, text=True).stdout)
 
 
-def time_threads(x, y, rounds, passes):
-    counts = sorted({1, 2, os.cpu_count() or 1})
-    times = {(name, c): math.inf for name in ("fsum", "fdot") for c in counts}
-    for _ in range(rounds):
-        for c in counts:
-            set_threads(c)
-            times["fsum", c] = min(times["fsum", c], best_ns(lambda: tarsel.fsum(x), x.size, passes))
-            times["fdot", c] = min(times["fdot", c], best_ns(lambda: tarsel.fdot(x, y), x.size, passes))
-    set_threads(1)
-    return counts, times
+# --- speed --------------------------------------------------------------------------
+
+def one_thread(levels, n, x_path, y_path, args):
+    best = {level: {} for level in levels}
+    for _ in range(args.rounds):
+        for level in levels:
+            got = child("one-thread", x_path, y_path, args.passes, peers=level == levels[-1],
+                        TARSEL_SIMD=level, TARSEL_NUM_THREADS="1")
+            for name, t in got.items():
+                if name != "level":
+                    best[level][name] = min(best[level].get(name, math.inf), t)
+    return best
 
 
 def verdict(ratio, limit, at_most):
     ok = ratio <= limit if at_most else ratio >= limit
-    return f"{ratio:.2f} ({'limit' if at_most else 'at least'} {limit:g}) {'ok' if ok else 'MISSED'}"
+    return f"{ratio:.2f} ({'at most' if at_most else 'at least'} {limit:g}): {'met' if ok else 'MISSED'}"
 
 
-# --- ill-conditioned data with known exact results ---------------------------
+def one_thread_table(levels, n, best):
+    top = best[levels[-1]]
+    print(f"\nOne thread, N = {n}: CPU ns per element\n")
+    print("| function | level | tarsel | NumPy | tarsel / NumPy | math.fsum | math.fsum / tarsel |")
+    print("|---|---|---:|---:|---|---:|---|")
+    missed = []
+    for name, peer, fsum in (("fsum", "np.sum", "math.fsum"), ("fdot", "np.dot", "math.fsum of products")):
+        for level in levels:
+            t = best[level][name]
+            if level != levels[-1]:
+                print(f"| {name} | {level} | {t:.2f} | | | | |")
+                continue
+            to_numpy, from_fsum = t / top[peer], top[fsum] / t
+            print(f"| {name} | {level} | {t:.2f} | {top[peer]:.2f} ({peer}) | "
+                  f"{verdict(to_numpy, NUMPY_LIMIT, True)} | {top[fsum]:.2f} | "
+                  f"{verdict(from_fsum, FSUM_LIMIT, False)} |")
+            missed += [f"{name} against {peer}"] if to_numpy > NUMPY_LIMIT else []
+            missed += [f"{name} against math.fsum"] if from_fsum < FSUM_LIMIT else []
+    return missed
+
+
+def thread_table(n, x_path, y_path, args):
+    one = {"fsum": math.inf, "fdot": math.inf}
+    many = dict(one)
+    threads = 1
+    for _ in range(args.rounds):
+        got1 = child("threads", x_path, y_path, args.passes, TARSEL_NUM_THREADS="1")
+        gotn = child("threads", x_path, y_path, args.passes)
+        threads = gotn["threads"]
+        for name in one:
+            one[name] = min(one[name], got1[name])
+            many[name] = min(many[name], gotn[name])
+    print(f"\nThreads, N = {n}, best level: wall-clock ns per element\n")
+    print(f"| function | 1 thread | {threads} threads | speed-up |")
+    print("|---|---:|---:|---:|")
+    for name in one:
+        print(f"| {name} | {one[name]:.2f} | {many[name]:.2f} | {one[name] / many[name]:.2f}x |")
+
+
+# --- accuracy on ill-conditioned data with known exact results -------------------
 
 def exact_dot(x, y):
     return sum((Fraction(a) * Fraction(b) for a, b in zip(x, y)), Fraction(0))
@@ -140,15 +194,16 @@ def tarsel_error(got, exact):
 
 
 def accuracy_table(n, rng):
+    import tarsel
     print(f"\nRelative error against the exact value, ill-conditioned sets of {n} terms\n")
     print("| set | condition number | np.sum / np.dot | math.fsum | tarsel |")
     print("|---|---:|---:|---:|---:|")
-    for cond in (1e8, 1e16, 1e24, 1e32):
+    for cond in (1e8, 1e16, 1e24, 1e31):
         x, exact = generate_sum(n, cond, rng)
         actual = float(sum(abs(Fraction(v)) for v in x) / abs(exact))
         print(f"| sum | {actual:.1e} | {relative_error(float(np.sum(x)), exact):.1e} | "
               f"{relative_error(math.fsum(x.tolist()), exact):.1e} | {tarsel_error(tarsel.fsum(x), exact)} |")
-    for cond in (1e8, 1e16, 1e24, 1e32):
+    for cond in (1e8, 1e16, 1e24, 1e31):
         x, y, exact = generate_dot(n, cond, rng)
         actual = float(2 * sum(abs(Fraction(a) * Fraction(b)) for a, b in zip(x, y)) / abs(exact))
         print(f"| dot | {actual:.1e} | {relative_error(float(np.dot(x, y)), exact):.1e} | "
@@ -159,39 +214,41 @@ def accuracy_table(n, rng):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("mode", nargs="?", default="report", choices=["report", "one-thread", "threads"])
     parser.add_argument("--sizes", type=int, nargs="+", default=[10**6, 10**7])
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--passes", type=int, default=3)
     parser.add_argument("--accuracy-terms", type=int, default=2000)
-    parser.add_argument("--blas-threads", type=int, default=1)
+    parser.add_argument("--blas-threads", default="1")
+    parser.add_argument("--x")
+    parser.add_argument("--y")
+    parser.add_argument("--peers", action="store_true")
     args = parser.parse_args()
+    if args.mode == "one-thread":
+        return worker_one_thread(args)
+    if args.mode == "threads":
+        return worker_threads(args)
+
+    for name in ("OPENBLAS_NUM_THREADS", "OMP_NUM_THREADS", "MKL_NUM_THREADS"):
+        os.environ[name] = args.blas_threads
+    levels = supported_levels()
+    cpus = len(os.sched_getaffinity(0))
+    print(f"Processor: {processor()}; {cpus} CPUs in this process's affinity mask; "
+          f"{platform.system()} {platform.release()}, Python {platform.python_version()}, NumPy {np.__version__}")
+    print(f"Levels supported here: {', '.join(levels)}; BLAS threads: {args.blas_threads}; "
+          f"best of {args.rounds} rounds x {args.passes} passes (math.fsum: 1 pass)")
+
     rng = np.random.default_rng(20260102)
-
-    print(f"Machine: {machine()}")
-    print(f"BLAS threads: {os.environ.get('OPENBLAS_NUM_THREADS')}; best of {args.rounds} rounds "
-          f"x {args.passes} passes (math.fsum: x 1); data standard normal\n")
-    if threads_available():
-        set_threads(1)
-    print("| N | function | tarsel ns/elem | NumPy ns/elem | tarsel / NumPy | math.fsum ns/elem | "
-          "math.fsum / tarsel |")
-    print("|---:|---|---:|---:|---|---:|---|")
-    for n in args.sizes:
-        times, x, y = time_size(n, args.rounds, args.passes, rng)
-        for ours, theirs, fsum in (("fsum", "np.sum", "math.fsum"), ("fdot", "np.dot", "math.fsum of products")):
-            print(f"| {n:.0e} | {ours} | {times[ours]:.2f} | {times[theirs]:.2f} ({theirs}) | "
-                  f"{verdict(times[ours] / times[theirs], NUMPY_LIMIT, True)} | {times[fsum]:.2f} | "
-                  f"{verdict(times[fsum] / times[ours], FSUM_LIMIT, False)} |")
-
-    if threads_available():
-        counts, times = time_threads(x, y, args.rounds, args.passes)
-        print(f"\nThreads at N = {x.size:.0e}, ns/elem (speed-up over one thread)\n")
-        print("| function | " + " | ".join(f"{c} thread{'s' if c > 1 else ''}" for c in counts) + " |")
-        print("|---|" + "---:|" * len(counts))
-        for name in ("fsum", "fdot"):
-            cells = [f"{times[name, c]:.2f} ({times[name, 1] / times[name, c]:.2f}x)" for c in counts]
-            print(f"| {name} | " + " | ".join(cells) + " |")
-    else:
-        print("\nThis build of tarsel has no thread control (tarsel.num_threads); no thread speed-up measured.")
+    missed = []
+    with tempfile.TemporaryDirectory() as tmp:
+        x_path, y_path = Path(tmp, "x.npy"), Path(tmp, "y.npy")
+        for n in args.sizes:
+            np.save(x_path, rng.standard_normal(n))
+            np.save(y_path, rng.standard_normal(n))
+            missed += [f"{m} at N = {n}" for m in one_thread_table(levels, n, one_thread(levels, n, x_path,
+                                                                                             y_path, args))]
+        print("\nTargets missed at the best level: " + ("; ".join(missed) if missed else "none"))
+        thread_table(args.sizes[-1], x_path, y_path, args)
 
     accuracy_table(args.accuracy_terms, rng)
     return 0
