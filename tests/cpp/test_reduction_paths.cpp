@@ -1,7 +1,8 @@
 // The fast paths of the exact reductions (exponent bins, Dekker's product
-// over lanes, blocks, strided layouts, threads) against the
-// superaccumulator fed one term at a time: the exact state must be the same
-// for every input.
+// over the lanes of every level, the parts of every thread count) against
+// the superaccumulator fed one term at a time: the exact state must be the
+// same for every input.  Layouts and the sign of zero sums are checked end to
+// end by the Python tests.
 #include "bits.hpp"
 
 #include <algorithm>
@@ -177,56 +178,6 @@ TEST(ReductionPaths, ProductsAtTheEdgesOfDekkersRange)
                         << a << " * " << b << ", level " << tarsel_engine::level_name(level);
             }
     }
-}
-
-TEST(ReductionPaths, EveryLayoutGivesTheStateOfItsTerms)
-{
-    std::mt19937_64 gen(3);
-    std::vector<double> data = make_data(kind::wide, 6001, gen), other = make_data(kind::normal, 6001, gen);
-    // The same doubles one byte off their alignment.
-    std::vector<char> shifted(sizeof(double) * data.size() + 1);
-    std::memcpy(shifted.data() + 1, data.data(), sizeof(double) * data.size());
-    const char *base = reinterpret_cast<const char *>(data.data());
-    struct Layout {
-        const char *why;
-        tars::strided_doubles x;
-    };
-    std::vector<Layout> layouts = {
-        {"contiguous", view(data)},
-        {"every other element", {base, 3000, 16}},
-        {"reversed", {base + 8 * 6000, 6001, -8}},
-        {"unaligned", {shifted.data() + 1, 6001, 8}},
-        {"one element broadcast", {base + 8, 4000, 0}},
-        {"short enough to go directly", {base, 100, 24}},
-    };
-    for (const Layout &l : layouts) {
-        std::vector<double> terms, factors;
-        for (std::ptrdiff_t i = 0; i < l.x.count; ++i) {
-            terms.push_back(l.x.at(i));
-            factors.push_back(other[std::size_t(i)]);
-        }
-        superaccumulator sum, dot;
-        tars::add_sum(sum, l.x, {simd_level::sse2, 1}, never);
-        tars::add_dot(dot, l.x, view(factors), {simd_level::sse2, 1}, never);
-        EXPECT_TRUE(sum == sum_directly(terms)) << l.why;
-        EXPECT_TRUE(dot == dot_directly(terms, factors)) << l.why;
-    }
-}
-
-TEST(ReductionPaths, TheSignOfAZeroSumIsTrackedOnTheFastPath)
-{
-    std::vector<double> negative_zeros(3000, -0.0), zeros(3000, -0.0), ones(3000, 1.0);
-    zeros[2999] = 0.0;
-    superaccumulator sum_nz, sum_z, dot_nz, dot_z;
-    const tarsel_engine::engine_settings two_threads = {simd_level::sse2, 2};
-    tars::add_sum(sum_nz, view(negative_zeros), two_threads, never);
-    tars::add_sum(sum_z, view(zeros), two_threads, never);
-    tars::add_dot(dot_nz, view(negative_zeros), view(ones), two_threads, never);
-    tars::add_dot(dot_z, view(negative_zeros), view(negative_zeros), two_threads, never);
-    EXPECT_TRUE(same_bits(sum_nz.round(), -0.0, 0.0));
-    EXPECT_TRUE(same_bits(sum_z.round(), 0.0, 0.0)) << "one +0.0 at the very end";
-    EXPECT_TRUE(same_bits(dot_nz.round(), -0.0, 0.0)) << "(-0) * 1 is -0";
-    EXPECT_TRUE(same_bits(dot_z.round(), 0.0, 0.0)) << "(-0) * (-0) is +0";
 }
 
 TEST(ReductionPaths, EveryLevelAndThreadCountGivesTheSameState)
