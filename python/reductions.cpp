@@ -167,11 +167,25 @@ std::string repr(const superaccumulator &acc)
 
 void register_reductions(py::module_ &m)
 {
-    m.def("fsum", &fsum, "exact sum of a one-dimensional float64 array, rounded once to a Float128");
-    m.def("fdot", &fdot, "exact dot product of two one-dimensional float64 arrays, rounded once to a Float128");
-    m.def("sum_arrays", &sum_arrays, "exact sum of the rows of an (N, 2) array, rounded once to a Float128");
+    m.def("fsum", &fsum,
+          "Exact sum of the elements of a one-dimensional float64 array (anything NumPy converts to one), rounded "
+          "once to a Float128: hi is the double nearest the exact sum S and lo the double nearest S - hi, so the "
+          "result does not depend on the order of the elements, the threads or the instruction set.  A NaN, or "
+          "infinities of both signs, give NaN; infinities of one sign give that infinity; a sum beyond the "
+          "double range gives the signed infinity; no elements give +0.0.",
+          py::arg("x"), py::pos_only());
+    m.def("fdot", &fdot,
+          "Exact dot product of two one-dimensional float64 arrays of the same length: every product x[i] * y[i] "
+          "is exact, and their sum is rounded once to a Float128 as by fsum (the same special values).",
+          py::arg("x"), py::arg("y"), py::pos_only());
+    m.def("sum_arrays", &sum_arrays,
+          "Exact sum of both parts of every row of an (N, 2) float64 array, rounded once to a Float128 as by "
+          "fsum (the same special values).",
+          py::arg("a"), py::pos_only());
     m.def("dot_arrays", &dot_arrays,
-          "exact dot product of two (N, 2) arrays of double-double rows, rounded once to a Float128");
+          "Exact dot product of two (N, 2) arrays of double-double rows: the four exact products of the parts of "
+          "a[i] and b[i] summed and rounded once to a Float128 as by fsum (the same special values).",
+          py::arg("a"), py::arg("b"), py::pos_only());
 
     py::class_<superaccumulator> acc(m, "Accumulator",
                                      "an exact running sum of floats, arrays and products, rounded once by value()");
@@ -183,15 +197,17 @@ void register_reductions(py::module_ &m)
     // one-dimensional array its elements and an (N, 2) array both parts of
     // every row.
     acc.def("add", [](accumulator_self self, const float128 &x) { add_float128(*self.value, x); },
-            "add both parts of a Float128");
-    acc.def("add", [](accumulator_self self, float_value x) { self.value->add(x.value); }, "add one float");
+            "add both parts of a Float128", py::arg("x"));
+    acc.def("add", [](accumulator_self self, float_value x) { self.value->add(x.value); }, "add one float",
+            py::arg("x"));
     acc.def("add", [](accumulator_self self, const f64_array &x) { add_array(*self.value, x); },
-            "add the elements of a one-dimensional array or both parts of every row of an (N, 2) array");
+            "add the elements of a one-dimensional array or both parts of every row of an (N, 2) array",
+            py::arg("x"));
     acc.def("add_products",
             [](accumulator_self self, const f64_array &x, const f64_array &y) { add_products(*self.value, x, y); },
-            "add the exact products of two one-dimensional or two (N, 2) arrays");
+            "add the exact products of two one-dimensional or two (N, 2) arrays", py::arg("x"), py::arg("y"));
     acc.def("merge", [](accumulator_self self, const superaccumulator &other) { self.value->merge(other); },
-            "add everything another Accumulator holds");
+            "add everything another Accumulator holds", py::arg("other"));
     acc.def("value", method(&rounded), "the exact sum rounded once to a Float128");
     acc.def("copy", [](accumulator_self self) { return *self.value; }, "a new Accumulator with the same exact state");
 

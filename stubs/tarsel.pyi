@@ -7,7 +7,7 @@ import numpy
 import numpy.typing
 import typing
 import typing_extensions
-__all__: list[str] = ['Complex128', 'Float128', 'abs', 'abs_sqr', 'acos', 'add_arrays', 'asin', 'atan', 'atan2', 'ceil', 'cos', 'cos_arrays', 'cosh', 'div_arrays', 'e', 'exp', 'exp_arrays', 'floor', 'fmod', 'from_rows', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'pi', 'pow', 'round', 'sin', 'sin_arrays', 'sinh', 'sqrt', 'sqrt2', 'sub_arrays', 'tan', 'tanh', 'to_rows', 'trunc']
+__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'abs', 'abs_sqr', 'acos', 'add_arrays', 'asin', 'atan', 'atan2', 'ceil', 'cos', 'cos_arrays', 'cosh', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'floor', 'fmod', 'from_rows', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'num_threads', 'pi', 'pow', 'round', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sqrt', 'sqrt2', 'sub_arrays', 'sum_arrays', 'tan', 'tanh', 'to_rows', 'trunc']
 class Float128:
     """
     A double-double real number: the unevaluated sum hi + lo of two IEEE doubles, about 32 significant digits (106 bits), computed with SSE2 binary64 steps in a fixed order, so every result is the same to the bit on every machine.
@@ -314,6 +314,58 @@ class Complex128:
         """
         're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
         """
+class Accumulator:
+    """
+    an exact running sum of floats, arrays and products, rounded once by value()
+    """
+    __hash__: typing.ClassVar[None] = None
+    def __eq__(self, arg0: Accumulator) -> bool:
+        ...
+    @typing.overload
+    def __init__(self) -> None:
+        """
+        an empty accumulator, whose value is +0.0
+        """
+    @typing.overload
+    def __init__(self, state: bytes) -> None:
+        """
+        the accumulator whose exact state the bytes `state` hold, as written by pickling
+        """
+    def __reduce__(self) -> tuple[type, tuple[bytes]]:
+        ...
+    def __repr__(self) -> str:
+        ...
+    @typing.overload
+    def add(self, x: Float128) -> None:
+        """
+        add both parts of a Float128
+        """
+    @typing.overload
+    def add(self, x: typing.SupportsFloat | typing.SupportsIndex) -> None:
+        """
+        add one float
+        """
+    @typing.overload
+    def add(self, x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> None:
+        """
+        add the elements of a one-dimensional array or both parts of every row of an (N, 2) array
+        """
+    def add_products(self, x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], y: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> None:
+        """
+        add the exact products of two one-dimensional or two (N, 2) arrays
+        """
+    def copy(self) -> Accumulator:
+        """
+        a new Accumulator with the same exact state
+        """
+    def merge(self, other: Accumulator) -> None:
+        """
+        add everything another Accumulator holds
+        """
+    def value(self) -> Float128:
+        """
+        the exact sum rounded once to a Float128
+        """
 @typing.overload
 def abs(x: Float128) -> Float128:
     """
@@ -332,7 +384,7 @@ def acos(x: Float128) -> Float128:
     """
     The arccosine, in [0, pi].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and for NaN.  Relative error below 2e-31 on [-0.99, 0.99].
     """
-def add_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def add_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise addition of (N, 2) arrays
     """
@@ -362,7 +414,7 @@ def cos(z: Complex128 | complex | float | int) -> Complex128:
     """
     The complex cosine: cos(a) cosh(b) - i sin(a) sinh(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
     """
-def cos_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def cos_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise cos of (N, 2) arrays
     """
@@ -376,17 +428,25 @@ def cosh(z: Complex128 | complex | float | int) -> Complex128:
     """
     The complex hyperbolic cosine: cosh(a) cos(b) + i sinh(a) sin(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
     """
-def div_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def div_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise division of (N, 2) arrays
+    """
+def dot_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Float128:
+    """
+    Exact dot product of two (N, 2) arrays of double-double rows: the four exact products of the parts of a[i] and b[i] summed and rounded once to a Float128 as by fsum (the same special values).
     """
 def exp(x: Float128) -> Float128:
     """
     e**x.  NaN gives NaN; above 709.78 the result is inf and below -745.13 it is 0.  Relative error below 4e-32 on [-1, 1], growing with |x| to about 1e-29 near 700; where the result is subnormal only its absolute error is small.
     """
-def exp_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def exp_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise exp of (N, 2) arrays
+    """
+def fdot(x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], y: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Float128:
+    """
+    Exact dot product of two one-dimensional float64 arrays of the same length: every product x[i] * y[i] is exact, and their sum is rounded once to a Float128 as by fsum (the same special values).
     """
 def floor(x: Float128) -> Float128:
     """
@@ -399,6 +459,10 @@ def fmod(x: Float128, y: Float128) -> Float128:
 def from_rows(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> list[Float128]:
     """
     A list of N new Float128 values from an array of shape (N, 2), row i giving hi and lo of value i, bit for bit and not renormalised.  The array is read as the array functions read theirs: any float64 layout as it stands, anything else converted by NumPy first; another shape raises RuntimeError('Input must have shape (N, 2)').
+    """
+def fsum(x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Float128:
+    """
+    Exact sum of the elements of a one-dimensional float64 array (anything NumPy converts to one), rounded once to a Float128: hi is the double nearest the exact sum S and lo the double nearest S - hi, so the result does not depend on the order of the elements, the threads or the instruction set.  A NaN, or infinities of both signs, give NaN; infinities of one sign give that infinity; a sum beyond the double range gives the signed infinity; no elements give +0.0.
     """
 def isfinite(x: Float128) -> bool:
     """
@@ -416,11 +480,11 @@ def log(x: Float128) -> Float128:
     """
     The natural logarithm.  0 gives -inf, a negative x NaN, inf gives inf, NaN gives NaN.  Relative error below 2e-32 away from x = 1; near 1, where the result passes through zero, absolute error below 4e-32.
     """
-def log_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def log_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise log of (N, 2) arrays
     """
-def mul_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def mul_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise multiplication of (N, 2) arrays
     """
@@ -442,7 +506,7 @@ def sin(z: Complex128 | complex | float | int) -> Complex128:
     """
     The complex sine: sin(a) cosh(b) + i cos(a) sinh(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
     """
-def sin_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def sin_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise sin of (N, 2) arrays
     """
@@ -460,9 +524,13 @@ def sqrt(x: Float128) -> Float128:
     """
     The square root.  A negative x gives NaN, a zero gives zero, inf gives inf.  Relative error below 1e-31.
     """
-def sub_arrays(arg0: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], arg1: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+def sub_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise subtraction of (N, 2) arrays
+    """
+def sum_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Float128:
+    """
+    Exact sum of both parts of every row of an (N, 2) float64 array, rounded once to a Float128 as by fsum (the same special values).
     """
 @typing.overload
 def tan(x: Float128) -> Float128:
@@ -495,5 +563,7 @@ def trunc(x: Float128) -> Float128:
 __version__: str = '0.1.0'
 e: Float128
 ln2: Float128
+num_threads: int = 2
 pi: Float128
+simd_level: str = 'avx512'
 sqrt2: Float128

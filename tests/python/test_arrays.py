@@ -68,11 +68,6 @@ def test_array_functions_are_registered_last_in_their_order():
     assert set(public) - set(REGISTERED_FIRST) == set(later), "newer names come after the array functions"
 
 
-def test_only_the_additions_follow_the_array_functions():
-    public = [name for name in vars(tarsel) if not name.startswith("_")]
-    assert public[public.index(ALL[-1]) + 1:] == ADDED_AFTER_ARRAYS
-
-
 @pytest.mark.parametrize("name", ALL)
 def test_docstring(name):
     assert getattr(tarsel, name).__doc__.rstrip().endswith(DOCS[name])
