@@ -40,21 +40,13 @@ f64_array new_rows(py::ssize_t n)
     return f64_array({n, py::ssize_t(2)});
 }
 
-// Polled by the engine on this thread, which holds the interpreter lock: a
-// pending KeyboardInterrupt (or whatever a signal handler raised) stops the
-// call.
-bool signal_pending(void *)
-{
-    return PyErr_CheckSignals() != 0;
-}
-
 // Runs f over the rows; on an interruption the result is dropped and the
 // exception set by the signal handler propagates.
 f64_array run(tarsel_engine::array_function f, const f64_array &a, const f64_array &b, py::ssize_t n)
 {
     f64_array result = new_rows(n);
     tarsel_engine::run_status status = tarsel_engine::run_rows(
-        f, engine_settings(), rows_of(a), rows_of(b), result.mutable_data(), n, {&signal_pending, nullptr});
+        f, engine_settings(), rows_of(a), rows_of(b), result.mutable_data(), n, signal_check());
     if (status == tarsel_engine::run_status::interrupted)
         throw py::error_already_set();
     return result;

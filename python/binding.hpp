@@ -32,6 +32,10 @@ bool is_module_constant(py::handle x);
 void register_engine(py::module_ &m);
 const tarsel_engine::engine_settings &engine_settings();
 
+// The check the engine polls during a long call: a pending signal stops it,
+// and the exception its handler raised is then set.
+tarsel_engine::interruption_check signal_check();
+
 // The element-wise functions over (N, 2) float64 arrays: the arithmetic,
 // sin, cos, exp and log; then the other real functions.
 void register_arrays(py::module_ &m);
@@ -43,6 +47,10 @@ void register_remaining_arrays(py::module_ &m);
 // Correctly rounded text and exact conversions: __format__ of both classes,
 // Float128.from_decimal, Float128.from_rational, Float128.as_integer_ratio.
 void register_exact_text(py::module_ &m);
+
+// The exact reductions fsum, fdot, sum_arrays, dot_arrays and the class
+// Accumulator.
+void register_reductions(py::module_ &m);
 
 // Float128.hi, .lo, .from_parts, .to_bytes, .from_bytes.
 void register_exact_parts(py::module_ &m);

@@ -21,6 +21,23 @@ const tarsel_engine::engine_settings &engine_settings()
     return settings_in_use;
 }
 
+namespace {
+
+// Polled by the engine on this thread, which holds the interpreter lock: a
+// pending KeyboardInterrupt (or whatever a signal handler raised) stops the
+// call.
+bool signal_pending(void *)
+{
+    return PyErr_CheckSignals() != 0;
+}
+
+} // namespace
+
+tarsel_engine::interruption_check signal_check()
+{
+    return {&signal_pending, nullptr};
+}
+
 void register_engine(py::module_ &m)
 {
     std::vector<std::string> warnings;

@@ -34,4 +34,5 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_number_protocols(m);    // bool, abs, +, floor, ceil, trunc, round, isfinite (number_protocols.cpp)
     register_rows(m);                // to_rows, from_rows (rows.cpp)
     register_version(m);             // __version__ (version.cpp)
+    register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "exact_products.hpp"
+
 namespace tarsel_engine {
 
 // The two-operand functions first, then the one-operand ones.
@@ -52,6 +54,9 @@ extern const kernel_table avx512_kernels;
 
 const kernel_table &kernels_for(simd_level level);
 
+// The kernel of the dot products at a level.
+products_kernel products_for(simd_level level);
+
 // "scalar", "sse2", "avx2" or "avx512".
 const char *level_name(simd_level level);
 
@@ -76,6 +81,10 @@ engine_settings settings_from(const char *simd_value, const char *threads_value,
 // settings_from for this process: its environment, processor and affinity.
 engine_settings settings_from_environment(std::vector<std::string> &warnings);
 
+// How many threads share n items when a thread pays for its start from
+// min_per_thread items on: at least 1, at most max_threads.
+int threads_worth(std::ptrdiff_t n, std::ptrdiff_t min_per_thread, int max_threads);
+
 // How many threads share n rows of a function: 1 below the size where a
 // thread pays for its start, at most max_threads.
 int threads_for(array_function f, std::ptrdiff_t n, int max_threads);
@@ -88,6 +97,24 @@ struct interruption_check {
 };
 
 enum class run_status { finished, interrupted };
+
+// One call's work over n items, split into parts: run(context, part, begin,
+// end) does the items [begin, end) of part `part`.  Each part is one
+// contiguous block of the items, done from its start chunk by chunk.
+struct split_work {
+    void (*run)(void *context, int part, std::ptrdiff_t begin, std::ptrdiff_t end);
+    void *context;
+};
+
+// Does the n items of `work` in `parts` blocks whose boundaries fall on
+// multiples of `alignment`, in chunks of at most `chunk` items: block 0 on
+// the calling thread, which polls `check` between its chunks and every few
+// milliseconds while it waits, and every other block on a thread of its own
+// (or on the calling thread, after block 0, where no thread can be started).
+// On an interruption every part stops at its next chunk and all threads are
+// joined before this returns.
+run_status run_split(std::ptrdiff_t n, int parts, std::ptrdiff_t chunk, std::ptrdiff_t alignment, split_work work,
+                     interruption_check check);
 
 // Computes the n rows of f into out with the kernels and threads of
 // `settings`.  The calling thread computes the first block itself and polls

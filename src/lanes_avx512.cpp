@@ -1,6 +1,11 @@
 // lanes_avx512.cpp -- the vector kernels with eight lanes, for AVX-512F
 // (built with -mavx512f alone).
+#include "exact_products.hpp"
 #include "lane_rows.hpp"
+#include "product_lanes.hpp"
 
 const tarsel_engine::kernel_table tarsel_engine::avx512_kernels =
     tarsel_lanes::lane_kernel_table<tarsel_lanes::lane_vectors<8>::f64>();
+
+const tarsel_engine::products_kernel tarsel_engine::avx512_products =
+    &tarsel_lanes::exact_products<tarsel_lanes::lane_vectors<8>::f64>;

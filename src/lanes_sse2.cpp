@@ -1,5 +1,10 @@
 // lanes_sse2.cpp -- the vector kernels with two lanes, for SSE2.
+#include "exact_products.hpp"
 #include "lane_rows.hpp"
+#include "product_lanes.hpp"
 
 const tarsel_engine::kernel_table tarsel_engine::sse2_kernels =
     tarsel_lanes::lane_kernel_table<tarsel_lanes::lane_vectors<2>::f64>();
+
+const tarsel_engine::products_kernel tarsel_engine::sse2_products =
+    &tarsel_lanes::exact_products<tarsel_lanes::lane_vectors<2>::f64>;

@@ -61,6 +61,22 @@ def arrays(values: list[Float128]) -> list[Float128]:
     return tarsel.from_rows(rows)
 
 
+def reductions(values: list[Float128]) -> Float128:
+    x: npt.NDArray[np.float64] = np.array([1e20, 1.0, -1e20])
+    rows = tarsel.to_rows(values)
+    sums: list[Float128] = [tarsel.fsum(x), tarsel.fdot(x, x), tarsel.sum_arrays(rows), tarsel.dot_arrays(rows, rows)]
+    acc = tarsel.Accumulator()
+    acc.add(x)
+    acc.add(rows)
+    acc.add(values[0])
+    acc.add(0.5)
+    acc.add_products(x, x)
+    other = acc.copy()
+    other.merge(acc)
+    assert pickle.loads(pickle.dumps(other)) == other and sums[0] == Float128(1.0)
+    return other.value()
+
+
 def main() -> None:
     version: str = tarsel.__version__
     level: str = tarsel.simd_level
@@ -73,6 +89,7 @@ def main() -> None:
     assert bool(total) and total.to_string() == str(total)
     assert exact(total)[3] >= 4 * math.floor(total)
     assert len(arrays(values)) == len(values) and version
+    assert not tarsel.isnan(reductions(values))
 
 
 if __name__ == "__main__":
