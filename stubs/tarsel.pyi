@@ -7,7 +7,7 @@ import numpy
 import numpy.typing
 import typing
 import typing_extensions
-__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'abs', 'abs_sqr', 'acos', 'add_arrays', 'asin', 'atan', 'atan2', 'ceil', 'cos', 'cos_arrays', 'cosh', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'floor', 'fmod', 'from_rows', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'num_threads', 'pi', 'pow', 'round', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sqrt', 'sqrt2', 'sub_arrays', 'sum_arrays', 'tan', 'tanh', 'to_rows', 'trunc']
+__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'abs', 'abs_arrays', 'abs_sqr', 'acos', 'acos_arrays', 'add_arrays', 'asin', 'asin_arrays', 'atan', 'atan2', 'atan2_arrays', 'atan_arrays', 'ceil', 'ceil_arrays', 'cos', 'cos_arrays', 'cosh', 'cosh_arrays', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'floor', 'floor_arrays', 'fmod', 'fmod_arrays', 'from_rows', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'neg_arrays', 'num_threads', 'pi', 'pow', 'pow_arrays', 'round', 'round_arrays', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sinh_arrays', 'sqrt', 'sqrt2', 'sqrt_arrays', 'sub_arrays', 'sum_arrays', 'tan', 'tan_arrays', 'tanh', 'tanh_arrays', 'to_rows', 'trunc', 'trunc_arrays']
 class Float128:
     """
     A double-double real number: the unevaluated sum hi + lo of two IEEE doubles, about 32 significant digits (106 bits), computed with SSE2 binary64 steps in a fixed order, so every result is the same to the bit on every machine.
@@ -376,6 +376,13 @@ def abs(z: Complex128 | complex | float | int) -> Float128:
     """
     The modulus |z| as a Float128.  A Python complex, float or int argument takes this overload, so tarsel.abs(-2.0) is Float128 2.
     """
+def abs_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise abs of (N, 2) arrays
+    
+    Each row as tarsel.abs gives it: a negative high part negates both parts, a zero high part of
+    either sign gives +0.0 with the magnitude of the low part, and a NaN row comes back unchanged.
+    """
 def abs_sqr(z: Complex128 | complex | float | int) -> Float128:
     """
     |z|**2 = re**2 + im**2 as a Float128, without a square root.
@@ -383,6 +390,12 @@ def abs_sqr(z: Complex128 | complex | float | int) -> Float128:
 def acos(x: Float128) -> Float128:
     """
     The arccosine, in [0, pi].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and for NaN.  Relative error below 2e-31 on [-0.99, 0.99].
+    """
+def acos_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise acos of (N, 2) arrays
+    
+    Each row as tarsel.acos gives it: NaN outside [-1, 1] and for NaN, 0 at 1, pi at -1, pi/2 at 0.
     """
 def add_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -392,6 +405,12 @@ def asin(x: Float128) -> Float128:
     """
     The arcsine, in [-pi/2, pi/2].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and for NaN.  Relative error below 1e-31, growing as 1 / (1 - |x|) towards +-1.
     """
+def asin_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise asin of (N, 2) arrays
+    
+    Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.
+    """
 def atan(x: Float128) -> Float128:
     """
     The arctangent, in [-pi/2, pi/2]; +-inf gives +-pi/2, NaN gives NaN.  Relative error below 4e-32.
@@ -400,9 +419,30 @@ def atan2(y: Float128, x: Float128) -> Float128:
     """
     The angle of the point (x, y), in [-pi, pi]: y first, as math.atan2.  The signs of zeros decide on the axes ((+0, -0) gives pi); a NaN gives NaN.  Relative error below 6e-32.
     """
+def atan2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise atan2 of (N, 2) arrays
+    
+    Row i is tarsel.atan2(a[i], b[i]), the angle of the point (x, y) = (b[i], a[i]): NaN if either
+    high part is NaN; both zero gives +-0 or +-pi by the signs of the zero high parts; a zero
+    high part of x otherwise gives +-pi/2 by the sign of y.
+    """
+def atan_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise atan of (N, 2) arrays
+    
+    Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.
+    """
 def ceil(x: Float128) -> Float128:
     """
     The least integral value at or above x, as a Float128 (exact).  math.ceil(x) gives the int.
+    """
+def ceil_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise ceil of (N, 2) arrays
+    
+    Each row as tarsel.ceil gives it, exact: an infinite high part gives that infinity with a
+    zero low part, NaN gives NaN.
     """
 @typing.overload
 def cos(x: Float128) -> Float128:
@@ -428,6 +468,13 @@ def cosh(z: Complex128 | complex | float | int) -> Complex128:
     """
     The complex hyperbolic cosine: cosh(a) cos(b) + i sinh(a) sin(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
     """
+def cosh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise cosh of (N, 2) arrays
+    
+    Each row as tarsel.cosh gives it: a NaN row comes back unchanged, +-inf gives +inf, and beyond
+    about +-710 the result overflows to +inf.
+    """
 def div_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise division of (N, 2) arrays
@@ -452,9 +499,23 @@ def floor(x: Float128) -> Float128:
     """
     The greatest integral value at or below x, as a Float128 (exact).  math.floor(x) gives the int.
     """
+def floor_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise floor of (N, 2) arrays
+    
+    Each row as tarsel.floor gives it, exact: an infinite high part gives that infinity with a
+    zero low part, NaN gives NaN.
+    """
 def fmod(x: Float128, y: Float128) -> Float128:
     """
     x - trunc(x / y) * y: the remainder with the sign of x.  NaN for a NaN operand or y = 0.  Its error grows with |x / y| (about 2e-29 absolute for |x| <= 1e3, |y| >= 0.1).
+    """
+def fmod_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise fmod of (N, 2) arrays
+    
+    Row i is tarsel.fmod(a[i], b[i]) = a[i] - trunc(a[i] / b[i]) b[i]: NaN for a zero or infinite
+    divisor, an infinite dividend and NaN.
     """
 def from_rows(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> list[Float128]:
     """
@@ -488,13 +549,35 @@ def mul_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: ty
     """
     element-wise multiplication of (N, 2) arrays
     """
+def neg_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise negation of (N, 2) arrays
+    
+    Each row as unary minus on a Float128 gives it: the sign bits of both parts flipped, NaNs and
+    zeros included.
+    """
 def pow(x: Float128, y: Float128) -> Float128:
     """
     x**y, computed as exp(y * log(x)), so an integer power is not exact either: relative error about 1e-32 times |y log x| (about 5e-30 for 10**300).  pow(x, 0) is 1 for every x, NaN included.  A zero x gives a zero or an infinity signed by whether y is an odd integer; a negative x needs an integral y (lo 0, |y| <= 9e18), else NaN.
     """
+def pow_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise pow of (N, 2) arrays
+    
+    Row i is tarsel.pow(a[i], b[i]), a[i] to the power b[i]: 1 for a zero exponent (even for a NaN
+    base); for a zero base +inf or +0 by the sign of the exponent, -inf or -0 for a base of -0 and
+    an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.
+    """
 def round(x: Float128) -> Float128:
     """
     The nearest integral value as a Float128, halfway cases away from zero (2.5 gives 3), exact.  Python's round(x) instead gives an int, ties to even.
+    """
+def round_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise round of (N, 2) arrays
+    
+    Each row as tarsel.round gives it, exact, halfway cases away from zero: an infinite high part
+    gives that infinity with a zero low part, NaN gives NaN.
     """
 @typing.overload
 def sin(x: Float128) -> Float128:
@@ -520,9 +603,23 @@ def sinh(z: Complex128 | complex | float | int) -> Complex128:
     """
     The complex hyperbolic sine: sinh(a) cos(b) + i cosh(a) sin(b) for z = a + bi.  A Python complex, float or int argument takes this overload.
     """
+def sinh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise sinh of (N, 2) arrays
+    
+    Each row as tarsel.sinh gives it: NaN and infinite rows come back unchanged; beyond about
+    +-710 the result overflows to the signed infinity.
+    """
 def sqrt(x: Float128) -> Float128:
     """
     The square root.  A negative x gives NaN, a zero gives zero, inf gives inf.  Relative error below 1e-31.
+    """
+def sqrt_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise sqrt of (N, 2) arrays
+    
+    Each row as tarsel.sqrt gives it: NaN for a negative value (a high part below zero, or a zero
+    high part with a negative low part); a zero row, a NaN row and +inf come back unchanged.
     """
 def sub_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -542,6 +639,13 @@ def tan(z: Complex128 | complex | float | int) -> Complex128:
     """
     The complex tangent sin(z) / cos(z); exactly +-i when |Im z| > 709.78 and Re z is finite.  A Python complex, float or int argument takes this overload.
     """
+def tan_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise tan of (N, 2) arrays
+    
+    Each row as tarsel.tan gives it: NaN for NaN and infinities; beyond 9e18 the high part alone
+    is reduced, as for sin and cos, and the result is no longer accurate.
+    """
 @typing.overload
 def tanh(x: Float128) -> Float128:
     """
@@ -552,6 +656,13 @@ def tanh(z: Complex128 | complex | float | int) -> Complex128:
     """
     The complex hyperbolic tangent sinh(z) / cosh(z); exactly +-1 when |Re z| > 709.78 and Im z is finite.  A Python complex, float or int argument takes this overload.
     """
+def tanh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise tanh of (N, 2) arrays
+    
+    Each row as tarsel.tanh gives it: a NaN row comes back unchanged; beyond +-709.78 (infinities
+    included) the result is exactly +-1.
+    """
 def to_rows(values: collections.abc.Iterable[Float128]) -> numpy.typing.NDArray[numpy.float64]:
     """
     A new C-contiguous float64 array of shape (N, 2) from an iterable of N Float128 values: row i holds hi and lo of value i, bit for bit.  An element that is not a Float128 raises TypeError naming its index.  The inverse of from_rows.
@@ -559,6 +670,13 @@ def to_rows(values: collections.abc.Iterable[Float128]) -> numpy.typing.NDArray[
 def trunc(x: Float128) -> Float128:
     """
     x with its fraction removed, as a Float128 (exact).  math.trunc(x) gives the int.
+    """
+def trunc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise trunc of (N, 2) arrays
+    
+    Each row as tarsel.trunc gives it, exact: an infinite high part gives that infinity with a
+    zero low part, NaN gives NaN.
     """
 __version__: str = '0.1.0'
 e: Float128

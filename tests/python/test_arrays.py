@@ -91,6 +91,8 @@ def test_docstring_and_positional_only_arguments(name):
 # --- each function computes its own operation, operands in order ----------
 
 THIRD = (float.fromhex("0x1.5555555555555p-2"), float.fromhex("0x1.5555555555555p-56"))
+PI = (tarsel.pi.hi, tarsel.pi.lo)
+HALF_PI = (tarsel.pi.hi / 2, tarsel.pi.lo / 2)
 WIRING = [
     ("add_arrays", [[1.0, 2.0**-60]], [[3.0, 0.0]], [[4.0, 2.0**-60]]),
     ("sub_arrays", [[1.0, 2.0**-60]], [[3.0, 0.0]], [[-2.0, 2.0**-60]]),
@@ -98,12 +100,31 @@ WIRING = [
     ("div_arrays", [[1.0, 0.0]], [[3.0, 0.0]], [THIRD]),
     ("div_arrays", [[1.0, 0.0]], [[0.0, 0.0]], [[np.inf, 0.0]]),
     ("div_arrays", [[-1.0, 0.0]], [[-0.0, 0.0]], [[np.inf, 0.0]]),
+    # The special values the docstrings of the later functions promise.
+    ("pow_arrays", [[np.nan, 0.0]], [[0.0, 0.0]], [[1.0, 0.0]]),
+    ("pow_arrays", [[-0.0, 0.0]], [[-3.0, 0.0]], [[-np.inf, 0.0]]),
+    ("atan2_arrays", [[0.0, 0.0]], [[-0.0, 0.0]], [PI]),
+    ("atan2_arrays", [[1.0, 0.0]], [[0.0, 0.0]], [HALF_PI]),
+    ("fmod_arrays", [[7.0, 0.0]], [[2.0, 0.0]], [[1.0, 0.0]]),
+    ("sqrt_arrays", [[-0.0, 0.0]], None, [[-0.0, 0.0]]),
+    ("atan_arrays", [[-np.inf, 0.0]], None, [[-HALF_PI[0], -HALF_PI[1]]]),
+    ("asin_arrays", [[1.0, 0.0]], None, [HALF_PI]),
+    ("acos_arrays", [[-1.0, 0.0]], None, [PI]),
+    ("sinh_arrays", [[-np.inf, 0.0]], None, [[-np.inf, 0.0]]),
+    ("cosh_arrays", [[-np.inf, 0.0]], None, [[np.inf, 0.0]]),
+    ("tanh_arrays", [[-1000.0, 0.0]], None, [[-1.0, 0.0]]),
+    ("abs_arrays", [[-0.0, -2.0**-60]], None, [[0.0, 2.0**-60]]),
+    ("floor_arrays", [[2.5, -2.0**-60]], None, [[2.0, 0.0]]),
+    ("ceil_arrays", [[2.0, 2.0**-60]], None, [[3.0, 0.0]]),
+    ("trunc_arrays", [[-2.0, 2.0**-60]], None, [[-1.0, 0.0]]),
+    ("round_arrays", [[-2.5, 0.0]], None, [[-3.0, 0.0]]),
+    ("neg_arrays", [[0.0, -0.0]], None, [[-0.0, 0.0]]),
 ]
 
 
 @pytest.mark.parametrize("name, a, b, want", WIRING)
 def test_each_function_applies_its_operation_to_a_then_b(name, a, b, want):
-    got = call(name, np.array(a), np.array(b))
+    got = call(name, np.array(a), np.array(a if b is None else b))
     assert same_bits(got, np.array(want))
 
 
