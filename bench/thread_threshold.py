@@ -3,14 +3,14 @@
 
     python bench/thread_threshold.py [--functions sqrt,tan,pow] [--rounds 5]
 
-For each function: the one-thread ns per row at the best level, the rows of
-about 100 us of work rounded to a power of two (the block for which
-starting a thread pays, at about 20 us a start and join), and the
-wall-clock time of one and of two threads at twice and at eight times
-those rows.  With the thresholds set to those rows the engine splits such
-calls in two, and the second thread must gain there (with a larger
-threshold in force the columns show one thread).  Operands as in bench/arrays.py.  Prints
-figures; asserts nothing.
+For each function: the one-thread ns per row at the best level, the rows
+of about --work-us microseconds of work rounded to a power of two (the
+block a thread must have before starting it pays), and the wall-clock time
+of one and of two threads at twice and at four times those rows.  With the
+threshold of a function set to those rows the engine splits such calls in
+two, and the second thread must gain there (where a larger threshold is in
+force both columns show one thread).  Operands as in bench/arrays.py.
+Prints figures; asserts nothing.
 """
 
 import argparse
@@ -26,7 +26,6 @@ import numpy as np
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from arrays import BINARY, NAMES, make_rows, operands  # noqa: E402
 
-WORK_NS = 100_000
 
 
 def worker(names, n, rounds):
@@ -62,18 +61,19 @@ def main():
     parser.add_argument("--functions", default=",".join(NAMES))
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--rows", type=int, default=200_000, help="rows for the one-thread ns per row")
+    parser.add_argument("--work-us", type=float, default=300.0, help="work per thread that pays for it")
     args = parser.parse_args()
     names = args.functions.split(",")
     import tarsel
     print(f"level {tarsel.simd_level}; wall clock, best of {args.rounds}\n")
-    print("| function | ns/row, 1 thread | rows of 100 us | 2x: 1 thread | 2x: 2 threads | 8x: 1 thread "
-          "| 8x: 2 threads |")
+    print(f"| function | ns/row, 1 thread | rows of {args.work_us:g} us | 2x: 1 thread | 2x: 2 threads "
+          "| 4x: 1 thread | 4x: 2 threads |")
     print("|---|---:|---:|---:|---:|---:|---:|")
     per_row = measure(names, args.rows, args.rounds, 1)
     for name in names:
-        rows_100us = 2 ** round(math.log2(WORK_NS / per_row[name]))
-        cols = [f"{name}_arrays", f"{per_row[name]:.2f}", str(rows_100us)]
-        for n in (2 * rows_100us, 8 * rows_100us):
+        rows = 2 ** round(math.log2(args.work_us * 1e3 / per_row[name]))
+        cols = [f"{name}_arrays", f"{per_row[name]:.2f}", str(rows)]
+        for n in (2 * rows, 4 * rows):
             cols += [f"{measure([name], n, args.rounds, threads)[name] * n / 1e3:.0f} us" for threads in (1, 2)]
         print("| " + " | ".join(cols) + " |")
 

@@ -141,15 +141,17 @@ engine_settings settings_from_environment(std::vector<std::string> &warnings)
 namespace {
 
 // Rows a thread must have before starting it pays.  Starting and joining a
-// thread costs about 20 us here; a thread is started only for a block of
-// roughly 100 us of work or more at the best level, from the one-thread
-// cost of a row measured by bench/thread_threshold.py (AVX-512): about 2 ns
-// for the arithmetic and the exact operations (which also gain less from a
-// second core because they are bound by memory), 3.5 for div and round, 6
-// for sqrt and fmod, 25 to 35 for sin, cos, exp, sinh, cosh and tanh, 45
-// for log (kept with the functions) and 50 for tan, and 75 to 105 for pow,
-// atan, asin, acos and atan2.
-// Below these sizes two threads were measured slower than one.
+// thread costs about 20 us here; the arithmetic and sin, cos, exp and log
+// start a thread for a block of roughly 100 us of work or more at the best
+// level (about 25 ns a row for the functions, 2 ns for the arithmetic,
+// which also gains less from a second core because it is bound by memory);
+// below these sizes two threads were measured slower than one.  For the
+// other functions, measured later on a shared machine with
+// bench/thread_threshold.py, a second thread paid only from about 300 us
+// of work per block, and their sizes are set for that from the one-thread
+// cost of a row at AVX-512: about 0.5 ns for abs and neg, 1.6 for floor,
+// ceil and trunc, 3.3 for round, 6 for sqrt and fmod, 30 for sinh, cosh and
+// tanh, 48 for tan, and 75 to 110 for pow, atan, asin, acos and atan2.
 constexpr std::ptrdiff_t min_rows_per_thread(array_function f)
 {
     switch (f) {
@@ -167,16 +169,13 @@ constexpr std::ptrdiff_t min_rows_per_thread(array_function f)
         return 1 << 16;
     case array_function::sqrt:
     case array_function::fmod:
-        return 1 << 14;
+        return 1 << 15;
     case array_function::tan:
-        return 1 << 11;
-    case array_function::pow:
-    case array_function::atan:
-    case array_function::asin:
-    case array_function::acos:
-    case array_function::atan2:
-        return 1 << 10;
-    default: /* sin, cos, exp, log, sinh, cosh, tanh */
+    case array_function::sinh:
+    case array_function::cosh:
+    case array_function::tanh:
+        return 1 << 13;
+    default: /* sin, cos, exp, log, pow, atan, asin, acos, atan2 */
         return 1 << 12;
     }
 }
