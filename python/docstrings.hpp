@@ -38,7 +38,7 @@ constexpr const char *to_string =
     "The value as text with 32 significant digits, truncated (not rounded): plain from 1e-4 up to below "
     "1e15, otherwise one digit, a point and an exponent such as e+20; 'nan', 'inf', '-inf' by the high "
     "part.  The digits are not always those of the exact value (1e20 gives '0.99999...e+20'); format(x, "
-    "spec), x.hi and x.lo are exact.";
+    "fmt), x.hi and x.lo are exact.";
 constexpr const char *float128_str = "The text of to_string().";
 constexpr const char *float128_repr = "Float128('...') around the text of to_string().";
 

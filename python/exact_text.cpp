@@ -150,11 +150,11 @@ py::tuple as_integer_ratio(const float128 &x)
 
 /* --- format() --- */
 
-py::str format_float128(const float128 &x, const py::str &spec)
+py::str format_float128(const float128 &x, const py::str &fmt)
 {
-    if (PyUnicode_GetLength(spec.ptr()) == 0)
+    if (PyUnicode_GetLength(fmt.ptr()) == 0)
         return py::str(x.to_string());
-    format_spec f = parse_format_spec(spec, "Float128", true);
+    format_spec f = parse_format_spec(fmt, "Float128", true);
     return to_python(lay_out_real(tars::format_number(x, number_style_of(f, true)), f));
 }
 
@@ -168,11 +168,11 @@ bool is_positive_zero(const float128 &x)
 // As complex does: with the none type, a +0 real part is left out and
 // otherwise the text is parenthesised; the imaginary part always shows its
 // sign.
-py::str format_complex128(const complex128 &z, const py::str &spec)
+py::str format_complex128(const complex128 &z, const py::str &fmt)
 {
-    if (PyUnicode_GetLength(spec.ptr()) == 0)
+    if (PyUnicode_GetLength(fmt.ptr()) == 0)
         return py::str(z.to_string());
-    format_spec f = parse_format_spec(spec, "Complex128", false);
+    format_spec f = parse_format_spec(fmt, "Complex128", false);
     if (f.fill == U'0')
         throw py::value_error("Zero padding is not allowed in complex format specifier");
     if (f.align == U'=')
@@ -188,16 +188,16 @@ py::str format_complex128(const complex128 &z, const py::str &spec)
     return to_python(padded(text, f));
 }
 
-const char *format_doc = R"(Format the value by the format-spec mini-language of float.
+const char *format_doc = R"(Format the value by the format mini-language of float.
 
 [[fill]align][sign]["z"]["#"]["0"][width][grouping]["." precision][type]
 with the types e E f F g G % and none.  The digits are those of the exact
 value hi + lo rounded half to even at any precision ('%' multiplies by 100
-exactly first).  An empty spec gives str(x), the fixed 32-digit text.  The
+exactly first).  An empty format gives str(x), the fixed 32-digit text.  The
 none type gives, without a precision, the shortest text that from_decimal
 reads back to the same pair (exactly so for a pair in normal form: hi the
 double nearest hi + lo, lo finite and not -0.0), in float's repr layout;
-with a precision it is 'g' that keeps a ".0".  An invalid spec raises
+with a precision it is 'g' that keeps a ".0".  An invalid format raises
 ValueError with float's messages.)";
 
 const char *complex_format_doc = R"(Format both parts like Python's complex.
@@ -205,7 +205,7 @@ const char *complex_format_doc = R"(Format both parts like Python's complex.
 Each part as Float128.__format__ formats it (types e E f F g G and none);
 with the none type the text is parenthesised, or only the imaginary part
 when the real part is +0.  The imaginary part always shows its sign and
-ends in "j".  An empty spec gives str(z).  Zero padding and '=' alignment
+ends in "j".  An empty format gives str(z).  Zero padding and '=' alignment
 raise ValueError, as for complex.)";
 
 const char *from_decimal_doc = R"(The correctly rounded value of decimal text.

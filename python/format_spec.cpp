@@ -1,4 +1,4 @@
-// format_spec.cpp -- parsing the format-spec mini-language and laying out a
+// format_spec.cpp -- parsing the format mini-language and laying out a
 // number's text, following Python's float and complex formatting.
 #include "format_spec.hpp"
 
@@ -86,9 +86,9 @@ void use_locale(format_spec &f)
 
 } // namespace
 
-format_spec parse_format_spec(const py::str &spec, const char *type_name, bool percent)
+format_spec parse_format_spec(const py::str &fmt, const char *type_name, bool percent)
 {
-    std::u32string s = code_points(spec);
+    std::u32string s = code_points(fmt);
     format_spec f;
     std::size_t pos = 0;
     if (s.size() >= 2 && is_align(s[1])) {
@@ -132,7 +132,7 @@ format_spec parse_format_spec(const py::str &spec, const char *type_name, bool p
             throw py::value_error("Format specifier missing precision");
     }
     if (s.size() - pos > 1) {
-        PyErr_Format(PyExc_ValueError, "Invalid format specifier '%U' for object of type '%s'", spec.ptr(), type_name);
+        PyErr_Format(PyExc_ValueError, "Invalid format specifier '%U' for object of type '%s'", fmt.ptr(), type_name);
         throw py::error_already_set();
     }
     if (pos < s.size())
@@ -152,14 +152,14 @@ format_spec parse_format_spec(const py::str &spec, const char *type_name, bool p
     return f;
 }
 
-tars::number_style number_style_of(const format_spec &spec, bool point_zero)
+tars::number_style number_style_of(const format_spec &fmt, bool point_zero)
 {
     tars::number_style style;
-    style.type = spec.type == 0 ? (spec.precision < 0 ? 'r' : 'g') : spec.type == U'n' ? 'g' : char(spec.type);
-    style.precision = spec.precision;
-    style.alternate = spec.alternate;
-    style.point_zero = point_zero && spec.type == 0;
-    style.no_negative_zero = spec.no_negative_zero;
+    style.type = fmt.type == 0 ? (fmt.precision < 0 ? 'r' : 'g') : fmt.type == U'n' ? 'g' : char(fmt.type);
+    style.precision = fmt.precision;
+    style.alternate = fmt.alternate;
+    style.point_zero = point_zero && fmt.type == 0;
+    style.no_negative_zero = fmt.no_negative_zero;
     return style;
 }
 
@@ -229,16 +229,16 @@ struct split_number {
 };
 
 // The sign, the digits before the point (grouped) and the rest of the body.
-split_number split(const tars::number_text &text, const format_spec &spec, bool always_sign, py::ssize_t min_whole)
+split_number split(const tars::number_text &text, const format_spec &fmt, bool always_sign, py::ssize_t min_whole)
 {
     split_number s;
-    s.sign = sign_of(text.negative, always_sign ? U'+' : spec.sign);
+    s.sign = sign_of(text.negative, always_sign ? U'+' : fmt.sign);
     std::size_t whole_size = leading_digits(text.body);
     std::string whole = text.body.substr(0, whole_size);
     s.rest = widened(text.body.substr(whole_size));
     if (!s.rest.empty() && s.rest[0] == U'.')
-        s.rest = spec.decimal_point + s.rest.substr(1);
-    s.whole = whole_size > 0 ? grouped(whole, spec.groups, min_whole) : widened(whole);
+        s.rest = fmt.decimal_point + s.rest.substr(1);
+    s.whole = whole_size > 0 ? grouped(whole, fmt.groups, min_whole) : widened(whole);
     return s;
 }
 
@@ -254,35 +254,35 @@ std::u32string repeated(char32_t c, py::ssize_t n)
 
 } // namespace
 
-std::u32string signed_grouped(const tars::number_text &text, const format_spec &spec, bool always_sign)
+std::u32string signed_grouped(const tars::number_text &text, const format_spec &fmt, bool always_sign)
 {
-    split_number s = split(text, spec, always_sign, 0);
+    split_number s = split(text, fmt, always_sign, 0);
     return s.sign + s.whole + s.rest;
 }
 
-std::u32string lay_out_real(const tars::number_text &text, const format_spec &spec)
+std::u32string lay_out_real(const tars::number_text &text, const format_spec &fmt)
 {
-    split_number s = split(text, spec, false, 0);
-    if (spec.align == U'=' && spec.fill == U'0' && !spec.groups.sizes.empty() && leading_digits(text.body) > 0)
-        s = split(text, spec, false, spec.width - py::ssize_t(s.sign.size() + s.rest.size()));
-    py::ssize_t missing = spec.width - py::ssize_t(s.sign.size() + s.whole.size() + s.rest.size());
-    if (spec.align == U'=')
-        return s.sign + repeated(spec.fill, missing) + s.whole + s.rest;
-    return padded(s.sign + s.whole + s.rest, spec);
+    split_number s = split(text, fmt, false, 0);
+    if (fmt.align == U'=' && fmt.fill == U'0' && !fmt.groups.sizes.empty() && leading_digits(text.body) > 0)
+        s = split(text, fmt, false, fmt.width - py::ssize_t(s.sign.size() + s.rest.size()));
+    py::ssize_t missing = fmt.width - py::ssize_t(s.sign.size() + s.whole.size() + s.rest.size());
+    if (fmt.align == U'=')
+        return s.sign + repeated(fmt.fill, missing) + s.whole + s.rest;
+    return padded(s.sign + s.whole + s.rest, fmt);
 }
 
-std::u32string padded(const std::u32string &text, const format_spec &spec)
+std::u32string padded(const std::u32string &text, const format_spec &fmt)
 {
-    py::ssize_t missing = spec.width - py::ssize_t(text.size());
+    py::ssize_t missing = fmt.width - py::ssize_t(text.size());
     if (missing <= 0)
         return text;
-    switch (spec.align) {
+    switch (fmt.align) {
     case U'<':
-        return text + repeated(spec.fill, missing);
+        return text + repeated(fmt.fill, missing);
     case U'^':
-        return repeated(spec.fill, missing / 2) + text + repeated(spec.fill, missing - missing / 2);
+        return repeated(fmt.fill, missing / 2) + text + repeated(fmt.fill, missing - missing / 2);
     default:
-        return repeated(spec.fill, missing) + text;
+        return repeated(fmt.fill, missing) + text;
     }
 }
 

@@ -79,16 +79,16 @@ class Float128:
         """
     def __format__(self, format_spec: str) -> str:
         """
-        Format the value by the format-spec mini-language of float.
+        Format the value by the format mini-language of float.
         
         [[fill]align][sign]["z"]["#"]["0"][width][grouping]["." precision][type]
         with the types e E f F g G % and none.  The digits are those of the exact
         value hi + lo rounded half to even at any precision ('%' multiplies by 100
-        exactly first).  An empty spec gives str(x), the fixed 32-digit text.  The
+        exactly first).  An empty format gives str(x), the fixed 32-digit text.  The
         none type gives, without a precision, the shortest text that from_decimal
         reads back to the same pair (exactly so for a pair in normal form: hi the
         double nearest hi + lo, lo finite and not -0.0), in float's repr layout;
-        with a precision it is 'g' that keeps a ".0".  An invalid spec raises
+        with a precision it is 'g' that keeps a ".0".  An invalid format raises
         ValueError with float's messages.
         """
     def __ge__(self, arg0: Float128) -> bool:
@@ -206,7 +206,7 @@ class Float128:
         """
     def to_string(self) -> str:
         """
-        The value as text with 32 significant digits, truncated (not rounded): plain from 1e-4 up to below 1e15, otherwise one digit, a point and an exponent such as e+20; 'nan', 'inf', '-inf' by the high part.  The digits are not always those of the exact value (1e20 gives '0.99999...e+20'); format(x, spec), x.hi and x.lo are exact.
+        The value as text with 32 significant digits, truncated (not rounded): plain from 1e-4 up to below 1e15, otherwise one digit, a point and an exponent such as e+20; 'nan', 'inf', '-inf' by the high part.  The digits are not always those of the exact value (1e20 gives '0.99999...e+20'); format(x, fmt), x.hi and x.lo are exact.
         """
     @property
     def hi(self) -> float:
@@ -235,7 +235,7 @@ class Complex128:
         Each part as Float128.__format__ formats it (types e E f F g G and none);
         with the none type the text is parenthesised, or only the imaginary part
         when the real part is +0.  The imaginary part always shows its sign and
-        ends in "j".  An empty spec gives str(z).  Zero padding and '=' alignment
+        ends in "j".  An empty format gives str(z).  Zero padding and '=' alignment
         raise ValueError, as for complex.
         """
     def __iadd__(self, arg0: Complex128 | complex | float | int) -> Complex128:

@@ -57,7 +57,7 @@ finite_pairs = st.builds(
 
 @st.composite
 def format_specs(draw, with_percent=False):
-    """Specs of the mini-language, each with a type or a precision."""
+    """Formats of the mini-language, each with a type or a precision."""
     fill_align = draw(st.sampled_from(["", "<", ">", "^", "=", "*<", "x^", "0=", "é>"]))
     sign = draw(st.sampled_from(["", "+", "-", " "]))
     z = draw(st.sampled_from(["", "z"]))
@@ -74,47 +74,47 @@ def format_specs(draw, with_percent=False):
 
 
 @settings(max_examples=3000)
-@given(x=doubles, spec=format_specs())
-@example(x=1234.5, spec="012,.1f")
-@example(x=-0.0, spec="z.3")
-@example(x=1e16, spec=".17")
-def test_format_of_a_double_is_floats(x, spec):
-    assert format(Float128(x), spec) == format(x, spec)
+@given(x=doubles, fmt=format_specs())
+@example(x=1234.5, fmt="012,.1f")
+@example(x=-0.0, fmt="z.3")
+@example(x=1e16, fmt=".17")
+def test_format_of_a_double_is_floats(x, fmt):
+    assert format(Float128(x), fmt) == format(x, fmt)
 
 
 @settings(max_examples=3000)
-@given(x=doubles, spec=st.text(alphabet="<>=^+- z#0123456789,_.eEfFgG%ndxé\x01", min_size=1, max_size=7))
-def test_any_spec_is_refused_or_accepted_as_float_does(x, spec):
+@given(x=doubles, fmt=st.text(alphabet="<>=^+- z#0123456789,_.eEfFgG%ndxé\x01", min_size=1, max_size=7))
+def test_any_format_is_refused_or_accepted_as_float_does(x, fmt):
     try:
-        want = format(x, spec)
+        want = format(x, fmt)
     except ValueError as e:
         with pytest.raises(ValueError) as got:
-            format(Float128(x), spec)
+            format(Float128(x), fmt)
         assert str(got.value) == str(e).replace("'float'", "'Float128'")
         return
-    got = format(Float128(x), spec)
-    shortest_type = spec[-1] not in "eEfFgGn%" and not re.search(r"\.\d", spec)
-    if not shortest_type and not spec.endswith("%"):
+    got = format(Float128(x), fmt)
+    shortest_type = fmt[-1] not in "eEfFgGn%" and not re.search(r"\.\d", fmt)
+    if not shortest_type and not fmt.endswith("%"):
         assert got == want
 
 
 @settings(max_examples=500)
-@given(x=finite_pairs, p=st.integers(0, 45), spec=st.sampled_from(["e", "f", "%"]))
-def test_format_rounds_the_exact_value_half_to_even(x, p, spec):
+@given(x=finite_pairs, p=st.integers(0, 45), fmt=st.sampled_from(["e", "f", "%"]))
+def test_format_rounds_the_exact_value_half_to_even(x, p, fmt):
     exact = decimal_of(value_of(x))
     assume(exact != 0)  # Decimal writes a zero's exponent differently
-    if spec == "e":
+    if fmt == "e":
         want = format(decimal.Context(prec=p + 1).plus(exact), f".{p}e")
         want = re.sub(r"e([+-])(\d)$", r"e\g<1>0\2", want)
     else:
-        scaled = EXACT.multiply(exact, 100) if spec == "%" else exact
+        scaled = EXACT.multiply(exact, 100) if fmt == "%" else exact
         quantum = decimal.Decimal(1).scaleb(-p)
-        want = format(scaled.quantize(quantum, context=EXACT), f".{p}f") + spec.replace("f", "")
-    assert format(x, f".{p}{spec}") == want
+        want = format(scaled.quantize(quantum, context=EXACT), f".{p}f") + fmt.replace("f", "")
+    assert format(x, f".{p}{fmt}") == want
 
 
 @pytest.mark.parametrize(
-    "x, spec, want",
+    "x, fmt, want",
     [
         (Float128(1.0) / Float128(3.0), "", "0.3333333333333333333333333333333"),
         (Float128(1e20), "", str(Float128(1e20))),  # the fixed text, 0.999... e+20
@@ -135,8 +135,8 @@ def test_format_rounds_the_exact_value_half_to_even(x, p, spec):
         (Float128(9.9999), ".2e", "1.00e+01"),  # the carry moves to the next decade
     ],
 )
-def test_format_table(x, spec, want):
-    assert format(x, spec) == want
+def test_format_table(x, fmt, want):
+    assert format(x, fmt) == want
 
 
 def test_n_takes_the_locales_point_and_grouping(monkeypatch):
@@ -147,15 +147,15 @@ def test_n_takes_the_locales_point_and_grouping(monkeypatch):
 
 
 @pytest.mark.parametrize("z", [1 + 2j, 2j, -0.0 - 0.0j, 0j, 1.5 - 2.25j, complex(math.nan, math.inf), 1e20 + 0.5j])
-@pytest.mark.parametrize("spec", ["", ">16", "+", " .3", "*^20.2e", ",.1f", "z", "#", "G", "-.0f", "n"])
-def test_complex_formats_like_complex(z, spec):
+@pytest.mark.parametrize("fmt", ["", ">16", "+", " .3", "*^20.2e", ",.1f", "z", "#", "G", "-.0f", "n"])
+def test_complex_formats_like_complex(z, fmt):
     # These parts are doubles whose shortest reading is also float's repr.
-    want = str(Complex128(z)) if spec == "" else format(z, spec)
-    assert format(Complex128(z), spec) == want
+    want = str(Complex128(z)) if fmt == "" else format(z, fmt)
+    assert format(Complex128(z), fmt) == want
 
 
 @pytest.mark.parametrize(
-    "spec, message",
+    "fmt, message",
     [
         ("=10", "'=' alignment flag is not allowed in complex format specifier"),
         ("010", "Zero padding is not allowed in complex format specifier"),
@@ -163,9 +163,9 @@ def test_complex_formats_like_complex(z, spec):
         (".2147483648f", "precision too big"),
     ],
 )
-def test_complex_refuses_what_complex_refuses(spec, message):
+def test_complex_refuses_what_complex_refuses(fmt, message):
     with pytest.raises(ValueError, match=re.escape(message)):
-        format(Complex128(1.0, 2.0), spec)
+        format(Complex128(1.0, 2.0), fmt)
 
 
 # --- reading text ---
