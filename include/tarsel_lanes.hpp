@@ -150,6 +150,27 @@ inline bool any_lane(mask_t<V> m)
     return acc != 0;
 }
 
+// Whether every lane of m is set.
+template <class V>
+inline bool every_lane(mask_t<V> m)
+{
+    std::int64_t all = -1;
+    for (int j = 0; j < lane_count<V>; ++j)
+        all &= m[j];
+    return all != 0;
+}
+
+// f of every lane of x, one scalar call per lane: for the steps that have no
+// vector instruction of their own.
+template <class V, class F>
+inline V each_lane(V x, F f)
+{
+    V y = {};
+    for (int j = 0; j < lane_count<V>; ++j)
+        y[j] = f(x[j]);
+    return y;
+}
+
 // Row `index` of a table of pairs per lane; every index must lie in the table.
 template <class V, int N>
 inline dd<V> table_rows(const double (&table)[N][2], mask_t<V> index)
@@ -284,10 +305,7 @@ inline dd<V> div_kernel(dd<V> a, dd<V> b, mask_t<V> &to_scalar)
 template <class V>
 inline V lane_sqrt(V x)
 {
-    V r = {};
-    for (int j = 0; j < lane_count<V>; ++j)
-        r[j] = __builtin_sqrt(x[j]);
-    return r;
+    return each_lane(x, [](double v) { return __builtin_sqrt(v); });
 }
 
 // _tarsel_sqrt_newton with its two error-free products.
@@ -445,10 +463,7 @@ inline dd<V> tan_kernel(dd<V> x, mask_t<V> &to_scalar)
 template <class V>
 inline V log_seed(V hi)
 {
-    V y = {};
-    for (int j = 0; j < lane_count<V>; ++j)
-        y[j] = _tarsel_log_seed(hi[j]);
-    return y;
+    return each_lane(hi, [](double v) { return _tarsel_log_seed(v); });
 }
 
 // _tarsel_log_step: the exponential and the division keep their own tests.

@@ -16,10 +16,7 @@ namespace {
 template <class V>
 inline V atan_seed(V hi)
 {
-    V y = {};
-    for (int j = 0; j < lane_count<V>; ++j)
-        y[j] = _tarsel_atan_seed(hi[j]);
-    return y;
+    return each_lane(hi, [](double v) { return _tarsel_atan_seed(v); });
 }
 
 // _tarsel_atan_near_zero: one Newton step y + cos y (x cos y - sin y) from

@@ -55,15 +55,6 @@ inline void prefetch_ahead(const double *p)
 }
 
 template <class V>
-inline bool every_lane(mask_t<V> m)
-{
-    std::int64_t all = -1;
-    for (int j = 0; j < lane_count<V>; ++j)
-        all &= m[j];
-    return all != 0;
-}
-
-template <class V>
 inline V max_lanes(V x, V y)
 {
     return x > y ? x : y;
