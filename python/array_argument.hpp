@@ -26,6 +26,12 @@ public:
     }
 };
 
+// Whether a has the shape (N, 2) of rows of values.
+inline bool has_row_shape(const float64_array &a)
+{
+    return a.ndim() == 2 && a.shape(1) == 2;
+}
+
 } // namespace tarsel_binding
 
 namespace pybind11 {

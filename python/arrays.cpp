@@ -21,11 +21,6 @@ namespace {
 
 using f64_array = float64_array;
 
-bool has_row_shape(const f64_array &a)
-{
-    return a.ndim() == 2 && a.shape(1) == 2;
-}
-
 tarsel_engine::row_view rows_of(const f64_array &a)
 {
     return {reinterpret_cast<const char *>(a.data()), a.strides(0), a.strides(1)};

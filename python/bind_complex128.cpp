@@ -16,7 +16,7 @@ namespace {
 // An in-place operator from its object-layer update: the value of self is
 // updated and self returned.
 template <class Update>
-auto in_place(Update update)
+auto in_place_complex128(Update update)
 {
     return [update](self_arg<complex128> self, const complex128 &other) {
         update(*self.value, other);
@@ -59,13 +59,13 @@ void register_complex128(py::module_ &m)
              docs::complex128_truediv);
 
     // In-place operators write into the left instance and return it.
-    c128.def("__iadd__", in_place([](complex128 &x, const complex128 &y) { x += y; }), py::is_operator(),
+    c128.def("__iadd__", in_place_complex128([](complex128 &x, const complex128 &y) { x += y; }), py::is_operator(),
              docs::complex128_in_place);
-    c128.def("__isub__", in_place([](complex128 &x, const complex128 &y) { x -= y; }), py::is_operator(),
+    c128.def("__isub__", in_place_complex128([](complex128 &x, const complex128 &y) { x -= y; }), py::is_operator(),
              docs::complex128_in_place);
-    c128.def("__imul__", in_place([](complex128 &x, const complex128 &y) { x *= y; }), py::is_operator(),
+    c128.def("__imul__", in_place_complex128([](complex128 &x, const complex128 &y) { x *= y; }), py::is_operator(),
              docs::complex128_in_place);
-    c128.def("__itruediv__", in_place([](complex128 &x, const complex128 &y) { x /= y; }), py::is_operator(),
+    c128.def("__itruediv__", in_place_complex128([](complex128 &x, const complex128 &y) { x /= y; }), py::is_operator(),
              docs::complex128_in_place);
 }
 

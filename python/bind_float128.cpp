@@ -15,7 +15,7 @@ namespace {
 // updated and self returned, except for a module constant, whose result goes
 // into a new instance.
 template <class Update>
-auto in_place(Update update)
+auto in_place_float128(Update update)
 {
     return [update](self_arg<float128> self, const float128 &other) {
         if (is_module_constant(self.object)) {
@@ -64,13 +64,13 @@ void register_float128(py::module_ &m)
 
     // In-place operators write into the left instance and return it; on a
     // module constant they return a new instance instead (constants.cpp).
-    f128.def("__iadd__", in_place([](float128 &x, const float128 &y) { x += y; }), py::is_operator(),
+    f128.def("__iadd__", in_place_float128([](float128 &x, const float128 &y) { x += y; }), py::is_operator(),
              docs::float128_in_place);
-    f128.def("__isub__", in_place([](float128 &x, const float128 &y) { x -= y; }), py::is_operator(),
+    f128.def("__isub__", in_place_float128([](float128 &x, const float128 &y) { x -= y; }), py::is_operator(),
              docs::float128_in_place);
-    f128.def("__imul__", in_place([](float128 &x, const float128 &y) { x *= y; }), py::is_operator(),
+    f128.def("__imul__", in_place_float128([](float128 &x, const float128 &y) { x *= y; }), py::is_operator(),
              docs::float128_in_place);
-    f128.def("__itruediv__", in_place([](float128 &x, const float128 &y) { x /= y; }), py::is_operator(),
+    f128.def("__itruediv__", in_place_float128([](float128 &x, const float128 &y) { x /= y; }), py::is_operator(),
              docs::float128_in_place);
 
     // Comparisons: __eq__, __ne__, __lt__, __le__, __gt__, __ge__.  With

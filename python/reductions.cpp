@@ -38,11 +38,6 @@ bool is_vector(const f64_array &a)
     return a.ndim() == 1;
 }
 
-bool has_row_shape(const f64_array &a)
-{
-    return a.ndim() == 2 && a.shape(1) == 2;
-}
-
 tars::strided_doubles as_doubles(const f64_array &a)
 {
     return {reinterpret_cast<const char *>(a.data()), a.shape(0), a.strides(0)};

@@ -16,7 +16,7 @@ using tars::float128;
 
 namespace {
 
-using f64_array = py::array_t<double, py::array::forcecast>;
+using row_array = py::array_t<double, py::array::forcecast>;
 
 std::string type_name_of(PyObject *obj)
 {
@@ -40,14 +40,14 @@ private:
     py::detail::make_caster<float128> caster_;
 };
 
-f64_array to_rows(const py::typing::Iterable<float128> &values)
+row_array to_rows(const py::typing::Iterable<float128> &values)
 {
     py::object sequence = py::reinterpret_steal<py::object>(
         PySequence_Fast(values.ptr(), "to_rows() needs an iterable of Float128"));
     if (!sequence)
         throw py::error_already_set();
     py::ssize_t n = PySequence_Fast_GET_SIZE(sequence.ptr());
-    f64_array rows({n, py::ssize_t(2)});
+    row_array rows({n, py::ssize_t(2)});
     // Allocating can run finalizers, which may shrink a list passed in: the
     // loop below runs no Python code and trusts the length read after this.
     if (PySequence_Fast_GET_SIZE(sequence.ptr()) != n)
@@ -62,7 +62,7 @@ f64_array to_rows(const py::typing::Iterable<float128> &values)
 
 // Rows are read through the array's own strides, so any layout works and no
 // read leaves the array; a row's doubles need no alignment.
-py::typing::List<float128> from_rows(const f64_array &a)
+py::typing::List<float128> from_rows(const row_array &a)
 {
     if (a.ndim() != 2 || a.shape(1) != 2)
         throw std::runtime_error("Input must have shape (N, 2)");
