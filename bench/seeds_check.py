@@ -179,8 +179,11 @@ def references(job):
 def reference_values(name, xs, jobs):
     chunk = max(1, len(xs) // (4 * jobs))
     pieces = [(name, xs[i:i + chunk]) for i in range(0, len(xs), chunk)]
-    if jobs > 1 and "fork" in multiprocessing.get_all_start_methods():
-        with multiprocessing.get_context("fork").Pool(jobs) as pool:
+    # A fork server rather than a plain fork: the caller may have threads of
+    # its own (a pytest-xdist worker has), and a forked child of a threaded
+    # process can deadlock on a lock that one of them held.
+    if jobs > 1 and "forkserver" in multiprocessing.get_all_start_methods():
+        with multiprocessing.get_context("forkserver").Pool(jobs) as pool:
             results = pool.map(references, pieces)
     else:
         results = [references(p) for p in pieces]

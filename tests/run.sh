@@ -13,7 +13,8 @@
 #    x86-64 Clang and with 32-bit x86 GCC (-m32 -msse2 -mfpmath=sse);
 # 3. for every interpreter (TARSEL_PYTHONS, default CPython 3.12 where pyenv has
 #    it and python3) a virtual environment under build/venvs with the test
-#    requirements, the module built and installed into it, and pytest;
+#    requirements, the module built and installed into it, and pytest on
+#    every processor (pytest-xdist);
 # 4. the Python tests once more, under the first of those interpreters, against
 #    the module built with AddressSanitizer and UndefinedBehaviorSanitizer, in
 #    its own venv (build/venvs/<tag>-sanitize).
@@ -27,11 +28,13 @@ source tests/setup/toolchains.sh
 source tests/setup/builds.sh
 source tests/setup/python.sh
 source tests/setup/sanitizer.sh
+source tests/setup/compiler_cache.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
 ensure_system_tools
 ensure_extra_toolchains
+use_compiler_cache
 
 echo "== C and C++ tests: x86-64 GCC (build/ctest)"
 run_ctest_build build/ctest
@@ -73,7 +76,7 @@ for venv in "${venvs[@]}"; do
   done
   echo "== Python tests under $("$venv/bin/python" --version) ($venv)"
   TARSEL_OTHER_VERSION_MODULE="$other" TARSEL_SKIP_C_LAYER=$skip_c_layer \
-    "$venv/bin/python" -m pytest -q tests/python
+    "$venv/bin/python" -m pytest -q -n "$jobs" tests/python
   skip_c_layer=1
 done
 
@@ -86,4 +89,5 @@ install_sanitized_module "$sanitize_venv" "$sanitize_build"
 runtimes=$(sanitizer_runtimes "$sanitize_build")
 run_sanitized_tests "$sanitize_venv" "$runtimes"
 
+report_compiler_cache
 report_skipped_builds

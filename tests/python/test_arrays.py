@@ -330,7 +330,9 @@ def test_anything_numpy_casts_to_float64_is_converted(value, what):
 NOT_ARRAYS = ["abc", {"a": 1}, [[1.0, "x"]], [[1.0, 2.0], [3.0]], object()]
 
 
-@pytest.mark.parametrize("bad", NOT_ARRAYS, ids=repr)
+# Ids by type and text, never by address: every pytest-xdist worker must
+# collect the same ids.
+@pytest.mark.parametrize("bad", NOT_ARRAYS, ids=lambda bad: repr(bad) if type(bad) is not object else "object()")
 @pytest.mark.parametrize("name", ALL)
 def test_what_numpy_cannot_convert_is_a_type_error(name, bad):
     good = np.zeros((1, 2))

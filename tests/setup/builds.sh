@@ -2,11 +2,11 @@
 # GoogleTest for the 32-bit x86 build.
 
 # Configures, builds and tests the build directory $1; further arguments are
-# CMake options of that build.
+# CMake options of that build.  A Release build, as pip builds the module.
 run_ctest_build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -DTARSEL_BUILD_TESTS=ON -DTARSEL_BUILD_PYTHON=OFF "$@" >/dev/null
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DTARSEL_BUILD_TESTS=ON -DTARSEL_BUILD_PYTHON=OFF "$@" >/dev/null
   cmake --build "$dir" -j "${jobs:-2}"
   ctest --test-dir "$dir" --output-on-failure -j "${jobs:-2}"
 }

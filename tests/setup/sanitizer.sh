@@ -45,5 +45,5 @@ run_sanitized_tests() {
   LD_PRELOAD="$2" PYTHONMALLOC=malloc TARSEL_SKIP_C_LAYER=1 \
     ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$1/bin/python" -m pytest -q --capture=sys --durations=10 tests/python
+    "$1/bin/python" -m pytest -q -n "${jobs:-2}" --capture=sys --durations=10 tests/python
 }
