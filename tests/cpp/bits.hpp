@@ -8,11 +8,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "tarsel.h"
 
 namespace tarsel_test {
+
+// The values the tables of cases are written with.
+inline const double inf = std::numeric_limits<double>::infinity();
+inline const double nan_ = std::numeric_limits<double>::quiet_NaN();
+inline const double two60 = 0x1p60;
 
 inline std::uint64_t bits_of(double d)
 {

@@ -9,9 +9,6 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
-
 struct OrderCase {
     const char *why;
     tarsel a, b;

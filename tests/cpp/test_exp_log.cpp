@@ -10,9 +10,6 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
-
 // |(got) - (want)| <= tol * |want|, both parts of each value counted.
 ::testing::AssertionResult near_rel(tarsel got, tarsel want, double tol)
 {

@@ -10,8 +10,6 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
 const double threshold = 0.0001;
 
 } // namespace

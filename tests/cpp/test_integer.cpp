@@ -10,10 +10,7 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
 const double two52 = 4503599627370496.0;       // 2^52
-const double two60 = 1152921504606846976.0;    // 2^60
 
 // An integer written as the exact sum a + b of two doubles.
 struct Integer {

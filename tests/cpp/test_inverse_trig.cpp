@@ -9,8 +9,6 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
 const double pi_hi = 3.141592653589793, pi_lo = 1.2246467991473532e-16;
 const double half_pi_hi = 1.5707963267948966, half_pi_lo = 6.123233995736766e-17;
 

@@ -22,9 +22,6 @@ using tarsel_engine::simd_level;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
-
 // Data that reaches every branch: ordinary values, the whole exponent range,
 // zeros of both signs, subnormals, specials, and runs of one exponent.
 enum class kind { normal, wide, zeros, subnormal, special, one_exponent };

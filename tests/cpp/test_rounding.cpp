@@ -9,10 +9,6 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
-const double two60 = 1152921504606846976.0; // 2^60
-
 struct RoundCase {
     double x_hi, x_lo, floor_hi, floor_lo, ceil_hi, ceil_lo, trunc_hi, trunc_lo, round_hi, round_lo;
 };

@@ -15,9 +15,6 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
-
 struct SeedCase {
     double x, want;
     const char *why;

@@ -15,18 +15,16 @@ using tars::superaccumulator;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
 const double tiny = 0x1p-1074;
 
-struct Case {
+struct SumCase {
     const char *why;
     std::vector<double> terms;
     std::vector<std::pair<double, double>> products;
     double hi, lo;
 };
 
-superaccumulator accumulate(const Case &c)
+superaccumulator accumulate(const SumCase &c)
 {
     superaccumulator acc;
     for (double x : c.terms)
@@ -36,9 +34,9 @@ superaccumulator accumulate(const Case &c)
     return acc;
 }
 
-void check_table(const std::vector<Case> &cases)
+void check_table(const std::vector<SumCase> &cases)
 {
-    for (const Case &c : cases)
+    for (const SumCase &c : cases)
         EXPECT_TRUE(same_bits(accumulate(c).round(), c.hi, c.lo)) << c.why;
 }
 

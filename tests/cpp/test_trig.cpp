@@ -10,9 +10,6 @@ using namespace tarsel_test;
 
 namespace {
 
-const double inf = std::numeric_limits<double>::infinity();
-const double nan_ = std::numeric_limits<double>::quiet_NaN();
-
 double abs_error(tarsel got, double want)
 {
     double hi, lo;
