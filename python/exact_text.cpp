@@ -5,7 +5,7 @@
 #include "../include/tarsel_complex.hpp"
 #include "../include/tarsel_exact.hpp"
 #include "binding.hpp"
-#include "format_spec.hpp"
+#include "format_language.hpp"
 
 #include <pybind11/typing.h>
 
@@ -154,7 +154,7 @@ py::str format_float128(const float128 &x, const py::str &fmt)
 {
     if (PyUnicode_GetLength(fmt.ptr()) == 0)
         return py::str(x.to_string());
-    format_spec f = parse_format_spec(fmt, "Float128", true);
+    format_options f = parse_format(fmt, "Float128", true);
     return to_python(lay_out_real(tars::format_number(x, number_style_of(f, true)), f));
 }
 
@@ -172,7 +172,7 @@ py::str format_complex128(const complex128 &z, const py::str &fmt)
 {
     if (PyUnicode_GetLength(fmt.ptr()) == 0)
         return py::str(z.to_string());
-    format_spec f = parse_format_spec(fmt, "Complex128", false);
+    format_options f = parse_format(fmt, "Complex128", false);
     if (f.fill == U'0')
         throw py::value_error("Zero padding is not allowed in complex format specifier");
     if (f.align == U'=')

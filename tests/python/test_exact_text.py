@@ -56,7 +56,7 @@ finite_pairs = st.builds(
 
 
 @st.composite
-def format_specs(draw, with_percent=False):
+def format_strings(draw, with_percent=False):
     """Formats of the mini-language, each with a type or a precision."""
     fill_align = draw(st.sampled_from(["", "<", ">", "^", "=", "*<", "x^", "0=", "é>"]))
     sign = draw(st.sampled_from(["", "+", "-", " "]))
@@ -74,7 +74,7 @@ def format_specs(draw, with_percent=False):
 
 
 @settings(max_examples=3000)
-@given(x=doubles, fmt=format_specs())
+@given(x=doubles, fmt=format_strings())
 @example(x=1234.5, fmt="012,.1f")
 @example(x=-0.0, fmt="z.3")
 @example(x=1e16, fmt=".17")

@@ -1,6 +1,6 @@
-// format_spec.cpp -- parsing the format mini-language and laying out a
+// format_language.cpp -- parsing the format mini-language and laying out a
 // number's text, following Python's float and complex formatting.
-#include "format_spec.hpp"
+#include "format_language.hpp"
 
 #include <climits>
 #include <cstring>
@@ -75,7 +75,7 @@ bool is_real_type(char32_t type, bool percent)
 
 // The decimal point and digit grouping of the current LC_NUMERIC locale, as
 // Python's locale module reports them.
-void use_locale(format_spec &f)
+void use_locale(format_options &f)
 {
     py::dict conv = py::module_::import("locale").attr("localeconv")();
     f.decimal_point = code_points(py::str(conv["decimal_point"]));
@@ -86,10 +86,10 @@ void use_locale(format_spec &f)
 
 } // namespace
 
-format_spec parse_format_spec(const py::str &fmt, const char *type_name, bool percent)
+format_options parse_format(const py::str &fmt, const char *type_name, bool percent)
 {
     std::u32string s = code_points(fmt);
-    format_spec f;
+    format_options f;
     std::size_t pos = 0;
     if (s.size() >= 2 && is_align(s[1])) {
         f.fill = s[0];
@@ -152,7 +152,7 @@ format_spec parse_format_spec(const py::str &fmt, const char *type_name, bool pe
     return f;
 }
 
-tars::number_style number_style_of(const format_spec &fmt, bool point_zero)
+tars::number_style number_style_of(const format_options &fmt, bool point_zero)
 {
     tars::number_style style;
     style.type = fmt.type == 0 ? (fmt.precision < 0 ? 'r' : 'g') : fmt.type == U'n' ? 'g' : char(fmt.type);
@@ -229,7 +229,7 @@ struct split_number {
 };
 
 // The sign, the digits before the point (grouped) and the rest of the body.
-split_number split(const tars::number_text &text, const format_spec &fmt, bool always_sign, py::ssize_t min_whole)
+split_number split(const tars::number_text &text, const format_options &fmt, bool always_sign, py::ssize_t min_whole)
 {
     split_number s;
     s.sign = sign_of(text.negative, always_sign ? U'+' : fmt.sign);
@@ -254,13 +254,13 @@ std::u32string repeated(char32_t c, py::ssize_t n)
 
 } // namespace
 
-std::u32string signed_grouped(const tars::number_text &text, const format_spec &fmt, bool always_sign)
+std::u32string signed_grouped(const tars::number_text &text, const format_options &fmt, bool always_sign)
 {
     split_number s = split(text, fmt, always_sign, 0);
     return s.sign + s.whole + s.rest;
 }
 
-std::u32string lay_out_real(const tars::number_text &text, const format_spec &fmt)
+std::u32string lay_out_real(const tars::number_text &text, const format_options &fmt)
 {
     split_number s = split(text, fmt, false, 0);
     if (fmt.align == U'=' && fmt.fill == U'0' && !fmt.groups.sizes.empty() && leading_digits(text.body) > 0)
@@ -271,7 +271,7 @@ std::u32string lay_out_real(const tars::number_text &text, const format_spec &fm
     return padded(s.sign + s.whole + s.rest, fmt);
 }
 
-std::u32string padded(const std::u32string &text, const format_spec &fmt)
+std::u32string padded(const std::u32string &text, const format_options &fmt)
 {
     py::ssize_t missing = fmt.width - py::ssize_t(text.size());
     if (missing <= 0)

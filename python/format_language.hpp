@@ -1,11 +1,11 @@
-// format_spec.hpp -- Python's format mini-language for Float128 and
+// format_language.hpp -- Python's format mini-language for Float128 and
 // Complex128: parsing (with the errors of float and complex) and the layout
 // of a number's text (sign, fill, alignment, width, digit grouping).  The
 // digits themselves come from tars::format_number.
 //
 //     [[fill]align][sign]["z"]["#"]["0"][width][grouping]["." precision][type]
-#ifndef TARSEL_FORMAT_SPEC_HPP
-#define TARSEL_FORMAT_SPEC_HPP
+#ifndef TARSEL_FORMAT_LANGUAGE_HPP
+#define TARSEL_FORMAT_LANGUAGE_HPP
 
 #include <pybind11/pybind11.h>
 
@@ -27,7 +27,7 @@ struct grouping_rule {
     std::vector<int> sizes;
 };
 
-struct format_spec {
+struct format_options {
     char32_t fill = U' ';
     bool fill_given = false;
     char32_t align = 0;  // '<' '>' '=' '^', or 0: right
@@ -48,27 +48,27 @@ struct format_spec {
 // Parses a non-empty format; ValueError with float's messages, naming
 // type_name, for anything the grammar refuses or a type letter that
 // type_name does not take (floating-point types, 'n', and '%' when percent).
-format_spec parse_format_spec(const py::str &fmt, const char *type_name, bool percent);
+format_options parse_format(const py::str &fmt, const char *type_name, bool percent);
 
 // What format_number does for a format: the none type is the shortest repr
 // style without a precision and 'g' with one; float's adds ".0" to an
 // integer (point_zero), complex's does not.  'n' is 'g'.
-tars::number_style number_style_of(const format_spec &fmt, bool point_zero);
+tars::number_style number_style_of(const format_options &fmt, bool point_zero);
 
 // The sign the format shows for a number ("", "-", "+" or " ") and its body
 // with the grouping applied to the digits before the point.
-std::u32string signed_grouped(const tars::number_text &text, const format_spec &fmt, bool always_sign);
+std::u32string signed_grouped(const tars::number_text &text, const format_options &fmt, bool always_sign);
 
 // A real number's text padded to the format's width.  With fill '0' and '='
 // alignment the padding is made of zeros that take part in the grouping,
 // as float's does.
-std::u32string lay_out_real(const tars::number_text &text, const format_spec &fmt);
+std::u32string lay_out_real(const tars::number_text &text, const format_options &fmt);
 
 // Any text padded to the format's width, by its alignment (default right).
-std::u32string padded(const std::u32string &text, const format_spec &fmt);
+std::u32string padded(const std::u32string &text, const format_options &fmt);
 
 py::str to_python(const std::u32string &text);
 
 } // namespace tarsel_binding
 
-#endif // TARSEL_FORMAT_SPEC_HPP
+#endif // TARSEL_FORMAT_LANGUAGE_HPP
