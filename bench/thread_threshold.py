@@ -27,7 +27,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from arrays import BINARY, NAMES, make_rows, operands  # noqa: E402
 
 
-
 def worker(names, n, rounds):
     """Best wall-clock ns per row of each function over n rows, in this process's settings."""
     import tarsel

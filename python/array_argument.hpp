@@ -27,7 +27,7 @@ public:
 };
 
 // Whether a has the shape (N, 2) of rows of values.
-inline bool has_row_shape(const float64_array &a)
+inline bool has_row_shape(const pybind11::array &a)
 {
     return a.ndim() == 2 && a.shape(1) == 2;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "array_argument.hpp"
 #include "binding.hpp"
 
 namespace tarsel_binding {
@@ -64,7 +65,7 @@ row_array to_rows(const py::typing::Iterable<float128> &values)
 // read leaves the array; a row's doubles need no alignment.
 py::typing::List<float128> from_rows(const row_array &a)
 {
-    if (a.ndim() != 2 || a.shape(1) != 2)
+    if (!has_row_shape(a))
         throw std::runtime_error("Input must have shape (N, 2)");
     py::ssize_t n = a.shape(0), row_step = a.strides(0), col_step = a.strides(1);
     const char *base = reinterpret_cast<const char *>(a.data());

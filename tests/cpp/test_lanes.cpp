@@ -281,17 +281,17 @@ TEST_P(LaneKernel, EveryLengthUpTo33AndEveryStartOfARange)
 {
     rows a = random_rows(40, -3, 3, f() != array_function::log && f() != array_function::sqrt, 11);
     rows b = random_rows(40, -3, 3, true, 12);
-    for (simd_level level : levels_of_this_processor()) {
-        const auto &kernels = tarsel_engine::kernels_for(level);
-        for (std::ptrdiff_t begin = 0; begin < 4; ++begin)
-            for (std::ptrdiff_t n = begin; n <= 33; ++n) {
-                std::vector<double> got(2 * 34, 0.0), want(2 * 34, 0.0);
-                kernels.run[int(f())](a.view(), b.view(), got.data(), begin, n);
-                tarsel_engine::scalar_kernels.run[int(f())](a.view(), b.view(), want.data(), begin, n);
+    for (std::ptrdiff_t begin = 0; begin < 4; ++begin)
+        for (std::ptrdiff_t n = begin; n <= 33; ++n) {
+            std::vector<double> want(2 * 34, 0.0);
+            tarsel_engine::scalar_kernels.run[int(f())](a.view(), b.view(), want.data(), begin, n);
+            for (simd_level level : levels_of_this_processor()) {
+                std::vector<double> got(2 * 34, 0.0);
+                tarsel_engine::kernels_for(level).run[int(f())](a.view(), b.view(), got.data(), begin, n);
                 ASSERT_TRUE(same_rows(got, want, a.view(), b.view(), 34))
                     << tarsel_engine::level_name(level) << ", rows " << begin << " to " << n;
             }
-    }
+        }
 }
 
 // A copy of the rows at another place in memory, read through `view`.

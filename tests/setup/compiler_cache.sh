@@ -13,14 +13,14 @@ use_compiler_cache() {
     apt-get install -y -qq ccache >/dev/null 2>&1 ||
       { apt-get update -qq && apt-get install -y -qq ccache >/dev/null; } || true
   fi
-  # ccache keys on the compiler's name as well as its contents: gcc and g++
-  # by name in every GCC build, whatever CMake or scikit-build-core would
-  # otherwise pick (cc, c++, ...).
-  export CC=gcc CXX=g++
   if ! command -v ccache >/dev/null 2>&1; then
     echo "== No ccache: every build compiles all of its files (apt-get install -y ccache speeds up the run)"
     return 0
   fi
+  # ccache keys on the compiler's name as well as its contents: gcc and g++
+  # by name in every GCC build, whatever CMake or scikit-build-core would
+  # otherwise pick (cc, c++, ...).
+  export CC=gcc CXX=g++
   export CCACHE_DIR=$PWD/build/ccache
   # The sanitized builds keep line tables (-g1), with which ccache would also
   # key on the build directory; the two sanitized builds are in different
