@@ -155,7 +155,8 @@ py::str format_float128(const float128 &x, const py::str &fmt)
     if (PyUnicode_GetLength(fmt.ptr()) == 0)
         return py::str(x.to_string());
     format_options f = parse_format(fmt, "Float128", true);
-    return to_python(lay_out_real(tars::format_number(x, number_style_of(f, true)), f));
+    tars::number_text text = tars::format_number(x, number_style_of(f, true));
+    return lay_out_real(text, f).to_python();
 }
 
 bool is_positive_zero(const float128 &x)
@@ -180,12 +181,16 @@ py::str format_complex128(const complex128 &z, const py::str &fmt)
     tars::number_style style = number_style_of(f, false);
     bool skip_real = f.type == 0 && is_positive_zero(z.real());
     bool parenthesised = f.type == 0 && !skip_real;
-    std::u32string text = parenthesised ? U"(" : U"";
+    // The parts' texts outlive the laid-out text, which views them.
+    tars::number_text real = skip_real ? tars::number_text() : tars::format_number(z.real(), style);
+    tars::number_text imag = tars::format_number(z.imag(), style);
+    laid_out_text text;
+    text.append(parenthesised ? U"(" : U"");
     if (!skip_real)
-        text += signed_grouped(tars::format_number(z.real(), style), f, false);
-    text += signed_grouped(tars::format_number(z.imag(), style), f, !skip_real);
-    text += parenthesised ? U"j)" : U"j";
-    return to_python(padded(text, f));
+        text.append(signed_grouped(real, f, false));
+    text.append(signed_grouped(imag, f, !skip_real));
+    text.append(parenthesised ? U"j)" : U"j");
+    return padded(std::move(text), f).to_python();
 }
 
 const char *format_doc = R"(Format the value by the format mini-language of float.

@@ -2,9 +2,11 @@
 // number's text, following Python's float and complex formatting.
 #include "format_language.hpp"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace tarsel_binding {
 
@@ -163,12 +165,119 @@ tars::number_style number_style_of(const format_options &fmt, bool point_zero)
     return style;
 }
 
+void laid_out_text::grow(py::ssize_t n)
+{
+    if (n > PY_SSIZE_T_MAX - size_)
+        throw std::bad_alloc();
+    size_ += n;
+}
+
+void laid_out_text::append(std::u32string wide)
+{
+    if (wide.empty())
+        return;
+    grow(py::ssize_t(wide.size()));
+    piece p;
+    p.wide = std::move(wide);
+    pieces_.push_back(std::move(p));
+}
+
+void laid_out_text::append_ascii(std::string_view ascii)
+{
+    if (ascii.empty())
+        return;
+    grow(py::ssize_t(ascii.size()));
+    piece p;
+    p.ascii = ascii;
+    pieces_.push_back(std::move(p));
+}
+
+void laid_out_text::append_owned_ascii(std::string ascii)
+{
+    if (ascii.empty())
+        return;
+    grow(py::ssize_t(ascii.size()));
+    piece p;
+    p.owned_ascii = std::move(ascii);
+    pieces_.push_back(std::move(p));
+}
+
+void laid_out_text::append_run(char32_t c, py::ssize_t n)
+{
+    if (n <= 0)
+        return;
+    grow(n);
+    piece p;
+    p.run_char = c;
+    p.run_length = n;
+    pieces_.push_back(std::move(p));
+}
+
+void laid_out_text::append(laid_out_text &&other)
+{
+    grow(other.size_);
+    for (piece &p : other.pieces_)
+        pieces_.push_back(std::move(p));
+    other.pieces_.clear();
+    other.size_ = 0;
+}
+
 namespace {
 
-std::u32string widened(const std::string &ascii)
+// Writes the pieces into the buffer of a string of kind Char, each run and
+// each ASCII body in one pass.
+template <class Char, class Piece>
+void write_pieces(const std::vector<Piece> &pieces, Char *out)
 {
-    return std::u32string(ascii.begin(), ascii.end());
+    for (const Piece &p : pieces) {
+        if (p.run_length > 0) {
+            out = std::fill_n(out, p.run_length, Char(p.run_char));
+        } else if (!p.ascii.empty() || !p.owned_ascii.empty()) {
+            std::string_view ascii = p.ascii.empty() ? std::string_view(p.owned_ascii) : p.ascii;
+            if constexpr (sizeof(Char) == 1) {
+                std::memcpy(out, ascii.data(), ascii.size());
+                out += ascii.size();
+            } else {
+                for (char c : ascii)
+                    *out++ = Char(static_cast<unsigned char>(c));
+            }
+        } else {
+            for (char32_t c : p.wide)
+                *out++ = Char(c);
+        }
+    }
 }
+
+} // namespace
+
+py::str laid_out_text::to_python() const
+{
+    Py_UCS4 widest = 127;
+    for (const piece &p : pieces_) {
+        if (p.run_length > 0)
+            widest = std::max<Py_UCS4>(widest, p.run_char);
+        for (char32_t c : p.wide)
+            widest = std::max<Py_UCS4>(widest, c);
+    }
+    PyObject *str = PyUnicode_New(size_, widest);
+    if (str == nullptr)
+        throw py::error_already_set();
+    void *data = PyUnicode_DATA(str);
+    switch (PyUnicode_KIND(str)) {
+    case PyUnicode_1BYTE_KIND:
+        write_pieces(pieces_, static_cast<Py_UCS1 *>(data));
+        break;
+    case PyUnicode_2BYTE_KIND:
+        write_pieces(pieces_, static_cast<Py_UCS2 *>(data));
+        break;
+    default:
+        write_pieces(pieces_, static_cast<Py_UCS4 *>(data));
+        break;
+    }
+    return py::reinterpret_steal<py::str>(str);
+}
+
+namespace {
 
 std::u32string sign_of(bool negative, char32_t sign_option)
 {
@@ -205,93 +314,118 @@ std::size_t group_size(const grouping_rule &rule, std::size_t g)
 
 // Digits grouped by the rule, first padded with zeros until the grouped text
 // is at least min_size long; a separator never comes first.  Built from the
-// right, reversed.
-std::u32string grouped(const std::string &digits, const grouping_rule &rule, py::ssize_t min_size)
+// right, then reversed in place; Text is std::string when the separator is
+// ASCII, so a long zero padding costs a byte a character.
+template <class Text>
+Text grouped(std::string_view digits, const grouping_rule &rule, py::ssize_t min_size)
 {
-    std::u32string separator_reversed(rule.separator.rbegin(), rule.separator.rend());
-    std::u32string out;
+    Text separator_reversed(rule.separator.rbegin(), rule.separator.rend());
+    Text out;
+    if (min_size > 0) {
+        if (std::size_t(min_size) >= out.max_size() - separator_reversed.size())
+            throw std::bad_alloc();
+        out.reserve(std::size_t(min_size) + separator_reversed.size());
+    }
     std::size_t group = 0, in_group = 0, left = digits.size();
+    std::size_t size = group_size(rule, group);
     while (left > 0 || py::ssize_t(out.size()) < min_size) {
-        std::size_t size = group_size(rule, group);
         if (size != 0 && in_group == size) {
             out += separator_reversed;
-            ++group;
+            size = group_size(rule, ++group);
             in_group = 0;
         }
-        out += left > 0 ? char32_t(digits[--left]) : U'0';
+        out += left > 0 ? typename Text::value_type(digits[--left]) : typename Text::value_type('0');
         ++in_group;
     }
-    return std::u32string(out.rbegin(), out.rend());
+    std::reverse(out.begin(), out.end());
+    return out;
 }
 
+bool is_ascii(const std::u32string &text)
+{
+    return std::all_of(text.begin(), text.end(), [](char32_t c) { return c < 128; });
+}
+
+// The sign, the digits before the point (grouped) and the rest of the body,
+// its point replaced by the format's; the rest is a view of the body.
 struct split_number {
-    std::u32string sign, whole, rest;
+    std::u32string sign, whole, point;
+    std::string ascii_whole;  // the whole digits instead, when all ASCII
+    std::string_view rest;
+    py::ssize_t size() const
+    {
+        return py::ssize_t(sign.size() + whole.size() + ascii_whole.size() + point.size() + rest.size());
+    }
+    void append_whole(laid_out_text &t)
+    {
+        t.append(std::move(whole));
+        t.append_owned_ascii(std::move(ascii_whole));
+    }
+    laid_out_text text() &&
+    {
+        laid_out_text t;
+        t.append(std::move(sign));
+        append_whole(t);
+        t.append(std::move(point));
+        t.append_ascii(rest);
+        return t;
+    }
 };
 
-// The sign, the digits before the point (grouped) and the rest of the body.
 split_number split(const tars::number_text &text, const format_options &fmt, bool always_sign, py::ssize_t min_whole)
 {
     split_number s;
     s.sign = sign_of(text.negative, always_sign ? U'+' : fmt.sign);
+    std::string_view body = text.body;
     std::size_t whole_size = leading_digits(text.body);
-    std::string whole = text.body.substr(0, whole_size);
-    s.rest = widened(text.body.substr(whole_size));
-    if (!s.rest.empty() && s.rest[0] == U'.')
-        s.rest = fmt.decimal_point + s.rest.substr(1);
-    s.whole = whole_size > 0 ? grouped(whole, fmt.groups, min_whole) : widened(whole);
+    std::string_view whole = body.substr(0, whole_size);
+    s.rest = body.substr(whole_size);
+    if (!s.rest.empty() && s.rest[0] == '.') {
+        s.point = fmt.decimal_point;
+        s.rest.remove_prefix(1);
+    }
+    if (is_ascii(fmt.groups.separator))
+        s.ascii_whole = grouped<std::string>(whole, fmt.groups, min_whole);
+    else
+        s.whole = grouped<std::u32string>(whole, fmt.groups, min_whole);
     return s;
-}
-
-// A width beyond what a string can hold is a MemoryError, as for float.
-std::u32string repeated(char32_t c, py::ssize_t n)
-{
-    if (n <= 0)
-        return std::u32string();
-    if (std::size_t(n) > std::u32string().max_size())
-        throw std::bad_alloc();
-    return std::u32string(std::size_t(n), c);
 }
 
 } // namespace
 
-std::u32string signed_grouped(const tars::number_text &text, const format_options &fmt, bool always_sign)
+laid_out_text signed_grouped(const tars::number_text &text, const format_options &fmt, bool always_sign)
 {
-    split_number s = split(text, fmt, always_sign, 0);
-    return s.sign + s.whole + s.rest;
+    return split(text, fmt, always_sign, 0).text();
 }
 
-std::u32string lay_out_real(const tars::number_text &text, const format_options &fmt)
+laid_out_text lay_out_real(const tars::number_text &text, const format_options &fmt)
 {
     split_number s = split(text, fmt, false, 0);
     if (fmt.align == U'=' && fmt.fill == U'0' && !fmt.groups.sizes.empty() && leading_digits(text.body) > 0)
-        s = split(text, fmt, false, fmt.width - py::ssize_t(s.sign.size() + s.rest.size()));
-    py::ssize_t missing = fmt.width - py::ssize_t(s.sign.size() + s.whole.size() + s.rest.size());
-    if (fmt.align == U'=')
-        return s.sign + repeated(fmt.fill, missing) + s.whole + s.rest;
-    return padded(s.sign + s.whole + s.rest, fmt);
+        s = split(text, fmt, false, fmt.width - py::ssize_t(s.sign.size() + s.point.size() + s.rest.size()));
+    if (fmt.align != U'=')
+        return padded(std::move(s).text(), fmt);
+    py::ssize_t missing = fmt.width - s.size();
+    laid_out_text t;
+    t.append(std::move(s.sign));
+    t.append_run(fmt.fill, missing);
+    s.append_whole(t);
+    t.append(std::move(s.point));
+    t.append_ascii(s.rest);
+    return t;
 }
 
-std::u32string padded(const std::u32string &text, const format_options &fmt)
+laid_out_text padded(laid_out_text &&text, const format_options &fmt)
 {
-    py::ssize_t missing = fmt.width - py::ssize_t(text.size());
+    py::ssize_t missing = fmt.width - text.size();
     if (missing <= 0)
-        return text;
-    switch (fmt.align) {
-    case U'<':
-        return text + repeated(fmt.fill, missing);
-    case U'^':
-        return repeated(fmt.fill, missing / 2) + text + repeated(fmt.fill, missing - missing / 2);
-    default:
-        return repeated(fmt.fill, missing) + text;
-    }
-}
-
-py::str to_python(const std::u32string &text)
-{
-    PyObject *str = PyUnicode_FromKindAndData(PyUnicode_4BYTE_KIND, text.data(), py::ssize_t(text.size()));
-    if (str == nullptr)
-        throw py::error_already_set();
-    return py::reinterpret_steal<py::str>(str);
+        return std::move(text);
+    py::ssize_t before = fmt.align == U'<' ? 0 : fmt.align == U'^' ? missing / 2 : missing;
+    laid_out_text t;
+    t.append_run(fmt.fill, before);
+    t.append(std::move(text));
+    t.append_run(fmt.fill, missing - before);
+    return t;
 }
 
 } // namespace tarsel_binding

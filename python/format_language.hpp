@@ -10,6 +10,7 @@
 #include <pybind11/pybind11.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../include/tarsel_exact.hpp"
@@ -55,19 +56,47 @@ format_options parse_format(const py::str &fmt, const char *type_name, bool perc
 // integer (point_zero), complex's does not.  'n' is 'g'.
 tars::number_style number_style_of(const format_options &fmt, bool point_zero);
 
+// A text laid out from pieces: short wide strings (a sign, grouped digits,
+// the locale's point), views of a number's ASCII body, and runs of one fill
+// character.  Only the body and the runs grow with a large precision or
+// width, and they are written once, straight into the Python string, so a
+// text of n characters costs about n bytes beside the body, and one that
+// cannot be allocated fails at once with MemoryError.  A body viewed must
+// outlive the text.
+class laid_out_text {
+public:
+    void append(std::u32string wide);
+    void append_ascii(std::string_view ascii);
+    void append_owned_ascii(std::string ascii);
+    void append_run(char32_t c, py::ssize_t n);
+    void append(laid_out_text &&other);
+    py::ssize_t size() const { return size_; }
+    py::str to_python() const;
+
+private:
+    struct piece {
+        std::u32string wide;
+        std::string owned_ascii;
+        std::string_view ascii;
+        char32_t run_char = 0;
+        py::ssize_t run_length = 0;
+    };
+    void grow(py::ssize_t n);
+    std::vector<piece> pieces_;
+    py::ssize_t size_ = 0;
+};
+
 // The sign the format shows for a number ("", "-", "+" or " ") and its body
 // with the grouping applied to the digits before the point.
-std::u32string signed_grouped(const tars::number_text &text, const format_options &fmt, bool always_sign);
+laid_out_text signed_grouped(const tars::number_text &text, const format_options &fmt, bool always_sign);
 
 // A real number's text padded to the format's width.  With fill '0' and '='
 // alignment the padding is made of zeros that take part in the grouping,
 // as float's does.
-std::u32string lay_out_real(const tars::number_text &text, const format_options &fmt);
+laid_out_text lay_out_real(const tars::number_text &text, const format_options &fmt);
 
 // Any text padded to the format's width, by its alignment (default right).
-std::u32string padded(const std::u32string &text, const format_options &fmt);
-
-py::str to_python(const std::u32string &text);
+laid_out_text padded(laid_out_text &&text, const format_options &fmt);
 
 } // namespace tarsel_binding
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tars {
 
@@ -23,11 +24,13 @@ std::string exponent_suffix(std::int64_t exponent, bool upper)
 std::string scientific(const decimal_digits &d, std::int64_t count, bool alternate, bool upper)
 {
     std::string body(1, d.digits[0]);
+    body.reserve(std::size_t(count) + 8); // the digits, the point and "e+308"
     if (count > 0 || alternate)
         body += '.';
     body += d.digits.substr(1);
     body.append(std::size_t(count) - (d.digits.size() - 1), '0');
-    return body + exponent_suffix(d.exponent, upper);
+    body += exponent_suffix(d.exponent, upper);
+    return body;
 }
 
 // Digits placed around the point, with `count` digits after it; d has been
@@ -46,9 +49,13 @@ std::string fixed(const decimal_digits &d, std::int64_t count, bool alternate)
         if (d.digits != "0")
             fraction = std::string(std::size_t(-d.exponent - 1), '0') + d.digits;
     }
-    fraction.append(std::size_t(count) - fraction.size(), '0');
-    if (count > 0 || alternate)
-        return whole + '.' + fraction;
+    if (count > 0 || alternate) {
+        std::size_t zeros = std::size_t(count) - fraction.size();
+        whole.reserve(whole.size() + 1 + fraction.size() + zeros + 1);
+        whole += '.';
+        whole += fraction;
+        whole.append(zeros, '0');
+    }
     return whole;
 }
 
@@ -80,18 +87,26 @@ struct rounded_text {
 // 'g': p significant digits, scientific when the exponent after rounding is
 // below -4 or at least p; at least p - 1 when an integer is to get ".0",
 // which would otherwise show a digit more than p.
+//
+// Without '#' the zeros after the last digit would be dropped again, so they
+// are never written: a precision far beyond the digits of the exact value
+// costs no more than those digits.
 rounded_text general(const float128 &x, std::int64_t precision, bool alternate, bool upper, bool point_zero)
 {
     std::int64_t p = std::max<std::int64_t>(precision, 1);
     decimal_digits d = round_significant(x, p);
     std::int64_t scientific_from = point_zero ? p - 1 : p;
-    std::string body = (d.exponent >= -4 && d.exponent < scientific_from) ? fixed(d, p - 1 - d.exponent, alternate)
-                                                                          : scientific(d, p - 1, alternate, upper);
+    std::int64_t after_first = p - 1;
     if (!alternate)
-        body = without_trailing_zeros(body);
+        after_first = std::min<std::int64_t>(after_first, std::int64_t(d.digits.size()) - 1);
+    std::string body = (d.exponent >= -4 && d.exponent < scientific_from)
+                           ? fixed(d, std::max<std::int64_t>(after_first - d.exponent, 0), alternate)
+                           : scientific(d, after_first, alternate, upper);
+    if (!alternate)
+        body = without_trailing_zeros(std::move(body));
     if (point_zero && body.find_first_of(".eE") == std::string::npos)
         body += ".0";
-    return {d, body};
+    return {d, std::move(body)};
 }
 
 // The shortest digits that read back, laid out like float's repr: fixed from
@@ -122,7 +137,9 @@ rounded_text finite_text(const float128 &x, const number_style &style, char type
     }
     case '%': {
         decimal_digits d = round_places(x, p, 2);
-        return {d, fixed(d, p, alternate) + '%'};
+        std::string body = fixed(d, p, alternate);
+        body += '%';
+        return {d, std::move(body)};
     }
     case 'g':
         return general(x, p, alternate, upper, style.point_zero);
@@ -150,7 +167,7 @@ number_text format_number(const float128 &x, const number_style &style)
     }
     rounded_text t = finite_text(x, style, type, upper);
     bool negative = t.digits.negative && !(style.no_negative_zero && is_zero(t.digits));
-    return {negative, t.body};
+    return {negative, std::move(t.body)};
 }
 
 } // namespace tars

@@ -5,9 +5,13 @@ round-trip digit counts that the README states."""
 import decimal
 import locale
 import math
+import os
 import random
 import re
 import struct
+import subprocess
+import sys
+import textwrap
 from fractions import Fraction
 
 import pytest
@@ -385,3 +389,61 @@ def test_none_type_gives_the_shortest_text_that_reads_back(x):
         for candidate in (rounded, rounded.next_plus(decimal.Context(prec=n))):
             shorter = Float128.from_decimal(("-" if exact < 0 else "") + str(candidate))
             assert shorter != x
+
+
+# Each call runs in a child whose address space is capped at what it uses
+# plus 512 MiB: a text of 2^31 characters cannot be made there, so a call that
+# writes the digits a huge precision asks for, and then strips them, fails
+# with MemoryError instead of passing.  (The sanitizer build reserves its
+# shadow memory up front and cannot run under such a cap.)
+BOUNDED_COST = textwrap.dedent("""
+    import resource, sys
+    from decimal import Decimal
+    from fractions import Fraction
+    from tarsel import Complex128, Float128
+    third = Float128(1.0) / Float128(3.0)
+    tiny, huge = Float128(5e-324), Float128(1.7976931348623157e308) + Float128(9.9e291)
+    with open("/proc/self/status") as status:
+        used = next(int(line.split()[1]) for line in status if line.startswith("VmSize:")) * 1024
+    resource.setrlimit(resource.RLIMIT_AS, (used + 512 * 2**20, resource.RLIM_INFINITY))
+    try:
+        print(repr(eval(sys.argv[1])))
+    except MemoryError:
+        print("MemoryError")
+""")
+BOUNDED_CALLS = [
+    # A precision beyond the digits of the exact value gives those digits.
+    ("format(third, '.2147483647')", "format(third, '.2000')"),
+    ("format(third, '.2147483647g')", "format(third, '.2000g')"),
+    ("format(-tiny, '.2147483647G')", "format(-tiny, '.2000G')"),
+    ("format(huge, '>+60,.2147483647')", "format(huge, '>+60,.2000')"),
+    ("format(Complex128(third, -tiny), '^9.2147483647g')", "format(Complex128(third, -tiny), '^9.2000g')"),
+    # A text too long for memory is a MemoryError, as for float.
+    ("format(third, '#.2147483647g')", "'MemoryError'"),
+    ("format(third, '.2147483647e')", "'MemoryError'"),
+    ("format(third, '.2147483647f')", "'MemoryError'"),
+    ("format(third, '>9223372036854775807')", "'MemoryError'"),
+    ("format(third, '0=9223372036854775807,.3f')", "'MemoryError'"),
+    ("format(Complex128(third, third), '<9223372036854775807')", "'MemoryError'"),
+    # The other conversions of a few bytes stay small.
+    ("round(third, 10**30)", "third"),
+    ("round(huge, -10**30)", "Float128(0.0)"),
+    ("Float128.from_decimal('1e-99999999999999999999') == Float128(0.0)", "True"),
+    ("Float128.from_decimal('9' * 10**6 + 'e-999950') == Float128.from_decimal('1e50')", "True"),
+    ("Float128.from_rational(Decimal('1.5e-999999999999999999'))", "Float128(0.0)"),
+    ("Float128.from_rational(Fraction(10**4000 + 1, 10**4000)) == Float128(1.0)", "True"),
+    ("tiny.as_integer_ratio()", "(1, 2**1074)"),
+]
+
+
+@pytest.mark.skipif("libasan" in os.environ.get("LD_PRELOAD", ""), reason="the sanitizer cannot run under a memory cap")
+@pytest.mark.parametrize("call, want", BOUNDED_CALLS, ids=[c for c, _ in BOUNDED_CALLS])
+def test_a_short_input_costs_no_more_than_its_result(call, want):
+    got = subprocess.run([sys.executable, "-c", BOUNDED_COST, call], capture_output=True, text=True, timeout=600)
+    assert got.returncode == 0, got.stderr
+    if want == "'MemoryError'":
+        assert got.stdout.strip() == "MemoryError"
+        return
+    expected = subprocess.run([sys.executable, "-c", BOUNDED_COST, want], capture_output=True, text=True, timeout=600)
+    assert got.stdout.strip() not in ("", "MemoryError")
+    assert got.stdout == expected.stdout
