@@ -62,8 +62,10 @@ row_array to_rows(const py::typing::Iterable<float128> &values)
 }
 
 // Rows are read through the array's own strides, so any layout works and no
-// read leaves the array; a row's doubles need no alignment.
-py::typing::List<float128> from_rows(const row_array &a)
+// read leaves the array; a row's doubles need no alignment.  The argument
+// converts as the array functions' do: an interrupt or MemoryError raised
+// while NumPy converts it propagates.
+py::typing::List<float128> from_rows(const float64_array &a)
 {
     if (!has_row_shape(a))
         throw std::runtime_error("Input must have shape (N, 2)");

@@ -65,6 +65,8 @@ TARGETS = [
     ("sin_arrays(__array__)", tarsel.sin_arrays, lambda o: converter("__array__", o), "incompatible function"),
     ("add_arrays(rows, __array__)", lambda x: tarsel.add_arrays(ROWS, x), lambda o: converter("__array__", o),
      "incompatible function"),
+    ("from_rows(__array__)", tarsel.from_rows, lambda o: converter("__array__", o), "incompatible function"),
+    ("fsum(__array__)", tarsel.fsum, lambda o: converter("__array__", o), "incompatible function"),
 ]
 IDS = [t[0] for t in TARGETS]
 
