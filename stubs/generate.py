@@ -9,9 +9,13 @@ Complex128 also accepts a Python complex, float or int, as the module
 converts them, which pybind11's signatures do not show; and the buffer
 protocol is always typing_extensions.Buffer, which type checkers know for
 every Python version (pybind11 writes collections.abc.Buffer when built for
-3.12 and later), so that every interpreter generates the same file.  The wheel installs the file as the stub-only package
-tarsel-stubs (PEP 561), where type checkers look for the stubs of a
-single-module distribution.  stubs/regenerate.sh builds the module from
+3.12 and later), so that every interpreter generates the same file; and a
+module attribute keeps its type but not its value (simd_level and
+num_threads are read from the processor, the affinity mask and the
+environment at import), except __all__ and __version__, which the source
+fixes.  Stubs describe types, so the file is the same on every machine.  The
+wheel installs the file as the stub-only package tarsel-stubs (PEP 561),
+where type checkers look for the stubs of a single-module distribution.  stubs/regenerate.sh builds the module from
 this checkout first."""
 import argparse
 import difflib
@@ -28,6 +32,8 @@ STUB = Path(__file__).resolve().parent / "tarsel.pyi"
 COMPLEX_PARAMETER = re.compile(r"(\w): Complex128(?=[,)]| =)")
 PYTHON_NUMBERS = r"\1: Complex128 | complex | float | int"
 BUFFER, PORTABLE_BUFFER = "collections.abc.Buffer", "typing_extensions.Buffer"
+# "name: type = value" at the top level of the file.
+MODULE_VALUE = re.compile(r"^(?!__all__|__version__)(\w+: [^=\n]+?) = .*$", re.MULTILINE)
 
 
 def portable_buffer(text):
@@ -44,7 +50,7 @@ def generate():
         subprocess.run([sys.executable, "-m", "pybind11_stubgen", "tarsel", "--exit-code", "-o", out], check=True,
                        stdout=subprocess.DEVNULL)
         text = (Path(out) / "tarsel.pyi").read_text(encoding="utf-8")
-    return portable_buffer(COMPLEX_PARAMETER.sub(PYTHON_NUMBERS, text))
+    return MODULE_VALUE.sub(r"\1", portable_buffer(COMPLEX_PARAMETER.sub(PYTHON_NUMBERS, text)))
 
 
 def main():

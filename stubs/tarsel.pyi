@@ -681,7 +681,7 @@ def trunc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> 
 __version__: str = '0.1.0'
 e: Float128
 ln2: Float128
-num_threads: int = 2
+num_threads: int
 pi: Float128
-simd_level: str = 'avx512'
+simd_level: str
 sqrt2: Float128
