@@ -14,7 +14,8 @@
 # 3. for every interpreter (TARSEL_PYTHONS, default CPython 3.12 where pyenv has
 #    it and python3) a virtual environment under build/venvs with the test
 #    requirements, the module built and installed into it, and pytest on
-#    every processor (pytest-xdist);
+#    every processor (pytest-xdist); under the first interpreter again with
+#    TARSEL_SIMD at every level and TARSEL_NUM_THREADS=1;
 # 4. the Python tests once more, under the first of those interpreters, against
 #    the module built with AddressSanitizer and UndefinedBehaviorSanitizer, in
 #    its own venv (build/venvs/<tag>-sanitize).
@@ -78,6 +79,15 @@ for venv in "${venvs[@]}"; do
   TARSEL_OTHER_VERSION_MODULE="$other" TARSEL_SKIP_C_LAYER=$skip_c_layer \
     "$venv/bin/python" -m pytest -q -n "$jobs" tests/python
   skip_c_layer=1
+done
+
+# Nothing may depend on the processor or the affinity mask: the Python tests
+# again under the first interpreter, at every level TARSEL_SIMD names, with
+# one thread (a level above the processor's caps to the processor's).
+for level in scalar sse2 avx2 avx512; do
+  echo "== Python tests under $("${venvs[0]}/bin/python" --version) with TARSEL_SIMD=$level TARSEL_NUM_THREADS=1"
+  TARSEL_SIMD=$level TARSEL_NUM_THREADS=1 TARSEL_OTHER_VERSION_MODULE="" TARSEL_SKIP_C_LAYER=1 \
+    "${venvs[0]}/bin/python" -m pytest -q -n "$jobs" tests/python
 done
 
 py=$(tested_pythons | awk '{print $1}')
