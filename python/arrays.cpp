@@ -98,15 +98,18 @@ void register_remaining_arrays(py::module_ &m)
     m.def("tan_arrays", &map_array<fn::tan>,
           "element-wise tan of (N, 2) arrays\n\n"
           "Each row as tarsel.tan gives it: NaN for NaN and infinities; beyond 9e18 the high part alone\n"
-          "is reduced, as for sin and cos, and the result is no longer accurate.",
+          "is reduced, as for sin and cos, and the result is no longer accurate.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0, and above 9e18 the result is not accurate.",
           py::arg("a"), py::pos_only());
     m.def("atan_arrays", &map_array<fn::atan>,
           "element-wise atan of (N, 2) arrays\n\n"
-          "Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.",
+          "Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0.",
           py::arg("a"), py::pos_only());
     m.def("asin_arrays", &map_array<fn::asin>,
           "element-wise asin of (N, 2) arrays\n\n"
-          "Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.",
+          "Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0.",
           py::arg("a"), py::pos_only());
     m.def("acos_arrays", &map_array<fn::acos>,
           "element-wise acos of (N, 2) arrays\n\n"
@@ -115,7 +118,8 @@ void register_remaining_arrays(py::module_ &m)
     m.def("sinh_arrays", &map_array<fn::sinh>,
           "element-wise sinh of (N, 2) arrays\n\n"
           "Each row as tarsel.sinh gives it: NaN and infinite rows come back unchanged; beyond about\n"
-          "+-710 the result overflows to the signed infinity.",
+          "+-710 the result overflows to the signed infinity.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0.",
           py::arg("a"), py::pos_only());
     m.def("cosh_arrays", &map_array<fn::cosh>,
           "element-wise cosh of (N, 2) arrays\n\n"
@@ -125,7 +129,8 @@ void register_remaining_arrays(py::module_ &m)
     m.def("tanh_arrays", &map_array<fn::tanh>,
           "element-wise tanh of (N, 2) arrays\n\n"
           "Each row as tarsel.tanh gives it: a NaN row comes back unchanged; beyond +-709.78 (infinities\n"
-          "included) the result is exactly +-1.",
+          "included) the result is exactly +-1.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0.",
           py::arg("a"), py::pos_only());
     m.def("abs_arrays", &map_array<fn::abs>,
           "element-wise abs of (N, 2) arrays\n\n"
@@ -135,22 +140,26 @@ void register_remaining_arrays(py::module_ &m)
     m.def("floor_arrays", &map_array<fn::floor>,
           "element-wise floor of (N, 2) arrays\n\n"
           "Each row as tarsel.floor gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.",
+          "zero low part, NaN gives NaN.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0.",
           py::arg("a"), py::pos_only());
     m.def("ceil_arrays", &map_array<fn::ceil>,
           "element-wise ceil of (N, 2) arrays\n\n"
           "Each row as tarsel.ceil gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.",
+          "zero low part, NaN gives NaN.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).",
           py::arg("a"), py::pos_only());
     m.def("trunc_arrays", &map_array<fn::trunc>,
           "element-wise trunc of (N, 2) arrays\n\n"
           "Each row as tarsel.trunc gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.",
+          "zero low part, NaN gives NaN.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).",
           py::arg("a"), py::pos_only());
     m.def("round_arrays", &map_array<fn::round>,
           "element-wise round of (N, 2) arrays\n\n"
           "Each row as tarsel.round gives it, exact, halfway cases away from zero: an infinite high part\n"
-          "gives that infinity with a zero low part, NaN gives NaN.",
+          "gives that infinity with a zero low part, NaN gives NaN.\n"
+          "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-0.5, 0) gives +0.0 (C99: -0.0).",
           py::arg("a"), py::pos_only());
     m.def("neg_arrays", &map_array<fn::neg>,
           "element-wise negation of (N, 2) arrays\n\n"
@@ -161,18 +170,26 @@ void register_remaining_arrays(py::module_ &m)
           "element-wise pow of (N, 2) arrays\n\n"
           "Row i is tarsel.pow(a[i], b[i]), a[i] to the power b[i]: 1 for a zero exponent (even for a NaN\n"
           "base); for a zero base +inf or +0 by the sign of the exponent, -inf or -0 for a base of -0 and\n"
-          "an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.",
+          "an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.\n"
+          "Unlike C99 and NumPy (x = a[i], y = b[i]): a zero x with a NaN y gives +0.0; pow(+-1, +-inf)\n"
+          "and pow(1, nan) are NaN; -inf with a y that is not an integer gives NaN, and a negative x with\n"
+          "an infinite or huge y gives NaN (an integral exponent needs |b| <= 9e18).",
           py::arg("a"), py::arg("b"), py::pos_only());
     m.def("atan2_arrays", &combine_arrays<fn::atan2>,
           "element-wise atan2 of (N, 2) arrays\n\n"
           "Row i is tarsel.atan2(a[i], b[i]), the angle of the point (x, y) = (b[i], a[i]): NaN if either\n"
           "high part is NaN; both zero gives +-0 or +-pi by the signs of the zero high parts; a zero\n"
-          "high part of x otherwise gives +-pi/2 by the sign of y.",
+          "high part of x otherwise gives +-pi/2 by the sign of y.\n"
+          "Unlike C99 and NumPy: two infinities give NaN; y = -0.0 with a negative x gives +pi; a zero\n"
+          "angle is +0.0 unless both are zeros.",
           py::arg("a"), py::arg("b"), py::pos_only());
     m.def("fmod_arrays", &combine_arrays<fn::fmod>,
           "element-wise fmod of (N, 2) arrays\n\n"
           "Row i is tarsel.fmod(a[i], b[i]) = a[i] - trunc(a[i] / b[i]) b[i]: NaN for a zero or infinite\n"
-          "divisor, an infinite dividend and NaN.",
+          "divisor, an infinite dividend and NaN.\n"
+          "Unlike C99 and NumPy (x = a[i], y = b[i]): an infinite y gives NaN (C99: x); a zero result is\n"
+          "+0.0; for a quotient x / y above about 1e32 in magnitude the result is 0, a wrong value or an\n"
+          "infinity.",
           py::arg("a"), py::arg("b"), py::pos_only());
 }
 

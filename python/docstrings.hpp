@@ -44,14 +44,18 @@ constexpr const char *float128_repr = "Float128('...') around the text of to_str
 
 constexpr const char *float128_add =
     "x + y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the "
-    "error grows; inf + -inf is NaN.";
+    "error grows; inf + -inf is NaN."
+    "  Unlike C99 and NumPy, -0.0 + -0.0 is +0.0.";
 constexpr const char *float128_sub =
     "x - y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the "
-    "error grows.";
-constexpr const char *float128_mul = "x * y for two Float128.  Relative error near 2^-104; overflow gives inf.";
+    "error grows."
+    "  Unlike C99 and NumPy, -0.0 - 0.0 is +0.0.";
+constexpr const char *float128_mul = "x * y for two Float128.  Relative error near 2^-104; overflow gives inf."
+    "  Unlike C99 and NumPy, a zero product is +0.0 whatever the signs of the operands.";
 constexpr const char *float128_truediv =
     "x / y for two Float128.  Relative error near 2^-104.  A zero divisor gives a signed inf (NaN for 0 / 0 "
-    "and for a NaN operand), never ZeroDivisionError.";
+    "and for a NaN operand), never ZeroDivisionError."
+    "  Unlike C99 and NumPy, -0.0 / y is +0.0 for a positive y.";
 constexpr const char *float128_in_place =
     "The in-place form of the operator: the result replaces the value of x, and x itself is returned, so "
     "every other name for x sees it.  On a module constant (tarsel.pi, e, sqrt2, ln2) a new instance is "
@@ -107,50 +111,70 @@ constexpr const char *pow =
     "x**y, computed as exp(y * log(x)), so an integer power is not exact either: relative error about 1e-32 "
     "times |y log x| (about 5e-30 for 10**300).  pow(x, 0) is 1 for every x, NaN included.  A zero x gives a "
     "zero or an infinity signed by whether y is an odd integer; a negative x needs an integral y (lo 0, "
-    "|y| <= 9e18), else NaN.";
+    "|y| <= 9e18), else NaN."
+    "  Unlike C99 and NumPy: a zero x with a NaN y gives +0.0 (C99: NaN); pow(+-1, +-inf) and pow(1, nan) "
+    "are NaN (C99: 1); -inf with a y that is not an integer gives NaN, and a negative x with an infinite or "
+    "huge y gives NaN (C99: +-0 or +-inf, 1 for -1, taking every |y| >= 2^53 as an even integer).";
 constexpr const char *sin =
     "The sine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, "
     "growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 "
-    "pi and the result is not accurate.";
+    "pi and the result is not accurate."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0.";
 constexpr const char *cos =
     "The cosine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, "
     "growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 "
     "pi and the result is not accurate.";
 constexpr const char *tan =
     "sin(x) / cos(x) from one evaluation of both.  NaN and infinities give NaN.  Relative error below 3e-31 "
-    "on [-1.5, 1.5].";
+    "on [-1.5, 1.5]."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0, and above 9e18, as for sin and cos, the result is not "
+    "accurate.";
 constexpr const char *sinh =
     "The hyperbolic sine.  A NaN comes back unchanged; beyond about +-710 the result is +-inf.  Relative "
-    "error below 3e-30 for |x| >= 1e-3 and about 2e-28 below (a short series under 1e-4).";
+    "error below 3e-30 for |x| >= 1e-3 and about 2e-28 below (a short series under 1e-4)."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0.";
 constexpr const char *cosh =
     "The hyperbolic cosine.  A NaN comes back unchanged; beyond about +-710 the result is inf.  Relative "
     "error below 3e-31 on [-20, 20].";
 constexpr const char *tanh =
     "The hyperbolic tangent.  A NaN comes back unchanged; large |x| gives +-1.  Relative error below 6e-31 "
-    "for |x| >= 1e-3 and about 5e-26 below 1e-4 (a short series).";
+    "for |x| >= 1e-3 and about 5e-26 below 1e-4 (a short series)."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0.";
 constexpr const char *sqrt =
     "The square root.  A negative x gives NaN, a zero gives zero, inf gives inf.  Relative error below "
     "1e-31.";
 constexpr const char *abs = "|x|, exact.  A zero high part gives +0.0 with |lo|; NaN comes back as it is.";
 constexpr const char *floor =
-    "The greatest integral value at or below x, as a Float128 (exact).  math.floor(x) gives the int.";
+    "The greatest integral value at or below x, as a Float128 (exact).  math.floor(x) gives the int."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0.";
 constexpr const char *ceil =
-    "The least integral value at or above x, as a Float128 (exact).  math.ceil(x) gives the int.";
-constexpr const char *trunc = "x with its fraction removed, as a Float128 (exact).  math.trunc(x) gives the int.";
+    "The least integral value at or above x, as a Float128 (exact).  math.ceil(x) gives the int."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).";
+constexpr const char *trunc = "x with its fraction removed, as a Float128 (exact).  math.trunc(x) gives the int."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).";
 constexpr const char *round =
     "The nearest integral value as a Float128, halfway cases away from zero (2.5 gives 3), exact.  Python's "
-    "round(x) instead gives an int, ties to even.";
+    "round(x) instead gives an int, ties to even."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-0.5, 0) gives +0.0 (C99: -0.0).";
 constexpr const char *fmod =
     "x - trunc(x / y) * y: the remainder with the sign of x.  NaN for a NaN operand or y = 0.  Its error "
-    "grows with |x / y| (about 2e-29 absolute for |x| <= 1e3, |y| >= 0.1).";
+    "grows with |x / y| (about 2e-29 absolute for |x| <= 1e3, |y| >= 0.1)."
+    "  Unlike C99 and NumPy: an infinite y gives NaN (C99: x); a zero result is +0.0 (C99: the sign of x); "
+    "for a quotient x / y above about 1e32 in magnitude the result is 0, a wrong value or, where x / y "
+    "overflows, an infinity, instead of the exact remainder.";
 constexpr const char *atan =
-    "The arctangent, in [-pi/2, pi/2]; +-inf gives +-pi/2, NaN gives NaN.  Relative error below 4e-32.";
+    "The arctangent, in [-pi/2, pi/2]; +-inf gives +-pi/2, NaN gives NaN.  Relative error below 4e-32."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0.";
 constexpr const char *atan2 =
     "The angle of the point (x, y), in [-pi, pi]: y first, as math.atan2.  The signs of zeros decide on the "
-    "axes ((+0, -0) gives pi); a NaN gives NaN.  Relative error below 6e-32.";
+    "axes ((+0, -0) gives pi); a NaN gives NaN.  Relative error below 6e-32."
+    "  Unlike C99 and NumPy: two infinities give NaN (C99: an odd multiple of pi/4); y = -0.0 with a "
+    "negative x gives +pi (C99: -pi); a zero angle is +0.0 unless both are zeros (C99: -0.0 for a negative "
+    "y, as for (-0, 1) or (-1, inf)).";
 constexpr const char *asin =
     "The arcsine, in [-pi/2, pi/2].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) "
-    "and for NaN.  Relative error below 1e-31, growing as 1 / (1 - |x|) towards +-1.";
+    "and for NaN.  Relative error below 1e-31, growing as 1 / (1 - |x|) towards +-1."
+    "  Unlike C99 and NumPy, -0.0 gives +0.0.";
 constexpr const char *acos =
     "The arccosine, in [0, pi].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and "
     "for NaN.  Relative error below 2e-31 on [-0.99, 0.99].";

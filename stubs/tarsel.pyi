@@ -59,7 +59,7 @@ class Float128:
         """
     def __add__(self, arg0: Float128) -> Float128:
         """
-        x + y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the error grows; inf + -inf is NaN.
+        x + y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the error grows; inf + -inf is NaN.  Unlike C99 and NumPy, -0.0 + -0.0 is +0.0.
         """
     def __bool__(self) -> bool:
         """
@@ -140,7 +140,7 @@ class Float128:
         """
     def __mul__(self, arg0: Float128) -> Float128:
         """
-        x * y for two Float128.  Relative error near 2^-104; overflow gives inf.
+        x * y for two Float128.  Relative error near 2^-104; overflow gives inf.  Unlike C99 and NumPy, a zero product is +0.0 whatever the signs of the operands.
         """
     def __ne__(self, arg0: Float128) -> bool:
         """
@@ -182,11 +182,11 @@ class Float128:
         """
     def __sub__(self, arg0: Float128) -> Float128:
         """
-        x - y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the error grows.
+        x - y for two Float128.  Relative error near 2^-104 unless the operands nearly cancel, where the error grows.  Unlike C99 and NumPy, -0.0 - 0.0 is +0.0.
         """
     def __truediv__(self, arg0: Float128) -> Float128:
         """
-        x / y for two Float128.  Relative error near 2^-104.  A zero divisor gives a signed inf (NaN for 0 / 0 and for a NaN operand), never ZeroDivisionError.
+        x / y for two Float128.  Relative error near 2^-104.  A zero divisor gives a signed inf (NaN for 0 / 0 and for a NaN operand), never ZeroDivisionError.  Unlike C99 and NumPy, -0.0 / y is +0.0 for a positive y.
         """
     def __trunc__(self) -> int:
         """
@@ -403,21 +403,22 @@ def add_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: ty
     """
 def asin(x: Float128) -> Float128:
     """
-    The arcsine, in [-pi/2, pi/2].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and for NaN.  Relative error below 1e-31, growing as 1 / (1 - |x|) towards +-1.
+    The arcsine, in [-pi/2, pi/2].  NaN outside [-1, 1] (also for a value just beyond +-1 by its low part) and for NaN.  Relative error below 1e-31, growing as 1 / (1 - |x|) towards +-1.  Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def asin_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise asin of (N, 2) arrays
     
     Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.
+    Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def atan(x: Float128) -> Float128:
     """
-    The arctangent, in [-pi/2, pi/2]; +-inf gives +-pi/2, NaN gives NaN.  Relative error below 4e-32.
+    The arctangent, in [-pi/2, pi/2]; +-inf gives +-pi/2, NaN gives NaN.  Relative error below 4e-32.  Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def atan2(y: Float128, x: Float128) -> Float128:
     """
-    The angle of the point (x, y), in [-pi, pi]: y first, as math.atan2.  The signs of zeros decide on the axes ((+0, -0) gives pi); a NaN gives NaN.  Relative error below 6e-32.
+    The angle of the point (x, y), in [-pi, pi]: y first, as math.atan2.  The signs of zeros decide on the axes ((+0, -0) gives pi); a NaN gives NaN.  Relative error below 6e-32.  Unlike C99 and NumPy: two infinities give NaN (C99: an odd multiple of pi/4); y = -0.0 with a negative x gives +pi (C99: -pi); a zero angle is +0.0 unless both are zeros (C99: -0.0 for a negative y, as for (-0, 1) or (-1, inf)).
     """
 def atan2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -426,16 +427,19 @@ def atan2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: 
     Row i is tarsel.atan2(a[i], b[i]), the angle of the point (x, y) = (b[i], a[i]): NaN if either
     high part is NaN; both zero gives +-0 or +-pi by the signs of the zero high parts; a zero
     high part of x otherwise gives +-pi/2 by the sign of y.
+    Unlike C99 and NumPy: two infinities give NaN; y = -0.0 with a negative x gives +pi; a zero
+    angle is +0.0 unless both are zeros.
     """
 def atan_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise atan of (N, 2) arrays
     
     Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.
+    Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def ceil(x: Float128) -> Float128:
     """
-    The least integral value at or above x, as a Float128 (exact).  math.ceil(x) gives the int.
+    The least integral value at or above x, as a Float128 (exact).  math.ceil(x) gives the int.  Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).
     """
 def ceil_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -443,6 +447,7 @@ def ceil_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     
     Each row as tarsel.ceil gives it, exact: an infinite high part gives that infinity with a
     zero low part, NaN gives NaN.
+    Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).
     """
 @typing.overload
 def cos(x: Float128) -> Float128:
@@ -497,7 +502,7 @@ def fdot(x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], y: typing.A
     """
 def floor(x: Float128) -> Float128:
     """
-    The greatest integral value at or below x, as a Float128 (exact).  math.floor(x) gives the int.
+    The greatest integral value at or below x, as a Float128 (exact).  math.floor(x) gives the int.  Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def floor_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -505,10 +510,11 @@ def floor_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> 
     
     Each row as tarsel.floor gives it, exact: an infinite high part gives that infinity with a
     zero low part, NaN gives NaN.
+    Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def fmod(x: Float128, y: Float128) -> Float128:
     """
-    x - trunc(x / y) * y: the remainder with the sign of x.  NaN for a NaN operand or y = 0.  Its error grows with |x / y| (about 2e-29 absolute for |x| <= 1e3, |y| >= 0.1).
+    x - trunc(x / y) * y: the remainder with the sign of x.  NaN for a NaN operand or y = 0.  Its error grows with |x / y| (about 2e-29 absolute for |x| <= 1e3, |y| >= 0.1).  Unlike C99 and NumPy: an infinite y gives NaN (C99: x); a zero result is +0.0 (C99: the sign of x); for a quotient x / y above about 1e32 in magnitude the result is 0, a wrong value or, where x / y overflows, an infinity, instead of the exact remainder.
     """
 def fmod_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -516,6 +522,9 @@ def fmod_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: t
     
     Row i is tarsel.fmod(a[i], b[i]) = a[i] - trunc(a[i] / b[i]) b[i]: NaN for a zero or infinite
     divisor, an infinite dividend and NaN.
+    Unlike C99 and NumPy (x = a[i], y = b[i]): an infinite y gives NaN (C99: x); a zero result is
+    +0.0; for a quotient x / y above about 1e32 in magnitude the result is 0, a wrong value or an
+    infinity.
     """
 def from_rows(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> list[Float128]:
     """
@@ -558,7 +567,7 @@ def neg_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> nu
     """
 def pow(x: Float128, y: Float128) -> Float128:
     """
-    x**y, computed as exp(y * log(x)), so an integer power is not exact either: relative error about 1e-32 times |y log x| (about 5e-30 for 10**300).  pow(x, 0) is 1 for every x, NaN included.  A zero x gives a zero or an infinity signed by whether y is an odd integer; a negative x needs an integral y (lo 0, |y| <= 9e18), else NaN.
+    x**y, computed as exp(y * log(x)), so an integer power is not exact either: relative error about 1e-32 times |y log x| (about 5e-30 for 10**300).  pow(x, 0) is 1 for every x, NaN included.  A zero x gives a zero or an infinity signed by whether y is an odd integer; a negative x needs an integral y (lo 0, |y| <= 9e18), else NaN.  Unlike C99 and NumPy: a zero x with a NaN y gives +0.0 (C99: NaN); pow(+-1, +-inf) and pow(1, nan) are NaN (C99: 1); -inf with a y that is not an integer gives NaN, and a negative x with an infinite or huge y gives NaN (C99: +-0 or +-inf, 1 for -1, taking every |y| >= 2^53 as an even integer).
     """
 def pow_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -567,10 +576,13 @@ def pow_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: ty
     Row i is tarsel.pow(a[i], b[i]), a[i] to the power b[i]: 1 for a zero exponent (even for a NaN
     base); for a zero base +inf or +0 by the sign of the exponent, -inf or -0 for a base of -0 and
     an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.
+    Unlike C99 and NumPy (x = a[i], y = b[i]): a zero x with a NaN y gives +0.0; pow(+-1, +-inf)
+    and pow(1, nan) are NaN; -inf with a y that is not an integer gives NaN, and a negative x with
+    an infinite or huge y gives NaN (an integral exponent needs |b| <= 9e18).
     """
 def round(x: Float128) -> Float128:
     """
-    The nearest integral value as a Float128, halfway cases away from zero (2.5 gives 3), exact.  Python's round(x) instead gives an int, ties to even.
+    The nearest integral value as a Float128, halfway cases away from zero (2.5 gives 3), exact.  Python's round(x) instead gives an int, ties to even.  Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-0.5, 0) gives +0.0 (C99: -0.0).
     """
 def round_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -578,11 +590,12 @@ def round_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> 
     
     Each row as tarsel.round gives it, exact, halfway cases away from zero: an infinite high part
     gives that infinity with a zero low part, NaN gives NaN.
+    Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-0.5, 0) gives +0.0 (C99: -0.0).
     """
 @typing.overload
 def sin(x: Float128) -> Float128:
     """
-    The sine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 pi and the result is not accurate.
+    The sine of x in radians.  NaN and infinities give NaN.  Absolute error about 1e-31 for |x| <= 10, growing with |x| (about 1e-17 near 1e15); above 9e18 the argument is reduced by the double nearest 2 pi and the result is not accurate.  Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 @typing.overload
 def sin(z: Complex128 | complex | float | int) -> Complex128:
@@ -596,7 +609,7 @@ def sin_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> nu
 @typing.overload
 def sinh(x: Float128) -> Float128:
     """
-    The hyperbolic sine.  A NaN comes back unchanged; beyond about +-710 the result is +-inf.  Relative error below 3e-30 for |x| >= 1e-3 and about 2e-28 below (a short series under 1e-4).
+    The hyperbolic sine.  A NaN comes back unchanged; beyond about +-710 the result is +-inf.  Relative error below 3e-30 for |x| >= 1e-3 and about 2e-28 below (a short series under 1e-4).  Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 @typing.overload
 def sinh(z: Complex128 | complex | float | int) -> Complex128:
@@ -609,6 +622,7 @@ def sinh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     
     Each row as tarsel.sinh gives it: NaN and infinite rows come back unchanged; beyond about
     +-710 the result overflows to the signed infinity.
+    Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def sqrt(x: Float128) -> Float128:
     """
@@ -632,7 +646,7 @@ def sum_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Fl
 @typing.overload
 def tan(x: Float128) -> Float128:
     """
-    sin(x) / cos(x) from one evaluation of both.  NaN and infinities give NaN.  Relative error below 3e-31 on [-1.5, 1.5].
+    sin(x) / cos(x) from one evaluation of both.  NaN and infinities give NaN.  Relative error below 3e-31 on [-1.5, 1.5].  Unlike C99 and NumPy, -0.0 gives +0.0, and above 9e18, as for sin and cos, the result is not accurate.
     """
 @typing.overload
 def tan(z: Complex128 | complex | float | int) -> Complex128:
@@ -645,11 +659,12 @@ def tan_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> nu
     
     Each row as tarsel.tan gives it: NaN for NaN and infinities; beyond 9e18 the high part alone
     is reduced, as for sin and cos, and the result is no longer accurate.
+    Unlike C99 and NumPy, -0.0 gives +0.0, and above 9e18 the result is not accurate.
     """
 @typing.overload
 def tanh(x: Float128) -> Float128:
     """
-    The hyperbolic tangent.  A NaN comes back unchanged; large |x| gives +-1.  Relative error below 6e-31 for |x| >= 1e-3 and about 5e-26 below 1e-4 (a short series).
+    The hyperbolic tangent.  A NaN comes back unchanged; large |x| gives +-1.  Relative error below 6e-31 for |x| >= 1e-3 and about 5e-26 below 1e-4 (a short series).  Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 @typing.overload
 def tanh(z: Complex128 | complex | float | int) -> Complex128:
@@ -662,6 +677,7 @@ def tanh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     
     Each row as tarsel.tanh gives it: a NaN row comes back unchanged; beyond +-709.78 (infinities
     included) the result is exactly +-1.
+    Unlike C99 and NumPy, -0.0 gives +0.0.
     """
 def to_rows(values: collections.abc.Iterable[Float128]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -669,7 +685,7 @@ def to_rows(values: collections.abc.Iterable[Float128]) -> numpy.typing.NDArray[
     """
 def trunc(x: Float128) -> Float128:
     """
-    x with its fraction removed, as a Float128 (exact).  math.trunc(x) gives the int.
+    x with its fraction removed, as a Float128 (exact).  math.trunc(x) gives the int.  Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).
     """
 def trunc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -677,6 +693,7 @@ def trunc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> 
     
     Each row as tarsel.trunc gives it, exact: an infinite high part gives that infinity with a
     zero low part, NaN gives NaN.
+    Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).
     """
 __version__: str = '0.1.0'
 e: Float128
