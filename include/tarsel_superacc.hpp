@@ -88,24 +88,29 @@ public:
 
     // --- exact state, for pickling ---
 
-    // A compact byte string: a format version, the flags and the nonzero
-    // digits of the magnitude only.
+    // A compact byte string that holds everything the accumulator is: a
+    // format version, the flags (specials, sign, zero_sign, a magnitude of
+    // 2^2272 or more), the count of terms since the last carry pass and the
+    // nonzero digits of the magnitude (superacc.cpp has the layout).  The
+    // accumulator read back from it has the same value, compares equal and
+    // goes on exactly as this one would, saturation included.
     std::string to_state() const;
 
     // The accumulator a state string describes, or nothing when the string
-    // is not one that to_state can produce.
+    // is not one that to_state can produce (this version's, or version 1
+    // of earlier releases).
     static std::optional<superaccumulator> from_state(std::string_view state);
 
     // Same exact sum and same flags.
     bool operator==(const superaccumulator &other) const noexcept;
 
-private:
     // Carries are propagated at the latest after this many calls of
     // add_significand.  A call adds less than 2^33 in magnitude to any digit
     // and a carry pass leaves every digit below 2^32, so in between a digit
     // stays below 2^32 + 2^29 * 2^33 < 2^63 and never overflows.
     static constexpr std::uint32_t max_pending = std::uint32_t(1) << 29;
 
+private:
     void propagate_carries() noexcept;
     void saturate(bool negative) noexcept;
 

@@ -149,7 +149,7 @@ superaccumulator from_state(const py::bytes &state)
 {
     std::optional<superaccumulator> restored = superaccumulator::from_state(std::string(state));
     if (!restored)
-        throw py::value_error("not an Accumulator state written by this version of tarsel");
+        throw py::value_error("not an Accumulator state written by tarsel");
     return *restored;
 }
 
@@ -186,7 +186,8 @@ void register_reductions(py::module_ &m)
                                      "an exact running sum of floats, arrays and products, rounded once by value()");
     acc.def(py::init<>(), "an empty accumulator, whose value is +0.0");
     acc.def(py::init(&from_state), py::arg("state"),
-            "the accumulator whose exact state the bytes `state` hold, as written by pickling");
+            "the accumulator whose exact state the bytes `state` hold, as written by pickling (by this release or "
+            "an earlier one); ValueError for any other bytes");
 
     // add: a Float128 adds both of its parts, a float one term, a
     // one-dimensional array its elements and an (N, 2) array both parts of
@@ -207,9 +208,10 @@ void register_reductions(py::module_ &m)
     acc.def("copy", [](accumulator_self self) { return *self.value; }, "a new Accumulator with the same exact state");
 
     // Pickling and copying: an accumulator reduces to (Accumulator, (state,)),
-    // its exact state as a compact, versioned byte string, which the second
-    // constructor reads back.  Every protocol goes through __reduce__, and
-    // no instance is ever made without a constructor.
+    // its whole exact state as a compact, versioned byte string (the layout
+    // is in src/superacc.cpp), which the second constructor reads back.
+    // Every protocol goes through __reduce__, and no instance is ever made
+    // without a constructor.
     acc.def("__reduce__", [](accumulator_self self) {
         return py::make_tuple(py::type::of<superaccumulator>(), py::make_tuple(state_of(*self.value)));
     });

@@ -239,11 +239,12 @@ tarsel superaccumulator::round() const noexcept
     if (negative)
         negate_digits(d);
     int msb = highest_bit(d);
-    if (d[top] != 0 || msb < 0) {
-        if (d[top] != 0) // exactly -2^2272
-            return tarsel_from_double(-HUGE_VAL);
+    // A magnitude of 2^2272 or more (not yet saturated: see
+    // propagate_carries) is far beyond the double range.
+    if (d[top] != 0)
+        return tarsel_from_double(negative ? -HUGE_VAL : HUGE_VAL);
+    if (msb < 0)
         return tarsel_from_double(zero_ == zero_sign::all_negative ? -0.0 : 0.0);
-    }
     double hi = round_magnitude(d, msb);
     if (std::isinf(hi))
         return tarsel_from_double(negative ? -hi : hi);
@@ -274,16 +275,57 @@ bool superaccumulator::operator==(const superaccumulator &other) const noexcept
 
 // --- the state string ---
 //
-// Byte 0 is the format version, byte 1 the flags (bit 0 NaN, bit 1 +inf,
-// bit 2 -inf, bit 3 a negative sum, bits 4-5 the zero_sign), bytes 2-3 the
-// index of the first digit written, little-endian; then the magnitude's
-// digits from that one to the highest nonzero one, 4 bytes each,
-// little-endian.
+// Version 2, written by to_state:
+//   byte 0     the version, 2
+//   byte 1     the flags: bit 0 NaN, bit 1 +inf, bit 2 -inf, bit 3 a negative
+//              sum, bits 4-5 the zero_sign, bit 6 zero, bit 7 the magnitude
+//              has the bit worth 2^2272 (the top digit) set
+//   bytes 2-3  the index of the first digit written, little-endian
+//   bytes 4-7  the count of add_significand calls since the last carry pass,
+//              little-endian, below max_pending
+//   then the magnitude's digits below the top one, from the first written
+//   to the highest nonzero one, 4 bytes each, little-endian; no digits (and
+//   first 0) when they are all zero.
+//
+// The pending count is part of the state because it decides when the next
+// carry pass comes, and so whether a sum that has left the range by then
+// saturates.  A pass that does not saturate leaves a sum in [-2^2272,
+// 2^2272), and each of the fewer than 2^29 calls until the next one adds
+// less than 2^2112: so a magnitude of 2^2272 or more exceeds 2^2272 by less
+// than pending * 2^2112, or is exactly 2^2272 of a negative sum.  from_state
+// holds a state with bit 7 to that, which also keeps every magnitude below
+// 2^2273, within the one bit.
+//
+// Version 1, written before, is the same without bytes 4-7 and without
+// bit 7: it could not hold a magnitude of 2^2272 or more.  It is still
+// read, with a pending count of zero.  The only such magnitude it could
+// reach, exactly 2^2272 of a negative sum, it wrote as the negative flag
+// with no digits, and that is read as -2^2272.
 
 namespace {
 
-constexpr unsigned char state_version = 1;
-constexpr std::size_t state_header = 4;
+constexpr unsigned char old_state_version = 1, state_version = 2;
+constexpr std::size_t old_state_header = 4, state_header = 8;
+
+constexpr unsigned flag_nan = 1, flag_pos_inf = 2, flag_neg_inf = 4, flag_negative = 8, flag_beyond = 0x80;
+constexpr int zero_sign_shift = 4;
+constexpr unsigned zero_sign_mask = 3u << zero_sign_shift;
+// The digit worth 2^2112, the bound of one call's term (see above).
+constexpr int excess_digit = (2112 - superaccumulator::low_exponent) / superaccumulator::digit_bits;
+
+unsigned read_le(std::string_view s, std::size_t at, std::size_t bytes)
+{
+    unsigned value = 0;
+    for (std::size_t b = 0; b < bytes; ++b)
+        value |= unsigned(static_cast<unsigned char>(s[at + b])) << (8 * b);
+    return value;
+}
+
+void write_le(std::string &s, std::uint64_t value, int bytes)
+{
+    for (int b = 0; b < bytes; ++b)
+        s.push_back(char((value >> (8 * b)) & 0xFF));
+}
 
 } // namespace
 
@@ -294,6 +336,8 @@ std::string superaccumulator::to_state() const
     bool negative = d[top] < 0;
     if (negative)
         negate_digits(d);
+    // 0 or 1 (see above).
+    bool beyond = d[top] != 0;
     int first = 0, end = top;
     while (first < top && d[first] == 0)
         ++first;
@@ -301,44 +345,82 @@ std::string superaccumulator::to_state() const
         --end;
     if (first == top)
         first = end = 0;
-    unsigned flags = (nan_ ? 1u : 0u) | (pos_inf_ ? 2u : 0u) | (neg_inf_ ? 4u : 0u) |
-                     (negative ? 8u : 0u) | (unsigned(zero_) << 4);
+    unsigned flags = (nan_ ? flag_nan : 0u) | (pos_inf_ ? flag_pos_inf : 0u) | (neg_inf_ ? flag_neg_inf : 0u) |
+                     (negative ? flag_negative : 0u) | (unsigned(zero_) << zero_sign_shift) |
+                     (beyond ? flag_beyond : 0u);
     std::string state;
+    state.reserve(state_header + 4 * std::size_t(end - first));
     state.push_back(char(state_version));
     state.push_back(char(flags));
-    state.push_back(char(first & 0xFF));
-    state.push_back(char(first >> 8));
+    write_le(state, unsigned(first), 2);
+    write_le(state, pending_, 4);
     for (int k = first; k < end; ++k)
-        for (int byte = 0; byte < 4; ++byte)
-            state.push_back(char((std::uint64_t(d[k]) >> (8 * byte)) & 0xFF));
+        write_le(state, std::uint64_t(d[k]), 4);
     return state;
 }
 
+// Version 1 is read as it always was, except for the negative flag without
+// any digit.  Version 2 is read only in the one form to_state writes, with
+// every field in its range and the flags consistent with the digits.
 std::optional<superaccumulator> superaccumulator::from_state(std::string_view state)
 {
-    if (state.size() < state_header || (state.size() - state_header) % 4 != 0)
+    if (state.empty())
         return std::nullopt;
-    auto byte = [&state](std::size_t i) { return unsigned(static_cast<unsigned char>(state[i])); };
-    unsigned flags = byte(1);
-    std::size_t first = byte(2) | (byte(3) << 8);
-    std::size_t count = (state.size() - state_header) / 4;
-    if (byte(0) != state_version || (flags >> 6) != 0 || (flags >> 4) > 2)
+    unsigned version = read_le(state, 0, 1);
+    std::size_t header = version == old_state_version ? old_state_header
+                         : version == state_version   ? state_header
+                                                      : 0;
+    if (header == 0 || state.size() < header || (state.size() - header) % 4 != 0)
+        return std::nullopt;
+    unsigned flags = read_le(state, 1, 1);
+    std::size_t first = read_le(state, 2, 2);
+    std::size_t count = (state.size() - header) / 4;
+    unsigned allowed = version == state_version ? 0xBFu : 0x3Fu;
+    if ((flags & ~allowed) != 0 || (flags >> zero_sign_shift & 3u) > 2)
         return std::nullopt;
     if (first + count > std::size_t(top))
         return std::nullopt;
     superaccumulator acc;
-    for (std::size_t k = 0; k < count; ++k) {
-        std::uint64_t digit = 0;
-        for (std::size_t b = 0; b < 4; ++b)
-            digit |= std::uint64_t(byte(state_header + 4 * k + b)) << (8 * b);
-        acc.digit_[first + k] = std::int64_t(digit);
+    for (std::size_t k = 0; k < count; ++k)
+        acc.digit_[first + k] = std::int64_t(read_le(state, header + 4 * k, 4));
+    bool negative = flags & flag_negative;
+    bool beyond = flags & flag_beyond;
+    bool nonzero = false;
+    for (std::size_t k = 0; k < count; ++k)
+        nonzero = nonzero || acc.digit_[first + k] != 0;
+    acc.zero_ = zero_sign((flags & zero_sign_mask) >> zero_sign_shift);
+    if (version == old_state_version) {
+        if (negative && !nonzero) {
+            if (count != 0 || first != 0)
+                return std::nullopt;
+            beyond = true;
+        }
+    } else {
+        std::uint32_t pending = read_le(state, 4, 4);
+        if (pending >= max_pending)
+            return std::nullopt;
+        if (count == 0 ? first != 0 : acc.digit_[first] == 0 || acc.digit_[first + count - 1] == 0)
+            return std::nullopt;
+        if (negative && !nonzero && !beyond)
+            return std::nullopt;
+        if ((flags & flag_nan) && acc.zero_ != zero_sign::positive)
+            return std::nullopt;
+        if (beyond) {
+            bool excess_in_range = acc.digit_[excess_digit] < std::int64_t(pending);
+            for (int k = excess_digit + 1; k < top; ++k)
+                excess_in_range = excess_in_range && acc.digit_[k] == 0;
+            if (!excess_in_range && !(negative && !nonzero))
+                return std::nullopt;
+        }
+        acc.pending_ = pending;
     }
-    if (flags & 8u)
+    if (beyond)
+        acc.digit_[top] = 1;
+    if (negative)
         negate_digits(acc.digit_);
-    acc.nan_ = flags & 1u;
-    acc.pos_inf_ = flags & 2u;
-    acc.neg_inf_ = flags & 4u;
-    acc.zero_ = zero_sign(flags >> 4);
+    acc.nan_ = flags & flag_nan;
+    acc.pos_inf_ = flags & flag_pos_inf;
+    acc.neg_inf_ = flags & flag_neg_inf;
     return acc;
 }
 

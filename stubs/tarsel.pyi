@@ -329,7 +329,7 @@ class Accumulator:
     @typing.overload
     def __init__(self, state: bytes) -> None:
         """
-        the accumulator whose exact state the bytes `state` hold, as written by pickling
+        the accumulator whose exact state the bytes `state` hold, as written by pickling (by this release or an earlier one); ValueError for any other bytes
         """
     def __reduce__(self) -> tuple[type, tuple[bytes]]:
         ...

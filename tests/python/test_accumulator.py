@@ -3,7 +3,9 @@ pickling of the exact state and refusal of other objects.  The Dask
 reduction on worker processes is the README's recipe, which test_docs.py
 runs in a process of its own (and skips where dask is not installed)."""
 import copy
+import math
 import pickle
+import struct
 
 import numpy as np
 import pytest
@@ -115,3 +117,189 @@ def test_repr_shows_the_rounded_value_and_instances_are_unhashable():
     assert repr(accumulated(("add", 1.5))) == "<tarsel.Accumulator value=1.5000000000000000000000000000000>"
     with pytest.raises(TypeError):
         hash(Accumulator())
+
+
+# --- states at the edges: specials, saturation and sums beyond 2^2272 ---
+
+MAX = 1.7976931348623157e308
+
+
+def merged_with_itself(x, times):
+    acc = accumulated(("add", x))
+    for _ in range(times):
+        acc.merge(acc)
+    return acc
+
+
+def then(acc, *calls):
+    for method, *args in calls:
+        getattr(acc, method)(*(arg() if callable(arg) else arg for arg in args))
+    return acc
+
+
+def minus_top():
+    """-2^2272 exactly, the largest magnitude the digits hold."""
+    return merged_with_itself(-2.0**1023, 1249)
+
+
+def just_below_top():
+    """2^2272 - 2^1000."""
+    acc = merged_with_itself(2.0**1023, 1248)
+    return then(acc, ("merge", then(acc.copy(), ("add", -2.0**1000))))
+
+
+def past_top():
+    """2^2272 + 2^1000 by two terms that no carry pass has seen yet."""
+    return then(just_below_top(), ("add", 2.0**1000), ("add", 2.0**1000))
+
+
+def nan_with_payload(bits):
+    return struct.unpack("<d", struct.pack("<Q", bits))[0]
+
+
+EDGE_STATES = {
+    "exactly -2^2272 after 1249 merges": minus_top,
+    "past -2^2272, not carried yet": lambda: then(minus_top(), ("add", -1.0)),
+    "past +2^2272, not carried yet": past_top,
+    "just below +2^2272": just_below_top,
+    "saturated upwards": lambda: merged_with_itself(MAX, 1300),
+    "saturated downwards, then a term": lambda: then(merged_with_itself(-MAX, 1300), ("add", 2.5)),
+    "saturated both ways": lambda: then(merged_with_itself(MAX, 1300), ("merge", merged_with_itself(-MAX, 1300))),
+    "+inf and a term": lambda: accumulated(("add", math.inf), ("add", -3.0)),
+    "-inf": lambda: accumulated(("add", -math.inf)),
+    "both infinities": lambda: accumulated(("add", [math.inf, 1.0, -math.inf])),
+    "a NaN with a payload": lambda: accumulated(("add", nan_with_payload(0x7FF0_0000_0000_0123)), ("add", 1.0)),
+    "a negative NaN among an array": lambda: accumulated(("add", np.array([1.0, nan_with_payload(0xFFF8_0000_0000_0001)]))),
+}
+
+COPIES = {
+    **{f"pickle protocol {p}": (lambda acc, p=p: pickle.loads(pickle.dumps(acc, p)))
+       for p in range(pickle.HIGHEST_PROTOCOL + 1)},
+    "copy.copy": copy.copy,
+    "copy.deepcopy": copy.deepcopy,
+    "the state bytes": lambda acc: Accumulator(acc.__reduce__()[1][0]),
+}
+
+# What may follow a copy; each must do the same to the original.
+CONTINUATIONS = [
+    [],
+    [("add", 1.0)],
+    [("add", 2.0**1000), ("add", 2.0**1000), ("add", -2.0**1000)],
+    [("merge", just_below_top)],
+    [("add_products", [1e300], [-1e300]), ("merge", minus_top)],
+    [("merge", lambda: merged_with_itself(-MAX, 1300))],
+]
+
+
+def value_bits(acc):
+    v = acc.value()
+    return struct.pack("<dd", v.hi, v.lo)
+
+
+@pytest.mark.parametrize("copier", COPIES.values(), ids=COPIES.keys())
+@pytest.mark.parametrize("state", EDGE_STATES.values(), ids=EDGE_STATES.keys())
+def test_copies_of_edge_states_keep_value_and_go_on_the_same(state, copier):
+    for calls in CONTINUATIONS:
+        original = state()
+        restored = copier(original)
+        assert restored == original and value_bits(restored) == value_bits(original)
+        then(original, *calls)
+        then(restored, *calls)
+        assert restored == original, calls
+        assert value_bits(restored) == value_bits(original), calls
+
+
+def test_the_1249_merge_example_pickles_to_minus_infinity():
+    acc = minus_top()
+    restored = pickle.loads(pickle.dumps(acc))
+    assert math.isinf(acc.value().hi) and acc.value().hi < 0
+    assert restored == acc and value_bits(restored) == value_bits(acc)
+    # -2^2272 + 1 + (2^2272 - 2^1000)
+    want = accumulated(("add", -2.0**1000), ("add", 1.0))
+    assert value_bits(then(restored, ("add", 1.0), ("merge", just_below_top))) == value_bits(want)
+
+
+def test_the_count_of_terms_since_the_last_carry_pass_is_kept():
+    # Whether a sum that crosses 2^2272 saturates on the way depends on when
+    # the next carry pass comes: right at the crossing here.
+    state = just_below_top().__reduce__()[1][0]
+    late = Accumulator(state[:4] + (2**29 - 1).to_bytes(4, "little") + state[8:])
+    cancel = then(minus_top(), ("add", 2.0**1000), ("add", 1.0))
+    crossing = [("add", 2.0**1000), ("add", -2.0**1000), ("merge", cancel)]
+    assert then(Accumulator(state), *crossing).value() == Float128(1.0)
+    for copier in COPIES.values():
+        assert then(copier(late), *crossing).value() == Float128(math.inf), copier
+
+
+# Pickles that the earlier state format (version 1) produced, with the
+# accumulators they came from: they still load, to the same value.
+OLD_PICKLES = [
+    (b"\x80\x04\x95%\x00\x00\x00\x00\x00\x00\x00\x8c\x06tarsel\x94\x8c\x0bAccumulator\x94\x93\x94C\x04\x01(\x00\x00"
+     b"\x94\x85\x94R\x94.", minus_top),
+    (b"ctarsel\nAccumulator\np0\n(c_codecs\nencode\np1\n(V\x01$D\\u0000\x03\\u0000\\u0000\\u0000\np2\nVlatin1\np3\n"
+     b"tp4\nRp5\ntp6\nRp7\n.", lambda: accumulated(("add", -math.inf), ("add", 3.0))),
+    (b"\x80\x02ctarsel\nAccumulator\nq\x00c_codecs\nencode\nq\x01X\x04\x00\x00\x00\x01\x10\x00\x00q\x02X\x06\x00"
+     b"\x00\x00latin1q\x03\x86q\x04Rq\x05\x85q\x06Rq\x07.", lambda: accumulated(("add", -0.0))),
+    (b"\x80\x05\x95\xad\x00\x00\x00\x00\x00\x00\x00\x8c\x06tarsel\x94\x8c\x0bAccumulator\x94\x93\x94C\x8c\x01 \"\x00"
+     b"\x00\xc0\xfe" + b"\xff" * 126 + b"\x99\x99\x99\x99\x99\x99\x19\x94\x85\x94R\x94.",
+     lambda: accumulated(("add", 0.1), ("add", -5 * 2.0**-1074))),
+]
+
+
+@pytest.mark.parametrize("stored, make", OLD_PICKLES)
+def test_pickles_of_the_earlier_format_still_load(stored, make):
+    restored, want = pickle.loads(stored), make()
+    assert restored == want and value_bits(restored) == value_bits(want)
+    assert then(restored, ("add", 1.0)) == then(want, ("add", 1.0))
+
+
+def replaced(state, at, new):
+    return state[:at] + new + state[at + len(new):]
+
+
+GOOD = accumulated(("add", 1.0), ("add", 2.0**-1074)).__reduce__()[1][0]
+PAST = past_top().__reduce__()[1][0]
+EMPTY = Accumulator().__reduce__()[1][0]
+CORRUPTIONS = {
+    "empty": b"",
+    "a header cut short": GOOD[:7],
+    "a digit cut short": GOOD[:-1],
+    "a digit too many": GOOD + b"\x01\x00\x00",
+    "version 0": replaced(GOOD, 0, b"\x00"),
+    "version 3": replaced(GOOD, 0, b"\x03"),
+    "an unknown flag": replaced(GOOD, 1, b"\x60"),
+    "an unknown zero-sign state": replaced(GOOD, 1, b"\x30"),
+    "digits beyond the top": replaced(GOOD, 2, b"\x7f"),
+    "a pending count of 2^29": replaced(GOOD, 4, (2**29).to_bytes(4, "little")),
+    "a trailing zero digit": GOOD + b"\x00" * 4,
+    "a leading zero digit": replaced(GOOD[:8] + b"\x00" * 4 + GOOD[8:], 2, b"\x21"),
+    "a negative zero": replaced(EMPTY, 1, b"\x28"),
+    "a NaN beside no terms": replaced(EMPTY, 1, b"\x01"),
+    "2^2272 with no pending term": replaced(PAST, 4, b"\x00" * 4),
+    "the 2^2272 flag in version 1": b"\x01\xa0\x00\x00",
+    "version 1, a negative zero digit": b"\x01\x28\x00\x00\x00\x00\x00\x00",
+}
+
+
+class Forged:
+    """Pickles as an Accumulator with the given state bytes."""
+
+    def __init__(self, state):
+        self.state = state
+
+    def __reduce__(self):
+        return Accumulator, (self.state,)
+
+
+@pytest.mark.parametrize("state", CORRUPTIONS.values(), ids=CORRUPTIONS.keys())
+def test_forged_or_truncated_states_raise_value_error(state):
+    with pytest.raises(ValueError, match="not an Accumulator state"):
+        Accumulator(state)
+    with pytest.raises(ValueError, match="not an Accumulator state"):
+        pickle.loads(pickle.dumps(Forged(state)))
+
+
+@pytest.mark.parametrize("state", [GOOD.decode("latin1"), bytearray(GOOD), memoryview(GOOD), None, 7])
+def test_a_state_of_another_type_raises_type_error(state):
+    with pytest.raises(TypeError):
+        Accumulator(state)
