@@ -101,7 +101,8 @@ public:
     // of earlier releases).
     static std::optional<superaccumulator> from_state(std::string_view state);
 
-    // Same exact sum and same flags.
+    // Same exact sum and same flags; the count of terms since the last
+    // carry pass is not compared.
     bool operator==(const superaccumulator &other) const noexcept;
 
     // Carries are propagated at the latest after this many calls of
