@@ -44,15 +44,15 @@ def split_top(text):
     return parts
 
 
-def values(spec):
-    """The arguments a spec stands for: a literal, ±v, {a, b, ...} or a named set."""
-    if spec.startswith("{") and spec.endswith("}"):
-        return [v for part in split_top(spec[1:-1]) for v in values(part)]
-    if spec.startswith("±"):
-        return [float(spec[1:]), -float(spec[1:])]
-    if spec in SETS:
-        return SETS[spec]
-    return [float(spec)]
+def values(cell):
+    """The arguments a cell stands for: a literal, ±v, {a, b, ...} or a named set."""
+    if cell.startswith("{") and cell.endswith("}"):
+        return [v for part in split_top(cell[1:-1]) for v in values(part)]
+    if cell.startswith("±"):
+        return [float(cell[1:]), -float(cell[1:])]
+    if cell in SETS:
+        return SETS[cell]
+    return [float(cell)]
 
 
 def argument_tuples(cell, arity):
