@@ -19,10 +19,10 @@ and gives sqrt(-0.0) = -0.0 and sqrt(-inf) = NaN, where C99 and the ufunc's
 element loop give +0.0 and +inf.  The NumPy results are checked against
 Python's math module wherever math returns a value, so that they are C99's.
 
-    python bench/special_values.py
+    python bench/c99_differences.py
 
 The README's table "Special values that differ from C99 and NumPy" lists
-these differences, and tests/python/test_special_values.py checks that it
+these differences, and tests/python/test_c99_differences.py checks that it
 lists every one of them."""
 import math
 import operator

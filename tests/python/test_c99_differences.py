@@ -1,7 +1,7 @@
 """The README's table of the special values that differ from C99 and NumPy
 holds: each row's tarsel result is the module's (sign of zero included), its
 C99 result is NumPy's float64 ufunc's, the two differ, the docstrings of its
-functions say so, and bench/special_values.py finds no difference of its
+functions say so, and bench/c99_differences.py finds no difference of its
 grid that the table leaves out."""
 import itertools
 import math
@@ -16,7 +16,7 @@ np = pytest.importorskip("numpy")
 
 ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, os.path.join(ROOT, "bench"))
-import special_values as sv  # noqa: E402
+import c99_differences as sv  # noqa: E402
 
 import tarsel  # noqa: E402
 
