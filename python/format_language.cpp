@@ -172,45 +172,43 @@ void laid_out_text::grow(py::ssize_t n)
     size_ += n;
 }
 
-void laid_out_text::append(std::u32string wide)
-{
-    if (wide.empty())
-        return;
-    grow(py::ssize_t(wide.size()));
-    piece p;
-    p.wide = std::move(wide);
-    pieces_.push_back(std::move(p));
-}
-
-void laid_out_text::append_ascii(std::string_view ascii)
-{
-    if (ascii.empty())
-        return;
-    grow(py::ssize_t(ascii.size()));
-    piece p;
-    p.ascii = ascii;
-    pieces_.push_back(std::move(p));
-}
-
-void laid_out_text::append_owned_ascii(std::string ascii)
-{
-    if (ascii.empty())
-        return;
-    grow(py::ssize_t(ascii.size()));
-    piece p;
-    p.owned_ascii = std::move(ascii);
-    pieces_.push_back(std::move(p));
-}
-
-void laid_out_text::append_run(char32_t c, py::ssize_t n)
+void laid_out_text::add(piece p, py::ssize_t n)
 {
     if (n <= 0)
         return;
     grow(n);
+    pieces_.push_back(std::move(p));
+}
+
+void laid_out_text::append(std::u32string wide)
+{
+    py::ssize_t n = py::ssize_t(wide.size());
+    piece p;
+    p.wide = std::move(wide);
+    add(std::move(p), n);
+}
+
+void laid_out_text::append_ascii(std::string_view ascii)
+{
+    piece p;
+    p.ascii = ascii;
+    add(std::move(p), py::ssize_t(ascii.size()));
+}
+
+void laid_out_text::append_owned_ascii(std::string ascii)
+{
+    py::ssize_t n = py::ssize_t(ascii.size());
+    piece p;
+    p.owned_ascii = std::move(ascii);
+    add(std::move(p), n);
+}
+
+void laid_out_text::append_run(char32_t c, py::ssize_t n)
+{
     piece p;
     p.run_char = c;
     p.run_length = n;
-    pieces_.push_back(std::move(p));
+    add(std::move(p), n);
 }
 
 void laid_out_text::append(laid_out_text &&other)

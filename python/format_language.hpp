@@ -82,6 +82,7 @@ private:
         py::ssize_t run_length = 0;
     };
     void grow(py::ssize_t n);
+    void add(piece p, py::ssize_t n);  // a piece of n > 0 characters; none otherwise
     std::vector<piece> pieces_;
     py::ssize_t size_ = 0;
 };
