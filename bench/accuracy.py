@@ -6,12 +6,24 @@ exact sum hi + lo of the library's result and x the exact sum of the sampled
 double-double argument (a random high part with a random low part of up to
 half an ulp, so the low part is exercised too).
 
+Every row samples its whole interval: the end points, their neighbouring
+doubles and values near them come first, then random arguments, so the
+maximum is that of the closed interval.  The errors are also given in units
+of 2^-104 relative (the last bit of a double-double's low part, roughly).
+
 The functions are measured as the C headers compile them: a small driver
 (accuracy_driver.c) is built with the library's floating-point flags and
 loaded with ctypes, so no text conversion stands between the result and the
 reference.  Needs a C compiler (CC, default cc) and mpmath.
 
-    python bench/accuracy.py [--samples N] [--seed S]
+    python bench/accuracy.py [--samples N] [--seed S] [--headers DIR]
+    python bench/accuracy.py --sweep [--samples N] [--headers DIR]
+
+--sweep measures the ends of the ranges where intermediate results meet the
+subnormals or overflow (sinh and cosh below -512, log near both ends, sqrt
+of the smallest values) with 100000 arguments per region unless --samples
+says otherwise.  --headers measures the headers of another tree (for
+example an older commit exported with git archive) against the same rows.
 """
 import argparse
 import ctypes
@@ -31,12 +43,13 @@ FP_FLAGS = ["-O2", "-msse2", "-mfpmath=sse", "-ffp-contract=off"]
 PRECISION = 300
 
 
-def build_driver(workdir=None):
-    """Compiles the driver into a shared library and returns its evaluator."""
+def build_driver(workdir=None, headers=None):
+    """Compiles the driver into a shared library and returns its evaluator.
+    headers: the include directory to compile against (default: this tree's)."""
     cc = os.environ.get("CC") or shutil.which("cc") or shutil.which("gcc") or "cc"
     workdir = workdir or tempfile.mkdtemp(prefix="tarsel_accuracy_")
     lib_path = os.path.join(workdir, "tarsel_accuracy_driver.so")
-    cmd = [cc, "-std=c11", *FP_FLAGS, "-shared", "-fPIC", "-I", os.path.join(ROOT, "include"),
+    cmd = [cc, "-std=c11", *FP_FLAGS, "-shared", "-fPIC", "-I", headers or os.path.join(ROOT, "include"),
            os.path.join(ROOT, "bench", "accuracy_driver.c"), "-o", lib_path, "-lm"]
     subprocess.run(cmd, check=True)
     lib = ctypes.CDLL(lib_path)
@@ -67,28 +80,79 @@ def with_low_part(rng, hi):
     return (hi, (rng.random() - 0.5) * math.ulp(hi))
 
 
+def near_ends(lo, hi):
+    """The end points of [lo, hi], their neighbouring doubles inside and
+    values 1e-12 to 1e-3 of their size inside, each as (value, direction
+    towards the inside)."""
+    values = []
+    for end, inward in ((lo, hi), (hi, lo)):
+        direction = 1.0 if inward > end else -1.0
+        v = end
+        values.append((v, direction))
+        for _ in range(3):
+            v = math.nextafter(v, inward)
+            values.append((v, direction))
+        for f in (1e-12, 1e-9, 1e-6, 1e-3):
+            v = end + direction * f * abs(end)
+            if lo <= v <= hi:
+                values.append((v, direction))
+    return values
+
+
+class Sampler:
+    """Draws arguments from an interval; edges() lists its end values."""
+
+    def __init__(self, draw, edges):
+        self.draw, self.edges = draw, edges
+
+    def __call__(self, rng):
+        return self.draw(rng)
+
+
 def uniform(lo, hi):
-    return lambda rng: with_low_part(rng, rng.uniform(lo, hi))
+    return Sampler(lambda rng: with_low_part(rng, rng.uniform(lo, hi)), lambda: near_ends(lo, hi))
 
 
 def log_uniform(lo, hi, signed=False):
     def draw(rng):
         x = math.exp(rng.uniform(math.log(lo), math.log(hi)))
+        x = min(max(x, lo), hi)
         if signed and rng.random() < 0.5:
             x = -x
-        return with_low_part(rng, x)
-    return draw
+        return with_low_part(rng, x) if x >= 2.0 ** -1022 else (x, 0.0)
+
+    def edges():
+        values = near_ends(lo, hi)
+        return values + [(-v, -d) for v, d in values] if signed else values
+    return Sampler(draw, edges)
 
 
-def avoiding(draw, f, margin):
-    """Redraws while |f(x)| < margin at the exact argument x (mpmath at 300 bits)."""
+def uniform_magnitude(lo, hi):
+    """|x| uniform in [lo, hi] with either sign; the edges are +-lo and +-hi."""
+    def draw(rng):
+        x = rng.uniform(lo, hi)
+        return with_low_part(rng, x if rng.random() < 0.5 else -x)
+
+    def edges():
+        values = near_ends(lo, hi)
+        return values + [(-v, -d) for v, d in values]
+    return Sampler(draw, edges)
+
+
+def avoiding(draw, f, margin, inner=()):
+    """Redraws while |f(x)| < margin at the exact argument x (mpmath at 300 bits).
+    inner: further edge values (value, direction outwards), at the border of
+    the part left out."""
+    def keeps(x):
+        with mpmath.workprec(PRECISION):
+            return abs(f(as_mpf(x))) >= margin
+
     def redraw(rng):
         while True:
             x = draw(rng)
-            with mpmath.workprec(PRECISION):
-                if abs(f(as_mpf(x))) >= margin:
-                    return x
-    return redraw
+            if keeps(x):
+                return x
+    return Sampler(redraw, lambda: [(v, d) for v, d in list(draw.edges()) + list(inner) if keeps((v, 0.0))])
 
 
 ZERO = (0.0, 0.0)
@@ -110,7 +174,20 @@ class Domain:
         self.show_abs = show_abs
 
     def samples(self, rng, n):
-        return [(self.draw_a(rng), self.draw_b(rng) if self.draw_b else ZERO) for _ in range(n)]
+        """The edge values first, each alone and with a random low part (a
+        second argument drawn at random), then random arguments up to n."""
+        def edge_args(sampler):
+            out = []
+            for v, direction in sampler.edges():
+                out.append((v, 0.0))
+                if abs(v) >= 2.0 ** -1022:
+                    out.append((v, direction * abs(with_low_part(rng, v)[1])))
+            return out
+        args = [(a, self.draw_b(rng) if self.draw_b else ZERO) for a in edge_args(self.draw_a)]
+        if self.draw_b:
+            args += [(self.draw_a(rng), b) for b in edge_args(self.draw_b)]
+        args = args[:n]
+        return args + [(self.draw_a(rng), self.draw_b(rng) if self.draw_b else ZERO) for _ in range(n - len(args))]
 
 
 def relative(c):
@@ -140,65 +217,144 @@ def c_fmod(x, y):
 # the stored constant (about 1e-33) grow with the count k, that is with |x|;
 # near a zero of the function a fixed absolute error is a large relative one,
 # so those bounds are absolute.
+DBL_MAX = sys.float_info.max
+EXP_MAX = 709.782712893384     # the largest argument of a finite exp, 0x40862E42FEFA39EF
+EXP_MIN = -745.1332191019411   # the smallest argument of a non-zero exp, 0xC0874910D52D3051
+
+
+def reduction(x, y, f):
+    """The bound of the exponential's reduction, which grows with |x|."""
+    return 1e-31 + 3e-32 * abs(x)
+
+
+def hyperbolic_cancellation(x, y, f):
+    return 3e-31 + 3e-32 * abs(x) + 5e-32 / abs(x)
+
+
+def tan_bound(x, y, f):
+    """An absolute error e of the reduced argument moves tan by e (1 + tan^2),
+    relative e (|tan| + 1/|tan|)."""
+    t = abs(f)
+    return 5e-31 + 2 * (1e-31 + 3e-32 * abs(x)) * (t + 1 / t)
+
+
 DOMAINS = [
     Domain("exp", "[-1, 1]", mpmath.exp, uniform(-1, 1), bound=relative(1e-31)),
-    Domain("exp", "[-670, 700]", mpmath.exp, uniform(-670, 700),
-           bound=lambda x, y, f: 1e-31 + 3e-32 * abs(x), note="grows with |x|"),
-    Domain("exp", "[-745, -670]", mpmath.exp, uniform(-745, -670),
+    Domain("exp", "[-670, 709.78]", mpmath.exp, uniform(-670, EXP_MAX), bound=reduction,
+           note="grows with |x|; up to the overflow bound"),
+    Domain("exp", "[700, 709.78]", mpmath.exp, uniform(700, EXP_MAX), bound=reduction,
+           note="the neighbourhood of the overflow bound"),
+    Domain("exp", "[-745.13, -670]", mpmath.exp, uniform(EXP_MIN, -670),
            bound=lambda x, y, f: 1e-31 + 3e-32 * abs(x) + 4 * TINY / f,
            note="low part subnormal", show_abs=True),
+    Domain("log", "[5e-324, 1e-290] log-uniform", mpmath.log, log_uniform(TINY, 1e-290), bound=relative(1e-31),
+           note="scaled by 2^1000 below 2^-976"),
     Domain("log", "[1e-290, 1e300] log-uniform, |x - 1| >= 0.5", mpmath.log,
-           avoiding(log_uniform(1e-290, 1e300), lambda x: x - 1, 0.5), bound=relative(1e-31)),
+           avoiding(log_uniform(1e-290, 1e300), lambda x: x - 1, 0.5,
+                    inner=[e for e in near_ends(0.25, 0.5) if e[0] > 0.3] + [e for e in near_ends(1.5, 3) if e[0] < 2]),
+           bound=relative(1e-31)),
+    Domain("log", "[1e300, DBL_MAX] log-uniform", mpmath.log, log_uniform(1e300, DBL_MAX), bound=relative(1e-31),
+           note="scaled by 2^-1000 from 2^1000 up"),
     Domain("log", "[0.5, 2]", mpmath.log, uniform(0.5, 2), bound=absolute(lambda x, y: 1e-31),
            note="zero at 1", show_abs=True),
-    Domain("log", "[1e-307, 1e-290] log-uniform", mpmath.log, log_uniform(1e-307, 1e-290),
-           bound=lambda x, y, f: 1e-31 + 2 * TINY / x / abs(f),
-           note="e^y has a subnormal low part"),
     Domain("pow", "x in [0.01, 100] log-uniform, y in [-50, 50]", mpmath.power, log_uniform(0.01, 100), uniform(-50, 50),
            bound=lambda x, y, f: 3e-31 + 5e-32 * (abs(y * mpmath.log(x)) + abs(y)),
            note="grows with |y log x| and, for x near 1, with |y|"),
+    Domain("pow", "x in [5e-324, DBL_MAX] log-uniform, y in [-0.9, 0.9]", mpmath.power, log_uniform(TINY, DBL_MAX),
+           uniform(-0.9, 0.9), bound=lambda x, y, f: 3e-31 + 5e-32 * (abs(y * mpmath.log(x)) + abs(y)),
+           note="grows with |y log x|"),
     Domain("sin", "[-10, 10]", mpmath.sin, uniform(-10, 10),
            bound=absolute(lambda x, y: 1e-31 + 3e-32 * abs(x)), note="zeros inside", show_abs=True),
     Domain("cos", "[-10, 10]", mpmath.cos, uniform(-10, 10),
            bound=absolute(lambda x, y: 1e-31 + 3e-32 * abs(x)), note="zeros inside", show_abs=True),
-    Domain("sin", "1e3 <= |x| <= 1e15, log-uniform", mpmath.sin, log_uniform(1e3, 1e15, signed=True),
+    Domain("sin", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.sin, log_uniform(1e-300, 1e-3, signed=True),
+           bound=relative(1e-31)),
+    Domain("cos", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.cos, log_uniform(1e-300, 1e-3, signed=True),
+           bound=relative(1e-31)),
+    Domain("sin", "10 <= |x| <= 1e15, log-uniform", mpmath.sin, log_uniform(10, 1e15, signed=True),
            bound=absolute(lambda x, y: 1e-31 + 3e-32 * abs(x)), note="zeros inside; error grows with |x|",
            show_abs=True),
-    Domain("cos", "1e3 <= |x| <= 1e15, log-uniform", mpmath.cos, log_uniform(1e3, 1e15, signed=True),
+    Domain("cos", "10 <= |x| <= 1e15, log-uniform", mpmath.cos, log_uniform(10, 1e15, signed=True),
            bound=absolute(lambda x, y: 1e-31 + 3e-32 * abs(x)), note="zeros inside; error grows with |x|",
            show_abs=True),
-    Domain("sin", "1e16 <= |x| <= 9e18, log-uniform", mpmath.sin, log_uniform(1e16, 9e18, signed=True),
+    Domain("sin", "1e15 <= |x| <= 9e18, log-uniform", mpmath.sin, log_uniform(1e15, 9e18, signed=True),
            bound=absolute(lambda x, y: 2e-13), note="zeros inside", show_abs=True),
-    Domain("cos", "1e16 <= |x| <= 9e18, log-uniform", mpmath.cos, log_uniform(1e16, 9e18, signed=True),
+    Domain("cos", "1e15 <= |x| <= 9e18, log-uniform", mpmath.cos, log_uniform(1e15, 9e18, signed=True),
            bound=absolute(lambda x, y: 2e-13), note="zeros inside", show_abs=True),
+    Domain("sin", "9e18 < |x| <= DBL_MAX, log-uniform", mpmath.sin,
+           log_uniform(math.nextafter(9e18, math.inf), DBL_MAX, signed=True),
+           bound=absolute(lambda x, y: 2.0), note="reduced by the double nearest 2 pi: not accurate", show_abs=True),
+    Domain("cos", "9e18 < |x| <= DBL_MAX, log-uniform", mpmath.cos,
+           log_uniform(math.nextafter(9e18, math.inf), DBL_MAX, signed=True),
+           bound=absolute(lambda x, y: 2.0), note="reduced by the double nearest 2 pi: not accurate", show_abs=True),
     Domain("tan", "[-1.5, 1.5]", mpmath.tan, uniform(-1.5, 1.5), bound=relative(5e-31)),
-    Domain("atan", "1e-3 <= |x| <= 1e3, log-uniform", mpmath.atan, log_uniform(1e-3, 1e3, signed=True), bound=relative(1e-31)),
+    Domain("tan", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.tan, log_uniform(1e-300, 1e-3, signed=True),
+           bound=relative(1e-31)),
+    Domain("tan", "1.5 <= |x| <= 1e3, log-uniform", mpmath.tan, log_uniform(1.5, 1e3, signed=True), bound=tan_bound,
+           note="zeros and poles inside; grows with |x| and near them"),
+    Domain("atan", "1e-300 <= |x| <= DBL_MAX, log-uniform", mpmath.atan, log_uniform(1e-300, DBL_MAX, signed=True),
+           bound=relative(1e-31)),
     Domain("atan2", "y, x in [-10, 10]", mpmath.atan2, uniform(-10, 10), uniform(-10, 10),
            bound=relative(1e-31)),
     Domain("asin", "[-0.99, 0.99]", mpmath.asin, uniform(-0.99, 0.99), bound=relative(1e-31)),
-    Domain("acos", "[-0.99, 0.99]", mpmath.acos, uniform(-0.99, 0.99), bound=relative(3e-31)),
-    Domain("asin", "[0.99, 1)", mpmath.asin, uniform(0.99, 1.0),
+    Domain("asin", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.asin, log_uniform(1e-300, 1e-3, signed=True),
+           bound=relative(1e-31)),
+    Domain("asin", "[0.99, 1)", mpmath.asin, uniform(0.99, math.nextafter(1.0, 0.0)),
            bound=lambda x, y, f: 1e-31 / (1 - abs(x)), note="grows as 1/(1 - |x|)"),
-    Domain("sinh", "[-20, 20], |x| >= 1e-3", mpmath.sinh,
-           avoiding(uniform(-20, 20), lambda x: x, 1e-3), bound=lambda x, y, f: 3e-31 + 3e-32 * abs(x) + 5e-32 / abs(x),
+    Domain("acos", "[-0.99, 0.99]", mpmath.acos, uniform(-0.99, 0.99), bound=relative(3e-31)),
+    Domain("acos", "[0.99, 1)", mpmath.acos, uniform(0.99, math.nextafter(1.0, 0.0)),
+           bound=lambda x, y, f: 1e-31 / (1 - abs(x)), note="grows as 1/(1 - x)"),
+    Domain("acos", "(-1, -0.99]", mpmath.acos, uniform(math.nextafter(-1.0, 0.0), -0.99),
+           bound=lambda x, y, f: 3e-31 + 1e-31 / (1 - abs(x)), note="grows as 1/(1 + x)"),
+    Domain("sinh", "1e-3 <= |x| <= 20", mpmath.sinh, uniform_magnitude(1e-3, 20), bound=hyperbolic_cancellation,
            note="cancellation towards 1e-3"),
+    Domain("sinh", "20 <= |x| <= 709.78, log-uniform", mpmath.sinh, log_uniform(20, EXP_MAX, signed=True),
+           bound=reduction, note="grows with |x|; taken at -x below -512"),
     Domain("sinh", "[-1e-4, 1e-4]", mpmath.sinh, uniform(-1e-4, 1e-4),
            bound=relative(3e-28), note="series: x^7/5040 omitted"),
     Domain("sinh", "1e-4 <= |x| <= 1e-3, log-uniform", mpmath.sinh, log_uniform(1e-4, 1e-3, signed=True),
            bound=lambda x, y, f: 5e-32 / abs(x), note="cancellation in e^x - e^-x"),
     Domain("cosh", "[-20, 20]", mpmath.cosh, uniform(-20, 20), bound=relative(1e-30)),
-    Domain("tanh", "[-20, 20], |x| >= 1e-3", mpmath.tanh,
-           avoiding(uniform(-20, 20), lambda x: x, 1e-3), bound=lambda x, y, f: 3e-31 + 3e-32 * abs(x) + 5e-32 / abs(x),
+    Domain("cosh", "20 <= |x| <= 709.78, log-uniform", mpmath.cosh, log_uniform(20, EXP_MAX, signed=True),
+           bound=reduction, note="grows with |x|; taken at -x below -512"),
+    Domain("tanh", "1e-3 <= |x| <= 20", mpmath.tanh, uniform_magnitude(1e-3, 20), bound=hyperbolic_cancellation,
            note="cancellation towards 1e-3"),
+    Domain("tanh", "20 <= |x| <= DBL_MAX, log-uniform", mpmath.tanh, log_uniform(20, DBL_MAX, signed=True),
+           bound=relative(1e-31), note="+-1 beyond 709.78"),
     Domain("tanh", "[-1e-4, 1e-4]", mpmath.tanh, uniform(-1e-4, 1e-4),
            bound=relative(6e-26), note="series: 17 x^7/315 omitted"),
+    Domain("tanh", "1e-4 <= |x| <= 1e-3, log-uniform", mpmath.tanh, log_uniform(1e-4, 1e-3, signed=True),
+           bound=lambda x, y, f: 5e-32 / abs(x), note="cancellation in e^x - e^-x"),
+    Domain("sqrt", "[5e-324, 1e-290] log-uniform", mpmath.sqrt, log_uniform(TINY, 1e-290), bound=relative(1e-31),
+           note="scaled by 2^128 below 2^-968"),
     Domain("sqrt", "[1e-290, 1e300] log-uniform", mpmath.sqrt, log_uniform(1e-290, 1e300), bound=relative(1e-31)),
+    Domain("sqrt", "[1e300, DBL_MAX] log-uniform", mpmath.sqrt, log_uniform(1e300, DBL_MAX), bound=relative(1e-31),
+           note="scaled by 2^-128 from 2^1023 up"),
     Domain("floor", "[-1e6, 1e6]", mpmath.floor, uniform(-1e6, 1e6), bound=relative(0.0), note="exact"),
+    Domain("floor", "1e6 <= |x| <= 1e300, log-uniform", mpmath.floor, log_uniform(1e6, 1e300, signed=True),
+           bound=relative(0.0), note="exact"),
     Domain("ceil", "[-1e6, 1e6]", mpmath.ceil, uniform(-1e6, 1e6), bound=relative(0.0), note="exact"),
+    Domain("ceil", "1e6 <= |x| <= 1e300, log-uniform", mpmath.ceil, log_uniform(1e6, 1e300, signed=True),
+           bound=relative(0.0), note="exact"),
     Domain("trunc", "[-1e6, 1e6]", c_trunc, uniform(-1e6, 1e6), bound=relative(0.0), note="exact"),
+    Domain("trunc", "1e6 <= |x| <= 1e300, log-uniform", c_trunc, log_uniform(1e6, 1e300, signed=True),
+           bound=relative(0.0), note="exact"),
     Domain("round", "[-1e6, 1e6]", c_round, uniform(-1e6, 1e6), bound=relative(0.0), note="exact"),
+    Domain("round", "1e6 <= |x| <= 1e300, log-uniform", c_round, log_uniform(1e6, 1e300, signed=True),
+           bound=relative(0.0), note="exact"),
     Domain("fmod", "x in [-1e3, 1e3], y in [0.1, 10] log-uniform", c_fmod, uniform(-1e3, 1e3), log_uniform(0.1, 10),
            bound=absolute(lambda x, y: 1e-31 * abs(x)), note="error grows with |x|", show_abs=True),
+]
+
+# The ends of the ranges where intermediate results meet the subnormals or
+# overflow, for --sweep.
+SWEEPS = [
+    Domain("sinh", "[-709.78, -512]", mpmath.sinh, uniform(-EXP_MAX, -512), bound=reduction),
+    Domain("cosh", "[-709.78, -512]", mpmath.cosh, uniform(-EXP_MAX, -512), bound=reduction),
+    Domain("log", "[2^1000, DBL_MAX] log-uniform", mpmath.log, log_uniform(2.0 ** 1000, DBL_MAX), bound=relative(1e-31)),
+    Domain("log", "[4.9e-324, 2^-1000] log-uniform", mpmath.log, log_uniform(TINY, 2.0 ** -1000), bound=relative(1e-31)),
+    Domain("log", "[2^-1000, 1e-290] log-uniform", mpmath.log, log_uniform(2.0 ** -1000, 1e-290), bound=relative(1e-31)),
+    Domain("sqrt", "[4.9e-324, 1e-290] log-uniform", mpmath.sqrt, log_uniform(TINY, 1e-290), bound=relative(1e-31)),
 ]
 
 
@@ -222,23 +378,30 @@ def measure(evaluate, domain, n, seed):
     return errors, bounds, abs_errors
 
 
+UNIT = 2.0 ** -104
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--samples", type=int, default=4000)
+    parser.add_argument("--samples", type=int, default=None,
+                        help="arguments per row (default 4000, with --sweep 100000)")
     parser.add_argument("--seed", type=int, default=2024)
+    parser.add_argument("--sweep", action="store_true", help="the ends of the ranges instead of the table")
+    parser.add_argument("--headers", help="include directory to measure instead of this tree's")
     opts = parser.parse_args(argv)
-    evaluate = build_driver()
-    header = ("function", "domain", "samples", "max rel. error", "median rel. error", "note")
+    samples = opts.samples or (100000 if opts.sweep else 4000)
+    evaluate = build_driver(headers=opts.headers)
+    header = ("function", "domain", "samples", "max rel. error", "max in units of 2^-104", "median rel. error", "note")
     print("| " + " | ".join(header) + " |")
     print("|" + "|".join("---" for _ in header) + "|")
-    for domain in DOMAINS:
-        errors, _, abs_errors = measure(evaluate, domain, opts.samples, opts.seed)
+    for domain in SWEEPS if opts.sweep else DOMAINS:
+        errors, _, abs_errors = measure(evaluate, domain, samples, opts.seed)
         note = domain.note
         if domain.show_abs:
             note = (note + "; " if note else "") + f"max abs. error {max(abs_errors):.1e}"
-        row = (domain.name, domain.label, str(len(errors)), f"{max(errors):.2e}",
+        row = (domain.name, domain.label, str(len(errors)), f"{max(errors):.2e}", f"{max(errors) / UNIT:.3g}",
                f"{statistics.median(errors):.2e}", note)
-        print("| " + " | ".join(cell.replace("|", "\\|") for cell in row) + " |")
+        print("| " + " | ".join(cell.replace("|", "\\|") for cell in row) + " |", flush=True)
     return 0
 
 

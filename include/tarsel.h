@@ -285,6 +285,14 @@ static inline tarsel tarsel_sqrt(tarsel x)
        its bits are the ones the unscaled steps would give. */
     if (xhi >= 0x1p1023)
         return _tarsel_scale(_tarsel_sqrt_newton(xhi * 0x1p-128, xlo * 0x1p-128), 64);
+    /* Below 2^-968 the corrections of z * z fall among the subnormals: the
+       product error itself stops being exact below 2^-970, where the last
+       bit of z times the last bit of z is below 2^-1074, and from 2^-968 down
+       the rounding of (2 z) zlo, estlo and err adds a visible part of 2^-104
+       to the error.  The root of x 2^128 times 2^-64 runs the same steps
+       from 2^-946 up, clear of that range. */
+    if (xhi < 0x1p-968)
+        return _tarsel_scale(_tarsel_sqrt_newton(xhi * 0x1p128, xlo * 0x1p128), -64);
     return _tarsel_sqrt_newton(xhi, xlo);
 }
 

@@ -327,9 +327,9 @@ inline dd<V> sqrt_newton(V xhi, V xlo, mask_t<V> &to_scalar)
 template <class V>
 inline dd<V> sqrt_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
-    /* tarsel_sqrt: negative, zero, NaN and infinite high parts, and the
-       root of x / 2^128 from 2^1023 on */
-    to_scalar |= ~((x.hi > 0.0) & (x.hi < 0x1p1023));
+    /* tarsel_sqrt: negative, zero, NaN and infinite high parts, the root of
+       x / 2^128 from 2^1023 on and that of x 2^128 below 2^-968 */
+    to_scalar |= ~((x.hi >= 0x1p-968) & (x.hi < 0x1p1023));
     return sqrt_newton(x.hi, x.lo, to_scalar);
 }
 
@@ -485,8 +485,9 @@ inline dd<V> log_step(dd<V> x, dd<V> y, dd<V> &delta, mask_t<V> &to_scalar)
 template <class V>
 inline dd<V> log_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
-    /* tarsel_log: NaN, negative, zero and infinite high parts */
-    to_scalar |= ~((x.hi > 0.0) & (x.hi <= DBL_MAX));
+    /* tarsel_log: NaN, negative, zero and infinite high parts, and the
+       scaled arguments from 2^1000 up and below 2^-976 */
+    to_scalar |= ~((x.hi >= 0x1p-976) & (x.hi < 0x1p1000));
     dd<V> delta;
     dd<V> y = from_double(log_seed(x.hi));
     y = log_step(x, y, delta, to_scalar);

@@ -97,7 +97,9 @@ inline dd<V> series_or_exp(dd<V> x, mask_t<V> &to_scalar, Series series, ByExp b
 template <class V>
 inline dd<V> sinh_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
-    to_scalar |= ~is_finite(x.hi); /* tarsel_sinh: NaN and infinite high parts */
+    /* tarsel_sinh: NaN and infinite high parts, and the reflected arguments
+       below -512 (with the overflow results below them) */
+    to_scalar |= ~(is_finite(x.hi) & (x.hi >= -512.0));
     return series_or_exp(
         x, to_scalar, [](dd<V> v, mask_t<V> &m) { return sinh_series(v, m); },
         [](dd<V> v, mask_t<V> &m) { return sinh_by_exp(v, m); });
@@ -106,7 +108,9 @@ inline dd<V> sinh_kernel(dd<V> x, mask_t<V> &to_scalar)
 template <class V>
 inline dd<V> cosh_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
-    to_scalar |= ~is_finite(x.hi); /* tarsel_cosh: NaN and infinite high parts */
+    /* tarsel_cosh: NaN and infinite high parts, and the reflected arguments
+       below -512 (with the overflow results below them) */
+    to_scalar |= ~(is_finite(x.hi) & (x.hi >= -512.0));
     exp_pair<V> e = exp_and_reciprocal(x, to_scalar);
     return mul_kernel(add_kernel(e.ex, e.emx, to_scalar), broadcast<V>(0.5, 0.0), to_scalar);
 }

@@ -108,6 +108,28 @@ static inline tarsel _tarsel_log_from_seed(tarsel x, double seed)
     return y;
 }
 
+/* log x = log(x 2^-k) + k ln 2 for k = 1000 or -1000.  x 2^-k is the exactly
+   scaled argument (a low part scaled down below 2^-1022 loses bits worth at
+   most 2^-1074 of x 2^-k, far below its precision).  k ln 2 is formed from
+   the triple ln 2 of the seeds, whose first two parts have 42 bits: k ln2_1
+   and k ln2_2 are exact, k ln2_3 is rounded by less than 2^-128, so the
+   triple is k ln 2 to about 2^-125 relative and its double-double rounding
+   to below 2^-106.  x 2^-k lies in [1, 2^24) for k = 1000 and in
+   [2^-74, 2^24) for k = -1000, so |log(x 2^-k)| <= 51.3 beside |k ln 2| =
+   693.1 and |log x| >= 676: the sum hardly cancels, and its relative error
+   stays near that of the larger term plus the rounding of the sum, about
+   2^-104 in all. */
+static inline tarsel _tarsel_log_scaled(double hi, double lo, int k)
+{
+    double scale = k > 0 ? 0x1p-1000 : 0x1p1000;
+    double xs_hi = hi * scale, xs_lo = lo * scale;
+    tarsel y = _tarsel_log_from_seed(tarsel_from_hi_lo(xs_hi, xs_lo), _tarsel_log_seed(xs_hi));
+    const double *ln2 = _tarsel_seed_ln2;
+    double kd = (double)k;
+    _tarsel_triple k_ln2 = _tarsel_triple_renorm(kd * ln2[0], kd * ln2[1], kd * ln2[2]);
+    return tarsel_add(_tarsel_fast_two_sum(k_ln2.h, k_ln2.m + k_ln2.l), y);
+}
+
 static inline tarsel tarsel_log(tarsel x)
 {
     double hi, lo;
@@ -124,6 +146,15 @@ static inline tarsel tarsel_log(tarsel x)
     }
     if (_tarsel_is_inf(hi))
         return tarsel_from_double(INFINITY);
+    /* Near 2^1023 x + e^y of the Halley step overflows; the arguments from
+       2^1000 up are scaled down.  Below 2^-976 the low part of e^y, about
+       2^-53 x, falls among the subnormals and its rounding (2^-1075) costs
+       more than 2^-108 of log x; those arguments, subnormals included, are
+       scaled up.  A zero hi with a positive lo keeps the steps below. */
+    if (hi >= 0x1p1000)
+        return _tarsel_log_scaled(hi, lo, 1000);
+    if (hi > 0.0 && hi < 0x1p-976)
+        return _tarsel_log_scaled(hi, lo, -1000);
 
     return _tarsel_log_from_seed(x, _tarsel_log_seed(hi));
 }
@@ -504,6 +535,16 @@ static inline int _tarsel_below_series_threshold(double hi)
     return fabs(hi) < 0x1.a36e2eb1c432dp-14; /* 0.0001, 0x3F1A36E2EB1C432D */
 }
 
+/* Below -512 the exponential of the negative argument has a low part that
+   falls among the subnormals; sinh and cosh are then taken at -x, where
+   e^-x is large and 1/e^-x is small, down to the bound of 709.78 beyond which
+   e^-x overflows.  Below that bound the steps of the negative argument
+   still run and give their overflow results. */
+static inline int _tarsel_is_reflected(double hi)
+{
+    return hi < -512.0 && hi >= -0x1.62e42fefa39efp+9; /* 709.782712893384, 0x40862E42FEFA39EF */
+}
+
 static inline tarsel tarsel_sinh(tarsel x)
 {
     double hi, lo;
@@ -512,6 +553,8 @@ static inline tarsel tarsel_sinh(tarsel x)
         return x;
     if (_tarsel_is_inf(hi))
         return x;
+    if (_tarsel_is_reflected(hi))
+        return tarsel_neg(tarsel_sinh(tarsel_neg(x)));
     if (_tarsel_below_series_threshold(hi)) {
         tarsel x2 = tarsel_mul(x, x);
         tarsel x3 = tarsel_mul(x2, x);
@@ -533,6 +576,8 @@ static inline tarsel tarsel_cosh(tarsel x)
         return x;
     if (_tarsel_is_inf(hi))
         return tarsel_from_double(INFINITY);
+    if (_tarsel_is_reflected(hi))
+        return tarsel_cosh(tarsel_neg(x));
     tarsel ex = tarsel_exp(x);
     tarsel emx = tarsel_div(tarsel_from_double(1.0), ex);
     return tarsel_mul(tarsel_add(ex, emx), tarsel_from_double(0.5));

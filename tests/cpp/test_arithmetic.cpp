@@ -190,6 +190,32 @@ TEST(SquareRoot, SpecialCasesInTheirOrder)
     EXPECT_EQ(lo, 5.0);
 }
 
+TEST(SquareRoot, BottomOfTheRangeKeepsTheLowPart)
+{
+    // Below 2^-968 the corrections of z * z fell among the subnormals; the
+    // root is taken of x 2^128.  Exact squares m^2 2^(2e) (m < 2^26, so the
+    // square is one double) have the root m 2^e; the others are mpmath at
+    // 400 bits rounded to double-double.  The bound is 2^-104 relative.
+    const struct {
+        double x_hi, x_lo, want_hi, want_lo;
+        const char *why;
+    } cases[] = {
+        {0x1p-1074, 0.0, 0x1p-537, 0.0, "the smallest subnormal"},
+        {9 * 0x1p-1074, 0.0, 3 * 0x1p-537, 0.0, "3^2 2^-1074"},
+        {4503599493152769.0 * 0x1p-1074, 0.0, 67108863.0 * 0x1p-537, 0.0, "(2^26 - 1)^2 2^-1074"},
+        {4503599493152769.0 * 0x1p-1000, 0.0, 67108863.0 * 0x1p-500, 0.0, "(2^26 - 1)^2 2^-1000"},
+        {1853020188851841.0 * 0x1p-1020, 0.0, 43046721.0 * 0x1p-510, 0.0, "(3^16)^2 2^-1020"},
+        {DBL_MIN, 0.0, 0x1p-511, 0.0, "the smallest normal double"},
+        {1e-305, 0.0, 0x1.533195cb00bf7p-507, 0x1.e8e2c81fd0868p-561, "1e-305"},
+        {1e-323, 0.0, 0x1.6a09e667f3bcdp-537, -0x1.bdd3413b26456p-591, "1e-323: hi was wrong"},
+    };
+    for (const auto &c : cases) {
+        double diff_hi, diff_lo;
+        tarsel_extract(tarsel_sub(tarsel_sqrt(dd(c.x_hi, c.x_lo)), dd(c.want_hi, c.want_lo)), &diff_hi, &diff_lo);
+        EXPECT_LE(std::fabs(diff_hi), 0x1p-104 * c.want_hi) << c.why;
+    }
+}
+
 TEST(ErrorFreeProduct, ExactInEveryRescalingBranch)
 {
     // u = 1 + 2^-30: u * u = 1 + 2^-29 + 2^-60 rounds to 1 + 2^-29, so the

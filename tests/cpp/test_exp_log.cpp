@@ -1,4 +1,5 @@
 // Exponential, logarithm and power: special cases, bounds, exact results.
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -122,7 +123,6 @@ TEST(Logarithm, SpecialArgumentsInTheirOrder)
         {inf, 0.0, inf, 0.0, "+inf"},
         {1.0, 0.0, 0.0, 0.0, "exact seed, zero correction"},
         {0.0, 1e-300, -inf, 0.0, "non-normalised: seed -inf survives both steps"},
-        {5e-324, 0.0, -744.4400719213812, 0.0, "subnormal: only as good as the seed"},
     };
     for (const Case &c : cases)
         EXPECT_TRUE(same_bits(tarsel_log(dd(c.x_hi, c.x_lo)), c.want_hi, c.want_lo)) << c.why;
@@ -134,6 +134,37 @@ TEST(Logarithm, TwoAndTenGiveTheStoredConstantsExactly)
 {
     EXPECT_TRUE(same_bits(tarsel_log(dd(2.0)), _tarsel_ln2_raw[0], _tarsel_ln2_raw[1]));
     EXPECT_TRUE(same_bits(tarsel_log(dd(10.0)), _tarsel_ln10_raw[0], _tarsel_ln10_raw[1]));
+}
+
+TEST(Logarithm, BothEndsOfTheRangeKeepTheLowPart)
+{
+    // Near 2^1023 x + e^y overflowed, below 2^-976 e^y lost its low part
+    // among the subnormals: from 2^1000 up and below 2^-976 the argument is
+    // scaled by 2^-+1000 and 1000 ln 2 added.  References: mpmath at 400 bits, rounded to
+    // double-double; the bound is 2^-103 relative.
+    const Case cases[] = {
+        {0x1p1023, 0.0, 0x1.628b76e3a7b61p+9, -0x1.19508762aa710p-45, "2^1023: lo was 0"},
+        {1e308, 0.0, 0x1.62991d5d62a5ep+9, -0x1.e876db77e7b55p-47, "1e308"},
+        {DBL_MAX, 0.0, 0x1.62e42fefa39efp+9, 0x1.a9c9e3b39803fp-46, "the largest double"},
+        {0x1p1000, 0.0, 0x1.5a92d6d005c94p+9, -0x1.971e6bd14ec61p-45, "2^1000, the threshold"},
+        {0x1.fffffffffffffp-1001, 0.0, -0x1.5a92d6d005c94p+9, 0x1.961e6bd14ec61p-45, "just below 2^-1000"},
+        {0x1.fffffffffffffp-977, 0.0, -0x1.52417db067f38p+9, 0x1.90e4be34c70f2p-52, "just below 2^-976, the threshold"},
+        {DBL_MIN, 0.0, -0x1.6232bdd7abcd2p+9, -0x1.eef3fec1be37fp-46, "the smallest normal double"},
+        {1e-310, 0.0, -0x1.64e69394d9508p+9, -0x1.35918fe61c196p-47, "subnormal"},
+        {5e-324, 0.0, -0x1.74385446d71c3p+9, -0x1.8e569fa8ee781p-45, "the smallest subnormal"},
+    };
+    for (const Case &c : cases)
+        EXPECT_TRUE(near_rel(tarsel_log(dd(c.x_hi, c.x_lo)), dd(c.want_hi, c.want_lo), 0x1p-103)) << c.why;
+}
+
+TEST(Logarithm, PowersOfTwoAtBothEndsAreMultiplesOfTheStoredLn2)
+{
+    // log 2^k = k ln 2; the stored ln 2 is within 2^-109 of ln 2, and its
+    // double-double product by k adds about 2^-106.
+    for (int k : {1000, 1001, 1023, -977, -1000, -1001, -1022, -1050, -1074}) {
+        tarsel want = tarsel_mul(dd(double(k)), _tarsel_from_raw(_tarsel_ln2_raw));
+        EXPECT_TRUE(near_rel(tarsel_log(dd(std::ldexp(1.0, k))), want, 0x1p-103)) << "2^" << k;
+    }
 }
 
 TEST(Logarithm, PoorSeedTakesExactlyOneMoreStep)

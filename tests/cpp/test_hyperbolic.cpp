@@ -31,6 +31,9 @@ TEST(Hyperbolic, SpecialValues)
         {tarsel_tanh, "tanh", 1000.0, 0.0, 1.0, 0.0},   {tarsel_tanh, "tanh", inf, 0.0, 1.0, 0.0},
         {tarsel_tanh, "tanh", -1000.0, 0.0, -1.0, 0.0}, {tarsel_tanh, "tanh", -inf, 0.0, -1.0, 0.0},
         {tarsel_tanh, "tanh", 20.0, 0.0, 1.0, -8.496708510583178e-18},
+        /* the overflow results of negative arguments, below the reflection */
+        {tarsel_sinh, "sinh", -709.7827128933841, 0.0, -inf, 0.0}, {tarsel_cosh, "cosh", -709.7827128933841, 0.0, inf, 0.0},
+        {tarsel_sinh, "sinh", -720.0, 0.0, -inf, 0.0},  {tarsel_cosh, "cosh", -720.0, 0.0, inf, 0.0},
     };
     for (const auto &c : cases)
         EXPECT_TRUE(same_bits(c.f(dd(c.x_hi, c.x_lo)), c.want_hi, c.want_lo)) << c.name << " " << c.x_hi;
@@ -116,4 +119,35 @@ TEST(Hyperbolic, SeriesAndExponentialPathsGiveTheseExactBits)
     };
     for (const auto &c : cases)
         EXPECT_TRUE(same_bits(c.f(dd(c.x)), from_bits(c.want_hi), from_bits(c.want_lo))) << c.name << " " << c.x;
+}
+
+TEST(Hyperbolic, LargeNegativeArgumentsMirrorThePositiveOnes)
+{
+    // Below -512 e^x has a low part among the subnormals; sinh and cosh are
+    // taken at -x instead, so both parts mirror the positive argument's.
+    // References: mpmath at 400 bits, rounded to double-double; the bound is
+    // that of the exponential's reduction there, 1e-31 + 3e-32 |x|.
+    const struct {
+        double x_hi, x_lo, cosh_hi, cosh_lo;
+    } cases[] = {
+        {-512.5, 0.0, 0x1.4d6c351cbd815p+738, -0x1.d3675a98736f0p+684},
+        {-600.0, 0.0, 0x1.88a122d234b39p+864, 0x1.2e21a5ab69fdfp+810},
+        {-700.0, 0.0, 0x1.d945df4f8ec8ep+1008, 0x1.183392684a46ep+953},
+        {-709.782712893384, 0.0, 0x1.fffffffffff2ap+1022, 0x1.b0e263400d160p+966},
+    };
+    for (const auto &c : cases) {
+        tarsel x = dd(c.x_hi, c.x_lo);
+        EXPECT_TRUE(tarsel_eq(tarsel_cosh(x), tarsel_cosh(tarsel_neg(x)))) << c.x_hi;
+        EXPECT_TRUE(tarsel_eq(tarsel_sinh(x), tarsel_neg(tarsel_sinh(tarsel_neg(x))))) << c.x_hi;
+        double bound = 1e-31 + 3e-32 * std::fabs(c.x_hi);
+        for (bool is_sinh : {false, true}) {
+            tarsel got = is_sinh ? tarsel_sinh(x) : tarsel_cosh(x);
+            tarsel want = dd(c.cosh_hi, c.cosh_lo);
+            if (is_sinh)
+                want = tarsel_neg(want);
+            double diff_hi, diff_lo;
+            tarsel_extract(tarsel_sub(got, want), &diff_hi, &diff_lo);
+            EXPECT_LE(std::fabs(diff_hi), bound * c.cosh_hi) << (is_sinh ? "sinh " : "cosh ") << c.x_hi;
+        }
+    }
 }

@@ -203,6 +203,9 @@ std::vector<double> threshold_values()
            cases of round, the roundings' 2^52, integral exponents of pow */
         0x1.a36e2eb1c432dp-14, 0x1p-27, 0x1p54, 2.5, 0x1p52, 0x1.8p52, 0x1p51 + 0.5, 7.0, 1e15 + 1.0,
         0x1.f399b1438a1p+61,
+        /* the scaled square roots below 2^-968, the scaled logarithms from
+           2^1000 up and below 2^-976, and sinh and cosh taken at -x below -512 */
+        0x1p-968, 0x1p-976, 0x1p1000, -512.0,
     };
     const std::uint64_t nans[] = {0x7FF8000000000000ULL, 0xFFF8000000000000ULL, 0x7FF8000000000123ULL,
                                   0xFFF80000000ABCDEULL, 0x7FF0000000000001ULL, 0xFFF4000000000042ULL};

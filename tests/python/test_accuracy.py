@@ -7,6 +7,7 @@ documented looser bounds where the algorithms degrade (the hyperbolic series,
 cancellation just above their threshold, subnormal low parts, large powers).
 """
 import os
+import random
 import sys
 
 import pytest
@@ -33,6 +34,22 @@ def test_sampled_errors_stay_within_the_bound(evaluate, domain):
     assert not over, f"{len(over)} of {len(errors)} samples above the bound, e.g. error {over[0][0]:.3e} > {over[0][1]:.3e}"
 
 
+def test_every_row_reaches_the_ends_of_its_interval():
+    # The maximum of a row is that of its closed interval: its end points
+    # come first among the samples.
+    for domain in accuracy.DOMAINS + accuracy.SWEEPS:
+        edges = [v for v, _ in domain.draw_a.edges()]
+        args = domain.samples(random.Random(1), 4000)
+        assert edges and {v for (v, _), _ in args} >= set(edges), f"{domain.name} {domain.label}"
+
+
+@pytest.mark.parametrize("domain", accuracy.SWEEPS, ids=lambda d: f"{d.name} {d.label}")
+def test_ends_of_the_ranges_stay_within_the_bound(evaluate, domain):
+    errors, bounds, _ = accuracy.measure(evaluate, domain, SAMPLES, SEED)
+    over = [(e, b) for e, b in zip(errors, bounds) if e > b]
+    assert not over, f"{len(over)} of {len(errors)} samples above the bound, e.g. error {over[0][0]:.3e} > {over[0][1]:.3e}"
+
+
 def test_every_real_function_is_measured():
     measured = {d.name for d in accuracy.DOMAINS}
     assert measured == {"exp", "log", "pow", "sin", "cos", "tan", "sinh", "cosh", "tanh", "sqrt", "floor", "ceil",
@@ -48,6 +65,17 @@ def test_every_real_function_is_measured():
         ("sin", 1e15, 1e-16),     # absolute error about 3e-32 |x| at most
         ("cos", 9e18, 1e-13),     # the quarter turns of the low part are counted
         ("atan", 1e10, 1e-31),
+        # the ends of the ranges, where an intermediate meets the subnormals
+        # or overflows: sinh and cosh are taken at -x, log and sqrt of a
+        # scaled argument
+        ("cosh", -700.0, 2.2e-29),
+        ("sinh", -709.78, 2.2e-29),
+        ("log", 2.0 ** 1023, 1e-31),
+        ("log", 1e308, 1e-31),
+        ("log", 2.0 ** -1000, 1e-31),
+        ("log", 5e-324, 1e-31),
+        ("sqrt", 1e-305, 1e-31),
+        ("sqrt", 1e-323, 1e-31),
     ],
 )
 def test_single_arguments_named_in_the_documentation(evaluate, name, x, bound):
