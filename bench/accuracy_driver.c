@@ -8,7 +8,7 @@
  */
 #include <string.h>
 
-#include "tarsel_math.h"
+#include "tarsel/tarsel_math.h"
 
 typedef tarsel (*unary_fn)(tarsel);
 typedef tarsel (*binary_fn)(tarsel, tarsel);

@@ -14,8 +14,8 @@
 #include <random>
 #include <vector>
 
-#include "tarsel_io.h"
-#include "tarsel_math.h"
+#include "tarsel/tarsel_io.h"
+#include "tarsel/tarsel_math.h"
 
 namespace {
 

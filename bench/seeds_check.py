@@ -1,4 +1,4 @@
-"""The correctly rounded seeds (include/tarsel_seeds.h) and the platform's
+"""The correctly rounded seeds (include/tarsel/detail/tarsel_seeds.h) and the platform's
 libm against mpmath.
 
 For log, atan and log10, draws arguments over wide magnitudes (random bit

@@ -9,7 +9,7 @@
  */
 #include <string.h>
 
-#include "tarsel_seeds.h"
+#include "tarsel/detail/tarsel_seeds.h"
 
 static void fast_log(double x, double *out)
 {

@@ -10,7 +10,7 @@
 
 #include <pybind11/numpy.h>
 
-#include "conversion_failure.hpp"
+#include "python/conversion_failure.hpp"
 
 namespace tarsel_binding {
 

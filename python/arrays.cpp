@@ -4,7 +4,7 @@
 // An argument is any float64 ndarray taken as it is (anything else is first
 // converted by NumPy), so its rows may lie anywhere: a transposed array, a
 // slice with a step, a negative stride, a broadcast or an offset view into a
-// larger buffer.  The engine (src/dispatch.hpp) reads rows through the
+// larger buffer.  The engine (src/engine/dispatch.hpp) reads rows through the
 // array's own strides, which stay inside the array by construction, and no
 // input is ever copied.  Reads assume no alignment beyond a byte, since NumPy
 // also hands over unaligned float64 arrays.
@@ -12,8 +12,8 @@
 
 #include <stdexcept>
 
-#include "array_argument.hpp"
-#include "binding.hpp"
+#include "python/array_argument.hpp"
+#include "python/binding.hpp"
 
 namespace tarsel_binding {
 

@@ -3,8 +3,8 @@
 // (instance_arguments.hpp).
 #include <functional>
 
-#include "binding.hpp"
-#include "docstrings.hpp"
+#include "python/binding.hpp"
+#include "python/docstrings.hpp"
 
 namespace tarsel_binding {
 

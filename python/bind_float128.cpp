@@ -1,9 +1,9 @@
 // bind_float128.cpp -- the Python class Float128.
 #include <functional>
 
-#include "binding.hpp"
-#include "docstrings.hpp"
-#include "text_argument.hpp"
+#include "python/binding.hpp"
+#include "python/docstrings.hpp"
+#include "python/text_argument.hpp"
 
 namespace tarsel_binding {
 

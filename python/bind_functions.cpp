@@ -4,9 +4,9 @@
 // their names and the docstrings (docstrings.hpp) are for the reader.
 #include <pybind11/complex.h>
 
-#include "../include/tarsel_complex.hpp"
-#include "binding.hpp"
-#include "docstrings.hpp"
+#include "tarsel/tarsel_complex.hpp"
+#include "python/binding.hpp"
+#include "python/docstrings.hpp"
 
 namespace tarsel_binding {
 

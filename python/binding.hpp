@@ -5,9 +5,9 @@
 
 #include <pybind11/pybind11.h>
 
-#include "../include/tarsel.hpp"
-#include "../src/dispatch.hpp"
-#include "instance_arguments.hpp"
+#include "tarsel/tarsel.hpp"
+#include "src/engine/dispatch.hpp"
+#include "python/instance_arguments.hpp"
 
 namespace tarsel_binding {
 

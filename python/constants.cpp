@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "binding.hpp"
+#include "python/binding.hpp"
 
 namespace tarsel_binding {
 

@@ -3,7 +3,7 @@
 // (TARSEL_NUM_THREADS caps it), shown as tarsel.simd_level and
 // tarsel.num_threads.  A value of either variable that cannot be used is
 // ignored with a RuntimeWarning.
-#include "binding.hpp"
+#include "python/binding.hpp"
 
 #include <string>
 #include <vector>

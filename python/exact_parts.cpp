@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "binding.hpp"
+#include "python/binding.hpp"
 
 namespace tarsel_binding {
 

@@ -2,10 +2,10 @@
 // __format__ of Float128 and Complex128, Float128.from_decimal,
 // Float128.from_rational and Float128.as_integer_ratio.  Python ints travel
 // to and from tars::big_uint as little-endian bytes.
-#include "../include/tarsel_complex.hpp"
-#include "../include/tarsel_exact.hpp"
-#include "binding.hpp"
-#include "format_language.hpp"
+#include "tarsel/tarsel_complex.hpp"
+#include "tarsel/tarsel_exact.hpp"
+#include "python/binding.hpp"
+#include "python/format_language.hpp"
 
 #include <pybind11/typing.h>
 

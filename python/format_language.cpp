@@ -1,6 +1,6 @@
 // format_language.cpp -- parsing the format mini-language and laying out a
 // number's text, following Python's float and complex formatting.
-#include "format_language.hpp"
+#include "python/format_language.hpp"
 
 #include <algorithm>
 #include <climits>

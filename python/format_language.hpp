@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../include/tarsel_exact.hpp"
+#include "tarsel/tarsel_exact.hpp"
 
 namespace tarsel_binding {
 

@@ -20,8 +20,8 @@
 #include <string>
 #include <utility>
 
-#include "../include/tarsel_complex.hpp"
-#include "number_arguments.hpp"
+#include "tarsel/tarsel_complex.hpp"
+#include "python/number_arguments.hpp"
 
 namespace tarsel_binding {
 

@@ -15,7 +15,7 @@
 
 #include <complex>
 
-#include "conversion_failure.hpp"
+#include "python/conversion_failure.hpp"
 
 namespace tarsel_binding {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "../include/tarsel_exact.hpp"
-#include "binding.hpp"
+#include "tarsel/tarsel_exact.hpp"
+#include "python/binding.hpp"
 
 namespace tarsel_binding {
 

@@ -12,8 +12,8 @@
 #include <new>
 #include <string>
 
-#include "../include/tarsel_complex.hpp"
-#include "binding.hpp"
+#include "tarsel/tarsel_complex.hpp"
+#include "python/binding.hpp"
 
 namespace tarsel_binding {
 

@@ -5,14 +5,14 @@
 // Arguments are float64 arrays taken as they are (anything else is first
 // converted by NumPy), read through their own strides without a copy.  The
 // shape checks come before any work; the sums themselves are the
-// superaccumulator's (include/tarsel_superacc.hpp).
+// superaccumulator's (include/tarsel/tarsel_superacc.hpp).
 #include <functional>
 #include <stdexcept>
 #include <string>
 
-#include "reductions.hpp"
-#include "array_argument.hpp"
-#include "binding.hpp"
+#include "src/sum/reductions.hpp"
+#include "python/array_argument.hpp"
+#include "python/binding.hpp"
 
 // An Accumulator made by __new__ without __init__ holds no value; like a
 // Float128 it is refused as an argument with TypeError
@@ -209,7 +209,7 @@ void register_reductions(py::module_ &m)
 
     // Pickling and copying: an accumulator reduces to (Accumulator, (state,)),
     // its whole exact state as a compact, versioned byte string (the layout
-    // is in src/superacc.cpp), which the second constructor reads back.
+    // is in src/sum/superacc.cpp), which the second constructor reads back.
     // Every protocol goes through __reduce__, and no instance is ever made
     // without a constructor.
     acc.def("__reduce__", [](accumulator_self self) {

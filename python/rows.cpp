@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "array_argument.hpp"
-#include "binding.hpp"
+#include "python/array_argument.hpp"
+#include "python/binding.hpp"
 
 namespace tarsel_binding {
 

@@ -8,7 +8,7 @@
 // are converted (Python numbers to Complex128 among them) lives in the
 // *_argument(s).hpp headers.  The binding converts and forwards, and every
 // numerical decision lives in the headers and in src/.
-#include "binding.hpp"
+#include "python/binding.hpp"
 
 namespace py = pybind11;
 using namespace tarsel_binding;

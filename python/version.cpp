@@ -1,6 +1,6 @@
 // version.cpp -- the module attribute __version__, the project version that
 // CMakeLists.txt declares (the package metadata reads the same line).
-#include "binding.hpp"
+#include "python/binding.hpp"
 
 namespace tarsel_binding {
 

@@ -1,11 +1,11 @@
-"""Writes include/tarsel_seed_tables.h: the constants and tables of the
-correctly rounded double logarithm and arctangent (include/tarsel_seeds.h).
+"""Writes include/tarsel/detail/tarsel_seed_tables.h: the constants and tables of the
+correctly rounded double logarithm and arctangent (include/tarsel/detail/tarsel_seeds.h).
 
 Every value is computed with mpmath at 400 bits and split into doubles whose
 exact sum carries it; nothing else goes into the file, so running this again
 reproduces it byte for byte:
 
-    python tools/seed_tables.py > include/tarsel_seed_tables.h
+    python tools/seed_tables.py > include/tarsel/detail/tarsel_seed_tables.h
 """
 import struct
 

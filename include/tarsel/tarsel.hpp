@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "tarsel.h"
-#include "tarsel_io.h"
-#include "tarsel_utils.h"
-#include "tarsel_consts.h"
-#include "tarsel_math.h"
-#include "tarsel_integer.h"
+#include "tarsel/tarsel.h"
+#include "tarsel/tarsel_io.h"
+#include "tarsel/tarsel_utils.h"
+#include "tarsel/tarsel_consts.h"
+#include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_integer.h"
 
 namespace tars {
 

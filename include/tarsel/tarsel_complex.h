@@ -11,8 +11,8 @@
 
 #include <math.h>
 
-#include "tarsel.h"
-#include "tarsel_utils.h"
+#include "tarsel/tarsel.h"
+#include "tarsel/tarsel_utils.h"
 
 typedef struct tarsel_complex {
     tarsel real;

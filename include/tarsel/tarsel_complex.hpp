@@ -10,8 +10,8 @@
 #include <complex>
 #include <string>
 
-#include "tarsel.hpp"
-#include "tarsel_complex.h"
+#include "tarsel/tarsel.hpp"
+#include "tarsel/tarsel_complex.h"
 
 namespace tars {
 

@@ -14,7 +14,7 @@
 #ifndef TARSEL_CONSTS_H
 #define TARSEL_CONSTS_H
 
-#include "tarsel.h"
+#include "tarsel/tarsel.h"
 
 /* --- turning a stored pair into a value --- */
 

@@ -26,8 +26,8 @@
 #include <string>
 #include <string_view>
 
-#include "tarsel.hpp"
-#include "tarsel_bigint.hpp"
+#include "tarsel/tarsel.hpp"
+#include "tarsel/detail/tarsel_bigint.hpp"
 
 namespace tars {
 

@@ -15,7 +15,7 @@
 #ifndef TARSEL_INTEGER_H
 #define TARSEL_INTEGER_H
 
-#include "tarsel_math.h"
+#include "tarsel/tarsel_math.h"
 
 /* --- helpers --- */
 

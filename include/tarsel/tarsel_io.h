@@ -14,7 +14,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "tarsel.h"
+#include "tarsel/tarsel.h"
 
 #if defined(__GNUC__)
 #define TARSEL_IO_API __attribute__((visibility("default")))

@@ -16,10 +16,10 @@
 #include <math.h>
 #include <stdint.h>
 
-#include "tarsel.h"
-#include "tarsel_utils.h"
-#include "tarsel_consts.h"
-#include "tarsel_seeds.h"
+#include "tarsel/tarsel.h"
+#include "tarsel/tarsel_utils.h"
+#include "tarsel/tarsel_consts.h"
+#include "tarsel/detail/tarsel_seeds.h"
 
 /* --- exponential --- */
 

@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "tarsel.h"
+#include "tarsel/tarsel.h"
 
 namespace tars {
 

@@ -7,7 +7,7 @@
 #ifndef TARSEL_UTILS_H
 #define TARSEL_UTILS_H
 
-#include "tarsel.h"
+#include "tarsel/tarsel.h"
 
 /* --- ordering --- */
 

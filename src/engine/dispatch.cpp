@@ -1,7 +1,7 @@
 // dispatch.cpp -- the only place that knows about instruction sets and
 // threads: which kernels run, how the rows are split, and when the calling
 // thread polls for an interruption.
-#include "dispatch.hpp"
+#include "src/engine/dispatch.hpp"
 
 #include <atomic>
 #include <chrono>

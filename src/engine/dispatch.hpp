@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "exact_products.hpp"
+#include "src/sum/exact_products.hpp"
 
 namespace tarsel_engine {
 

@@ -1,4 +1,4 @@
-// lane_rows.hpp -- feeding rows to the kernels of tarsel_lanes.hpp.
+// lane_rows.hpp -- feeding rows to the kernels of lanes.hpp.
 //
 // Rows are taken L at a time (the last vector of a range may be partial, its
 // missing lanes filled with 1.0), a kernel computes them, and every lane the
@@ -18,11 +18,11 @@
 #include <cstring>
 #include <utility>
 
-#include "../include/tarsel_lanes.hpp"
-#include "../include/tarsel_lanes_hyperbolic.hpp"
-#include "../include/tarsel_lanes_inverse.hpp"
-#include "../include/tarsel_lanes_rounding.hpp"
-#include "dispatch.hpp"
+#include "src/engine/lanes.hpp"
+#include "src/engine/lanes_hyperbolic.hpp"
+#include "src/engine/lanes_inverse.hpp"
+#include "src/engine/lanes_rounding.hpp"
+#include "src/engine/dispatch.hpp"
 
 namespace tarsel_lanes {
 namespace {

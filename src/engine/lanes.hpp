@@ -1,4 +1,4 @@
-// tarsel_lanes.hpp -- the array functions over several rows at once.
+// lanes.hpp -- the array functions over several rows at once.
 //
 // A lane is one row: a vector of V holds the high parts of L rows and a
 // second one their low parts.  Each kernel below mirrors its scalar function
@@ -19,7 +19,7 @@
 #include <cfloat>
 #include <cstdint>
 
-#include "tarsel_math.h"
+#include "tarsel/tarsel_math.h"
 
 namespace tarsel_lanes {
 

@@ -1,8 +1,8 @@
 // lanes_avx2.cpp -- the vector kernels with four lanes, for AVX2 (built with
 // -mavx2, which brings no fused multiply-add).
-#include "exact_products.hpp"
-#include "lane_rows.hpp"
-#include "product_lanes.hpp"
+#include "src/sum/exact_products.hpp"
+#include "src/engine/lane_rows.hpp"
+#include "src/engine/product_lanes.hpp"
 
 const tarsel_engine::kernel_table tarsel_engine::avx2_kernels =
     tarsel_lanes::lane_kernel_table<tarsel_lanes::lane_vectors<4>::f64>();

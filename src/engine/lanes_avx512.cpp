@@ -1,8 +1,8 @@
 // lanes_avx512.cpp -- the vector kernels with eight lanes, for AVX-512F
 // (built with -mavx512f alone).
-#include "exact_products.hpp"
-#include "lane_rows.hpp"
-#include "product_lanes.hpp"
+#include "src/sum/exact_products.hpp"
+#include "src/engine/lane_rows.hpp"
+#include "src/engine/product_lanes.hpp"
 
 const tarsel_engine::kernel_table tarsel_engine::avx512_kernels =
     tarsel_lanes::lane_kernel_table<tarsel_lanes::lane_vectors<8>::f64>();

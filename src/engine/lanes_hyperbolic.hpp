@@ -1,11 +1,11 @@
-// tarsel_lanes_hyperbolic.hpp -- sinh, cosh and tanh over several rows at
-// once, with the conventions of tarsel_lanes.hpp.  Each lane runs the path
+// lanes_hyperbolic.hpp -- sinh, cosh and tanh over several rows at
+// once, with the conventions of lanes.hpp.  Each lane runs the path
 // its scalar function takes: the short series below 1e-4 or the one built
 // on e^x.  A vector computes a path only when one of its lanes takes it.
 #ifndef TARSEL_LANES_HYPERBOLIC_HPP
 #define TARSEL_LANES_HYPERBOLIC_HPP
 
-#include "tarsel_lanes.hpp"
+#include "src/engine/lanes.hpp"
 
 namespace tarsel_lanes {
 namespace {

@@ -1,12 +1,12 @@
-// tarsel_lanes_inverse.hpp -- the inverse circular functions over several
+// lanes_inverse.hpp -- the inverse circular functions over several
 // rows at once: atan, and asin, acos and atan2, which the scalar functions
-// build on it.  The conventions of tarsel_lanes.hpp hold: each kernel
+// build on it.  The conventions of lanes.hpp hold: each kernel
 // mirrors its scalar function, and a lane whose scalar function would take
 // another branch is set in `to_scalar`.
 #ifndef TARSEL_LANES_INVERSE_HPP
 #define TARSEL_LANES_INVERSE_HPP
 
-#include "tarsel_lanes.hpp"
+#include "src/engine/lanes.hpp"
 
 namespace tarsel_lanes {
 namespace {

@@ -1,12 +1,12 @@
-// tarsel_lanes_rounding.hpp -- floor, ceil, trunc, round and fmod over
-// several rows at once, with the conventions of tarsel_lanes.hpp.  The
+// lanes_rounding.hpp -- floor, ceil, trunc, round and fmod over
+// several rows at once, with the conventions of lanes.hpp.  The
 // scalar functions branch on the data (is the high part integral, which
 // sign does it have); here every lane computes each candidate and keeps
 // the one its scalar function would pick, with the same operations.
 #ifndef TARSEL_LANES_ROUNDING_HPP
 #define TARSEL_LANES_ROUNDING_HPP
 
-#include "tarsel_lanes.hpp"
+#include "src/engine/lanes.hpp"
 
 namespace tarsel_lanes {
 namespace {

@@ -1,7 +1,7 @@
 // lanes_sse2.cpp -- the vector kernels with two lanes, for SSE2.
-#include "exact_products.hpp"
-#include "lane_rows.hpp"
-#include "product_lanes.hpp"
+#include "src/sum/exact_products.hpp"
+#include "src/engine/lane_rows.hpp"
+#include "src/engine/product_lanes.hpp"
 
 const tarsel_engine::kernel_table tarsel_engine::sse2_kernels =
     tarsel_lanes::lane_kernel_table<tarsel_lanes::lane_vectors<2>::f64>();

@@ -18,8 +18,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "../include/tarsel_lanes.hpp"
-#include "tarsel_superacc.hpp"
+#include "src/engine/lanes.hpp"
+#include "tarsel/tarsel_superacc.hpp"
 
 namespace tarsel_lanes {
 namespace {

@@ -3,8 +3,8 @@
 // must reproduce bit for bit.
 #include <cstring>
 
-#include "../include/tarsel_math.h"
-#include "dispatch.hpp"
+#include "tarsel/tarsel_math.h"
+#include "src/engine/dispatch.hpp"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // exact_products.cpp -- the reference kernel of the dot products: every
 // product through the superaccumulator's own exact product.
-#include "exact_products.hpp"
+#include "src/sum/exact_products.hpp"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "tarsel_superacc.hpp"
+#include "tarsel/tarsel_superacc.hpp"
 
 namespace tarsel_engine {
 

@@ -1,9 +1,9 @@
 // exponent_bins.cpp -- the integer bins per sign and exponent.
-#include "exponent_bins.hpp"
+#include "src/sum/exponent_bins.hpp"
 
 #include <cstring>
 
-#include "double_parts.hpp"
+#include "src/sum/double_parts.hpp"
 
 namespace tars {
 

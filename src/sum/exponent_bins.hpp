@@ -17,7 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "tarsel_superacc.hpp"
+#include "tarsel/tarsel_superacc.hpp"
 
 namespace tars {
 

@@ -1,15 +1,15 @@
 // reductions.cpp -- the exact sums and dot products over strided arrays: the
 // terms in blocks through the exponent bins of one part per thread, and the
 // parts merged into the caller's accumulator once all of them are done.
-#include "reductions.hpp"
+#include "src/sum/reductions.hpp"
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "double_parts.hpp"
-#include "exponent_bins.hpp"
+#include "src/sum/double_parts.hpp"
+#include "src/sum/exponent_bins.hpp"
 
 namespace tars {
 

@@ -12,8 +12,8 @@
 #include <cstddef>
 #include <cstring>
 
-#include "dispatch.hpp"
-#include "tarsel_superacc.hpp"
+#include "src/engine/dispatch.hpp"
+#include "tarsel/tarsel_superacc.hpp"
 
 namespace tars {
 

@@ -1,12 +1,12 @@
 // superacc.cpp -- the exact fixed-point accumulator: adding terms, carries,
 // rounding once, and the state string.
-#include "tarsel_superacc.hpp"
+#include "tarsel/tarsel_superacc.hpp"
 
 #include <cfloat>
 #include <cmath>
 #include <cstring>
 
-#include "double_parts.hpp"
+#include "src/sum/double_parts.hpp"
 
 namespace tars {
 

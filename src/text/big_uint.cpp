@@ -1,6 +1,6 @@
 // big_uint.cpp -- schoolbook arithmetic on 32-bit limbs with 64-bit
 // intermediates; division is Knuth's algorithm D (TAOCP vol. 2, 4.3.1).
-#include "tarsel_bigint.hpp"
+#include "tarsel/detail/tarsel_bigint.hpp"
 
 #include <algorithm>
 

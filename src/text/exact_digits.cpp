@@ -1,6 +1,6 @@
 // exact_digits.cpp -- the decimal expansion of hi + lo rounded half to even,
 // to a number of significant digits or of places after the point.
-#include "exact_value.hpp"
+#include "src/text/exact_value.hpp"
 
 #include <algorithm>
 

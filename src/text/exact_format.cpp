@@ -1,7 +1,7 @@
 // exact_format.cpp -- text of a value in the styles of Python's float
 // formatting ('e', 'f', 'g', '%' and the shortest repr style), from the
 // correctly rounded digits of hi + lo.
-#include "exact_value.hpp"
+#include "src/text/exact_value.hpp"
 
 #include <algorithm>
 #include <cmath>

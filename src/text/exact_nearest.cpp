@@ -1,6 +1,6 @@
-// exact_reader.cpp -- the pair nearest a rational or a decimal: hi the double
+// exact_nearest.cpp -- the pair nearest a rational or a decimal: hi the double
 // nearest the value, lo the double nearest what remains, both ties to even.
-#include "exact_value.hpp"
+#include "src/text/exact_value.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 
 namespace tars {
 
-namespace exact_detail {
+namespace detail {
 
 double nearest_double(const big_uint &numerator, const big_uint &denominator)
 {
@@ -65,9 +65,9 @@ tarsel nearest_pair(bool negative, const big_uint &numerator, const big_uint &de
     return tarsel_from_hi_lo(negative ? -hi : hi, lo);
 }
 
-} // namespace exact_detail
+} // namespace detail
 
-using namespace exact_detail;
+using namespace detail;
 
 namespace {
 

@@ -1,11 +1,11 @@
-// decimal_text.cpp -- decimal text in the grammar of Python's float():
+// exact_parse.cpp -- decimal text in the grammar of Python's float():
 //
 //     [sign] (digitpart ["." [digitpart]] | "." digitpart) [("e"|"E") [sign] digitpart]
 //     [sign] ("inf" | "infinity" | "nan"), letters in any case
 //     digitpart = digit (["_"] digit)*
 //
 // with blanks (space, \t, \n, \v, \f, \r) allowed around the whole text only.
-#include "tarsel_exact.hpp"
+#include "tarsel/tarsel_exact.hpp"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-// shortest_digits.cpp -- the fewest significant digits that read back to the
+// exact_shortest.cpp -- the fewest significant digits that read back to the
 // same pair.
 //
 // Reading sends a whole interval of reals to one pair: those that round to
@@ -10,7 +10,7 @@
 // multiples, the one nearest the value, ties to even.  The interval holds a
 // multiple of 10^t whenever it holds one of 10^(t+1), so t is found by
 // bisection.
-#include "exact_value.hpp"
+#include "src/text/exact_value.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,7 @@
 
 namespace tars {
 
-using namespace exact_detail;
+using namespace detail;
 
 namespace {
 

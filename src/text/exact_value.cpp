@@ -1,6 +1,6 @@
 // exact_value.cpp -- a finite double-double as one binary rational, its
 // decimal expansion and its integer ratio.
-#include "exact_value.hpp"
+#include "src/text/exact_value.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 
 namespace tars {
 
-namespace exact_detail {
+namespace detail {
 
 binary_double binary_parts(double d)
 {
@@ -77,9 +77,9 @@ decimal_digits decimal_of(const dyadic &value)
     return r;
 }
 
-} // namespace exact_detail
+} // namespace detail
 
-using namespace exact_detail;
+using namespace detail;
 
 sum_class classify_sum(const float128 &x)
 {

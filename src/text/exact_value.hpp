@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-#include "tarsel_bigint.hpp"
-#include "tarsel_exact.hpp"
+#include "tarsel/detail/tarsel_bigint.hpp"
+#include "tarsel/tarsel_exact.hpp"
 
 namespace tars {
-namespace exact_detail {
+namespace detail {
 
 // A finite double as mantissa * 2^exponent with mantissa below 2^53: the
 // exponent is that of its ulp, at least -1074 (every subnormal and zero).
@@ -43,7 +43,7 @@ double nearest_double(const big_uint &numerator, const big_uint &denominator);
 // at the top of tarsel_exact.hpp; numerator and denominator non-zero.
 tarsel nearest_pair(bool negative, const big_uint &numerator, const big_uint &denominator);
 
-} // namespace exact_detail
+} // namespace detail
 } // namespace tars
 
 #endif // TARSEL_EXACT_VALUE_HPP

@@ -1,11 +1,11 @@
-/* tarsel_io.c -- the exported text and record conversions of tarsel_io.h.
+/* fixed_text.c -- the exported text and record conversions of tarsel_io.h.
  *
  * Compiled with the same floating-point flags as every other translation unit
  * (SSE2 binary64, no contraction): the digits written and the values read
  * depend on each double-double step being rounded exactly as written.
  */
-#include "tarsel_io.h"
-#include "tarsel_seeds.h"
+#include "tarsel/tarsel_io.h"
+#include "tarsel/detail/tarsel_seeds.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -1,7 +1,7 @@
 /* Compiled as C11: the scalar headers must stay valid C, and give the same
    bits from C as from C++. */
-#include "tarsel.h"
-#include "tarsel_utils.h"
+#include "tarsel/tarsel.h"
+#include "tarsel/tarsel_utils.h"
 
 void tarsel_c11_kernel(double a_hi, double a_lo, double b_hi, double b_lo, double out[12])
 {

@@ -1,6 +1,6 @@
 /* Compiled as C11: the complex scalar header must stay valid C, and give the
    same bits from C as from C++. */
-#include "tarsel_complex.h"
+#include "tarsel/tarsel_complex.h"
 
 /* in: a.real, a.imag, b.real, b.imag as (hi, lo) pairs; out: a*b, a/b (each
    real hi, lo, imag hi, lo) and |a| (hi, lo). */

@@ -1,7 +1,7 @@
 /* Compiled as C11: the constants and elementary-function headers must stay valid C. */
-#include "tarsel_consts.h"
-#include "tarsel_math.h"
-#include "tarsel_integer.h"
+#include "tarsel/tarsel_consts.h"
+#include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_integer.h"
 
 int tarsel_c11_exp_of_zero_is_one(void)
 {

@@ -2,7 +2,7 @@
    exported functions callable from C. */
 #include <string.h>
 
-#include "tarsel_io.h"
+#include "tarsel/tarsel_io.h"
 
 int tarsel_c11_text_round_trip_of_one_half(void)
 {

@@ -11,7 +11,7 @@
 #include <limits>
 #include <string>
 
-#include "tarsel.h"
+#include "tarsel/tarsel.h"
 
 namespace tarsel_test {
 

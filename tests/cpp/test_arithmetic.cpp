@@ -1,6 +1,6 @@
 // Bit-exact checks of the double-double arithmetic kernel: the special cases
 // in their order, the rescaling branches and the results fixed to the bit.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <cfloat>
 #include <limits>

@@ -1,7 +1,7 @@
 // The double-double algorithms are only exact when every operation is rounded
 // to binary64 on its own.  These checks fail if the build lets the compiler
 // fuse a multiply and an add, or keeps intermediates in extended precision.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 using tarsel_test::bits_of;
 

@@ -1,7 +1,7 @@
 // The scalar layer compiled as C11 gives the same bits as compiled as C++.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
-#include "tarsel_utils.h"
+#include "tarsel/tarsel_utils.h"
 
 extern "C" {
 void tarsel_c11_kernel(double a_hi, double a_lo, double b_hi, double b_lo, double out[12]);

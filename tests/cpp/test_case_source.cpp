@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "case_source.hpp"
+#include "tests/golden/case_source.hpp"
 
 using namespace tarsel_golden;
 

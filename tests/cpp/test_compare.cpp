@@ -1,7 +1,7 @@
 // Ordering, classification and absolute value of double-double values.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
-#include "tarsel_utils.h"
+#include "tarsel/tarsel_utils.h"
 
 #include <limits>
 

@@ -1,10 +1,10 @@
 // Bit-exact checks of the complex double-double arithmetic and modulus.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <cfloat>
 #include <complex>
 
-#include "tarsel_complex.hpp"
+#include "tarsel/tarsel_complex.hpp"
 
 extern "C" void tarsel_c11_complex(const double in[8], double out[10]);
 

@@ -1,10 +1,10 @@
 // The complex circular and hyperbolic functions and the complex text.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <cmath>
 #include <string>
 
-#include "tarsel_complex.hpp"
+#include "tarsel/tarsel_complex.hpp"
 
 using namespace tarsel_test;
 

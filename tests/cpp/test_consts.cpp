@@ -3,9 +3,9 @@
 // independently of the hexadecimal float literals of the header.
 #include <cstdint>
 
-#include "bits.hpp"
-#include "tarsel.hpp"
-#include "tarsel_consts.h"
+#include "tests/cpp/bits.hpp"
+#include "tarsel/tarsel.hpp"
+#include "tarsel/tarsel_consts.h"
 
 using namespace tarsel_test;
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "dispatch.hpp"
+#include "src/engine/dispatch.hpp"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The exact conversions: the big integer's division, correctly rounded
 // digits at ties and carries, the reader at halfway points for hi and for
 // lo, subnormals and the largest values, and the shortest digits.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <random>
 
-#include "tarsel_exact.hpp"
+#include "tarsel/tarsel_exact.hpp"
 
 using namespace tarsel_test;
 using tars::big_uint;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "bits.hpp"
-#include "tarsel_math.h"
+#include "tests/cpp/bits.hpp"
+#include "tarsel/tarsel_math.h"
 
 using namespace tarsel_test;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "digest_file.hpp"
-#include "golden_table.hpp"
+#include "tests/golden/digest_file.hpp"
+#include "tests/golden/golden_table.hpp"
 
 using namespace tarsel_golden;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <tuple>
 
-#include "digest_file.hpp"
-#include "golden_kernels.hpp"
+#include "tests/golden/digest_file.hpp"
+#include "tests/golden/golden_kernels.hpp"
 
 using namespace tarsel_golden;
 using tarsel_engine::simd_level;

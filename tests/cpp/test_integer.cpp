@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "bits.hpp"
-#include "tarsel_integer.h"
+#include "tests/cpp/bits.hpp"
+#include "tarsel/tarsel_integer.h"
 
 using namespace tarsel_test;
 

@@ -1,14 +1,14 @@
 // Decimal text of double-double values: the exact characters of each form,
 // the special texts and the buffer limits.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <algorithm>
 #include <cfloat>
 #include <regex>
 #include <vector>
 
-#include "tarsel.hpp"
-#include "tarsel_io.h"
+#include "tarsel/tarsel.hpp"
+#include "tarsel/tarsel_io.h"
 
 using namespace tarsel_test;
 

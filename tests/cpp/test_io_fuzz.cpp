@@ -3,7 +3,7 @@
 // so under the address sanitizer a read past the terminator fails the run.
 // The seed is fixed so that a failure reproduces; TARSEL_FUZZ_SEED picks
 // another one.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <cctype>
 #include <chrono>
@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "tarsel_io.h"
+#include "tarsel/tarsel_io.h"
 
 using namespace tarsel_test;
 

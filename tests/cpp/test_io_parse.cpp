@@ -1,11 +1,11 @@
 // Reading decimal text, the powers of ten, and the 16-byte record.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <cfloat>
 #include <cstdlib>
 #include <string>
 
-#include "tarsel_io.h"
+#include "tarsel/tarsel_io.h"
 
 using namespace tarsel_test;
 

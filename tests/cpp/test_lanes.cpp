@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "bits.hpp"
-#include "dispatch.hpp"
+#include "tests/cpp/bits.hpp"
+#include "src/engine/dispatch.hpp"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // tars::float128: construction, operators and free functions forward to the
 // scalar layer, and in-place operators change the object itself.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
-#include "tarsel.hpp"
+#include "tarsel/tarsel.hpp"
 
 #include <limits>
 

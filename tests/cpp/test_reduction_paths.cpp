@@ -3,7 +3,7 @@
 // the superaccumulator fed one term at a time: the exact state must be the
 // same for every input.  Layouts and the sign of zero sums are checked end to
 // end by the Python tests.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +12,9 @@
 #include <random>
 #include <vector>
 
-#include "exact_products.hpp"
-#include "exponent_bins.hpp"
-#include "reductions.hpp"
+#include "src/sum/exact_products.hpp"
+#include "src/sum/exponent_bins.hpp"
+#include "src/sum/reductions.hpp"
 
 using namespace tarsel_test;
 using tars::superaccumulator;

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <limits>
 
-#include "bits.hpp"
-#include "tarsel_math.h"
+#include "tests/cpp/bits.hpp"
+#include "tarsel/tarsel_math.h"
 
 using namespace tarsel_test;
 

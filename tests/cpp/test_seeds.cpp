@@ -6,10 +6,10 @@
 #include <limits>
 #include <random>
 
-#include "bits.hpp"
-#include "tarsel_io.h"
-#include "tarsel_math.h"
-#include "tarsel_seeds.h"
+#include "tests/cpp/bits.hpp"
+#include "tarsel/tarsel_io.h"
+#include "tarsel/tarsel_math.h"
+#include "tarsel/detail/tarsel_seeds.h"
 
 using namespace tarsel_test;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "sha256.hpp"
+#include "tests/golden/sha256.hpp"
 
 using tarsel_golden::Sha256;
 

@@ -1,7 +1,7 @@
 // The exact accumulator: sums rounded once to the bit, products far outside
 // the double range, special terms, the sign of zero sums, merging,
 // saturation and the state string.
-#include "bits.hpp"
+#include "tests/cpp/bits.hpp"
 
 #include <cfloat>
 #include <functional>
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "tarsel_superacc.hpp"
+#include "tarsel/tarsel_superacc.hpp"
 
 using namespace tarsel_test;
 using tars::superaccumulator;

@@ -1,4 +1,4 @@
-#include "case_source.hpp"
+#include "tests/golden/case_source.hpp"
 
 #include <emmintrin.h>
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "tarsel.h"
-#include "tarsel_complex.h"
+#include "tarsel/tarsel.h"
+#include "tarsel/tarsel_complex.h"
 
 namespace tarsel_golden {
 

@@ -1,9 +1,9 @@
-#include "digest_file.hpp"
+#include "tests/golden/digest_file.hpp"
 
 #include <fstream>
 #include <sstream>
 
-#include "golden_table.hpp"
+#include "tests/golden/golden_table.hpp"
 
 namespace tarsel_golden {
 

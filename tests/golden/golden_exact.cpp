@@ -1,9 +1,9 @@
-#include "golden_exact.hpp"
+#include "tests/golden/golden_exact.hpp"
 
 #include <vector>
 
-#include "golden_runners.hpp"
-#include "tarsel_exact.hpp"
+#include "tests/golden/golden_runners.hpp"
+#include "tarsel/tarsel_exact.hpp"
 
 namespace tarsel_golden {
 

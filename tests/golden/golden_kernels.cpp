@@ -1,8 +1,8 @@
-#include "golden_kernels.hpp"
+#include "tests/golden/golden_kernels.hpp"
 
 #include <emmintrin.h>
 
-#include "golden_runners.hpp"
+#include "tests/golden/golden_runners.hpp"
 
 namespace tarsel_golden {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "dispatch.hpp"
-#include "golden_table.hpp"
+#include "src/engine/dispatch.hpp"
+#include "tests/golden/golden_table.hpp"
 
 namespace tarsel_golden {
 

@@ -3,7 +3,7 @@
 #ifndef TARSEL_TEST_GOLDEN_RUNNERS_HPP
 #define TARSEL_TEST_GOLDEN_RUNNERS_HPP
 
-#include "golden_table.hpp"
+#include "tests/golden/golden_table.hpp"
 
 namespace tarsel_golden {
 

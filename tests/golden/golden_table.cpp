@@ -1,14 +1,14 @@
-#include "golden_table.hpp"
+#include "tests/golden/golden_table.hpp"
 
 #include <cstring>
 
-#include "golden_exact.hpp"
-#include "golden_runners.hpp"
-#include "tarsel_complex.h"
-#include "tarsel_complex.hpp"
-#include "tarsel_io.h"
-#include "tarsel_math.h"
-#include "tarsel_utils.h"
+#include "tests/golden/golden_exact.hpp"
+#include "tests/golden/golden_runners.hpp"
+#include "tarsel/tarsel_complex.h"
+#include "tarsel/tarsel_complex.hpp"
+#include "tarsel/tarsel_io.h"
+#include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_utils.h"
 
 namespace tarsel_golden {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "case_source.hpp"
-#include "result_sink.hpp"
+#include "tests/golden/case_source.hpp"
+#include "tests/golden/result_sink.hpp"
 
 namespace tarsel_golden {
 

@@ -10,8 +10,8 @@
 #include <iostream>
 #include <string>
 
-#include "digest_file.hpp"
-#include "golden_table.hpp"
+#include "tests/golden/digest_file.hpp"
+#include "tests/golden/golden_table.hpp"
 
 using namespace tarsel_golden;
 

@@ -1,4 +1,4 @@
-#include "result_sink.hpp"
+#include "tests/golden/result_sink.hpp"
 
 #include <cstdio>
 

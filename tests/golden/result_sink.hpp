@@ -16,9 +16,9 @@
 #include <ostream>
 #include <string>
 
-#include "case_source.hpp"
-#include "sha256.hpp"
-#include "tarsel.h"
+#include "tests/golden/case_source.hpp"
+#include "tests/golden/sha256.hpp"
+#include "tarsel/tarsel.h"
 
 namespace tarsel_golden {
 

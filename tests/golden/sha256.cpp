@@ -1,6 +1,6 @@
 // SHA-256, FIPS 180-4 sections 4.1.2 (functions), 4.2.2 (constants),
 // 5.1.1 (padding), 5.3.3 (initial value) and 6.2.2 (computation).
-#include "sha256.hpp"
+#include "tests/golden/sha256.hpp"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 /* A C user of the installed headers and of the compiled text functions. */
 #include <stdio.h>
 
-#include "tarsel_io.h"
-#include "tarsel_math.h"
+#include "tarsel/tarsel_io.h"
+#include "tarsel/tarsel_math.h"
 
 #if !defined(__SSE2_MATH__)
 #error "tarsel::tarsel should have asked for SSE2 arithmetic (-msse2 -mfpmath=sse)"

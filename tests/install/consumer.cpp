@@ -1,9 +1,9 @@
 // A C++ user of the installed object layer and of the exact conversions.
 #include <iostream>
 
-#include "tarsel.hpp"
-#include "tarsel_complex.hpp"
-#include "tarsel_exact.hpp"
+#include "tarsel/tarsel.hpp"
+#include "tarsel/tarsel_complex.hpp"
+#include "tarsel/tarsel_exact.hpp"
 
 #if !defined(__SSE2_MATH__)
 #error "tarsel::tarsel should have asked for SSE2 arithmetic (-msse2 -mfpmath=sse)"

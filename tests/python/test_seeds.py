@@ -1,4 +1,4 @@
-"""The correctly rounded seeds of include/tarsel_seeds.h against mpmath.
+"""The correctly rounded seeds of include/tarsel/detail/tarsel_seeds.h against mpmath.
 
 A million arguments per function, drawn by bench/seeds_check.py over wide
 magnitudes and the regions where each function is hardest to round, must all

@@ -37,8 +37,8 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "tarsel_seed_tables.h"
-#include "tarsel_triple.h"
+#include "tarsel/detail/tarsel_seed_tables.h"
+#include "tarsel/detail/tarsel_triple.h"
 
 /* The relative error bound of the fast paths that the rounding test
    assumes.  Each fast path's own count stays below 2^-67.7; the factor of

@@ -16,7 +16,7 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "tarsel.h"
+#include "tarsel/tarsel.h"
 
 /* --- error-free transformations of doubles --- */
 
