@@ -22,6 +22,13 @@
 #
 # Nothing is installed into the interpreters themselves.  A second run reuses
 # the build directories and the venvs.
+#
+#   bash tests/run.sh --quick
+#
+# runs only the x86-64 GCC build of the C and C++ tests (build/ctest) and
+# pytest under the first interpreter, the C-layer tests included: no
+# sanitizers, no Clang or 32-bit build, no TARSEL_SIMD runs.  For developers
+# between changes; the suite without an argument is the one that counts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/setup/system.sh
@@ -31,14 +38,35 @@ source tests/setup/python.sh
 source tests/setup/sanitizer.sh
 source tests/setup/compiler_cache.sh
 
+quick=0
+case "${1:-}" in
+  "") ;;
+  --quick) quick=1 ;;
+  *)
+    echo "usage: bash tests/run.sh [--quick]" >&2
+    exit 2
+    ;;
+esac
+
 jobs=$(nproc 2>/dev/null || echo 2)
 
 ensure_system_tools
-ensure_extra_toolchains
+[ $quick = 1 ] || ensure_extra_toolchains
 use_compiler_cache
 
 echo "== C and C++ tests: x86-64 GCC (build/ctest)"
 run_ctest_build build/ctest
+
+if [ $quick = 1 ]; then
+  py=$(tested_pythons | awk '{print $1}')
+  echo "== Building the module for $("$py" --version) in $(venv_dir "$py")"
+  venv=$(prepare_venv "$py")
+  install_module "$venv"
+  echo "== Python tests under $("$venv/bin/python" --version) ($venv)"
+  TARSEL_OTHER_VERSION_MODULE="" TARSEL_SKIP_C_LAYER=0 "$venv/bin/python" -m pytest -q -n "$jobs" tests/python
+  report_compiler_cache
+  exit 0
+fi
 
 echo "== C and C++ tests under AddressSanitizer and UndefinedBehaviorSanitizer (build/ctest-asan)"
 # Leak checking is off: the library allocates nothing, and the leak checker

@@ -8,6 +8,11 @@
  * cases of each function are tested first, in a fixed order, on the high
  * part only unless a comment says otherwise.
  *
+ * The bound above each public function is the one tests/python/test_accuracy.py
+ * checks per sample on the domains of tests/accuracy_domains.py; the measured
+ * figure beside it is the largest error of the README's Accuracy tables
+ * (python bench/accuracy.py, with --sweep at the ends of the ranges).
+ *
  * Valid C11 and C++17.
  */
 #ifndef TARSEL_MATH_H
@@ -25,6 +30,8 @@
 
 /* x = (16 m + i) (ln 2)/16 + r with |r| <= about (ln 2)/32; e^r by a degree-12
    polynomial, times the tabulated 2^(i/16), then each part scaled by 2^m. */
+/* Relative error below 1e-31 on [-1, 1] (measured 3.6e-32), 1e-31 + 3e-32 |x| on [-670, 709.78] (8.5e-30), plus
+   2^-1072 absolute below -670 where the low part is subnormal. */
 static inline tarsel tarsel_exp(tarsel x)
 {
     double hi, lo;
@@ -130,6 +137,8 @@ static inline tarsel _tarsel_log_scaled(double hi, double lo, int k)
     return tarsel_add(_tarsel_fast_two_sum(k_ln2.h, k_ln2.m + k_ln2.l), y);
 }
 
+/* Relative error below 1e-31 on [5e-324, DBL_MAX] for |x - 1| >= 0.5 (measured 2.5e-32), absolute 1e-31 on
+   [0.5, 2] (3.8e-32). */
 static inline tarsel tarsel_log(tarsel x)
 {
     double hi, lo;
@@ -168,6 +177,8 @@ static inline int _tarsel_is_int64_exponent(double ehi, double elo, double round
 
 /* exp(exponent * log(base)) for every non-zero exponent, integral or not;
    the sign of a zero or negative base is decided by the exponent's parity. */
+/* Relative error below 3e-31 + 5e-32 (|y log x| + |y|) for x in [0.01, 100], y in [-50, 50] (measured 4.6e-30) and
+   for x in [5e-324, DBL_MAX], y in [-0.9, 0.9] (1.5e-29). */
 static inline tarsel tarsel_pow(tarsel base, tarsel exp)
 {
     double bhi, blo, ehi, elo;
@@ -210,6 +221,7 @@ static inline tarsel tarsel_pow(tarsel base, tarsel exp)
 /* One reduction by quarter turns, x = k pi/2 + r with |r| <= about pi/4, then
    both series at full length and the quadrant k mod 4.  Both outputs are
    written on every path. */
+/* The errors of tarsel_sin and tarsel_cos. */
 static inline void tarsel_sincos(tarsel x, tarsel *s, tarsel *c)
 {
     double hi, lo;
@@ -283,6 +295,8 @@ static inline void tarsel_sincos(tarsel x, tarsel *s, tarsel *c)
     }
 }
 
+/* Absolute error below 1e-31 + 3e-32 |x| up to 1e15 (measured 1.1e-31 on [-10, 10]), 2e-13 up to 9e18, relative
+   1e-31 for 1e-300 <= |x| <= 1e-3 (1.8e-32); not accurate beyond 9e18. */
 static inline tarsel tarsel_sin(tarsel x)
 {
     tarsel s, c;
@@ -290,6 +304,8 @@ static inline tarsel tarsel_sin(tarsel x)
     return s;
 }
 
+/* Absolute error below 1e-31 + 3e-32 |x| up to 1e15 (measured 7.8e-32 on [-10, 10]), 2e-13 up to 9e18, relative
+   1e-31 for 1e-300 <= |x| <= 1e-3 (2.8e-33); not accurate beyond 9e18. */
 static inline tarsel tarsel_cos(tarsel x)
 {
     tarsel s, c;
@@ -297,6 +313,8 @@ static inline tarsel tarsel_cos(tarsel x)
     return c;
 }
 
+/* Relative error below 5e-31 on [-1.5, 1.5] (measured 2.3e-31), 1e-31 for 1e-300 <= |x| <= 1e-3 (3.5e-32), and for
+   1.5 <= |x| <= 1e3 below 5e-31 + 2 (1e-31 + 3e-32 |x|) (|tan x| + 1/|tan x|) (6.5e-28). */
 static inline tarsel tarsel_tan(tarsel x)
 {
     tarsel s, c;
@@ -328,7 +346,8 @@ static inline tarsel _tarsel_atan_near_zero(tarsel x)
 }
 
 /* Above 1 in magnitude, atan x = pi/2 - atan(1/x), so the kernel always
-   works on an argument of magnitude at most 1. */
+   works on an argument of magnitude at most 1.
+   Relative error below 1e-31 for 1e-300 <= |x| <= DBL_MAX (measured 2.8e-32). */
 static inline tarsel tarsel_atan(tarsel x)
 {
     double hi, lo;
@@ -356,6 +375,7 @@ static inline tarsel _tarsel_signed_half_pi(double half)
     return tarsel_mul(_tarsel_from_raw(_tarsel_pi_raw), tarsel_from_double(half));
 }
 
+/* Relative error below 1e-31 for y, x in [-10, 10] (measured 5.3e-32). */
 static inline tarsel tarsel_atan2(tarsel y, tarsel x)
 {
     double yhi, ylo, xhi, xlo;
@@ -388,7 +408,8 @@ static inline int _tarsel_outside_unit(double hi, double lo)
            (hi == -1.0 && lo < 0);
 }
 
-/* asin x = atan(x / sqrt(1 - x^2)). */
+/* asin x = atan(x / sqrt(1 - x^2)).  Relative error below 1e-31 on [-0.99, 0.99] (measured 9.6e-32), growing as
+   1e-31 / (1 - |x|) on [0.99, 1) (1.0e-25). */
 static inline tarsel tarsel_asin(tarsel x)
 {
     double hi, lo;
@@ -404,7 +425,9 @@ static inline tarsel tarsel_asin(tarsel x)
     return tarsel_atan(tarsel_div(x, denom));
 }
 
-/* acos x = atan(sqrt(1 - x^2) / x), reflected through pi for negative x. */
+/* acos x = atan(sqrt(1 - x^2) / x), reflected through pi for negative x.  Relative error 3e-31 on [-0.99, 0.99]
+   (the table's run measures 3.7e-31), growing as 1e-31 / (1 - x) on [0.99, 1) (5.3e-18) and as
+   3e-31 + 1e-31 / (1 + x) on (-1, -0.99] (5.3e-26). */
 static inline tarsel tarsel_acos(tarsel x)
 {
     double hi, lo;
@@ -458,7 +481,8 @@ static inline double _tarsel_ceil_d(double x)
 /* The directed roundings round hi, and lo only when hi is already integral
    (when it is not, lo is smaller than the distance to the next integer).
    An infinite hi is returned with a zero low part: rounding the low part
-   would end in inf - inf in the closing two-sum. */
+   would end in inf - inf in the closing two-sum.
+   Exact (measured up to |x| = 1e300, as are the three below). */
 static inline tarsel tarsel_floor(tarsel x)
 {
     double hi, lo;
@@ -472,6 +496,7 @@ static inline tarsel tarsel_floor(tarsel x)
     return _tarsel_fast_two_sum(fhi, flo);
 }
 
+/* Exact. */
 static inline tarsel tarsel_ceil(tarsel x)
 {
     double hi, lo;
@@ -486,7 +511,7 @@ static inline tarsel tarsel_ceil(tarsel x)
 }
 
 /* The low part is rounded in the direction that truncates the whole value:
-   down under a positive hi, up under a negative one. */
+   down under a positive hi, up under a negative one.  Exact. */
 static inline tarsel tarsel_trunc(tarsel x)
 {
     double hi, lo;
@@ -507,7 +532,7 @@ static inline tarsel tarsel_trunc(tarsel x)
 }
 
 /* Halfway cases away from zero.  The half is added in double-double, so a
-   value just below a half-integer is not pushed over it. */
+   value just below a half-integer is not pushed over it.  Exact. */
 static inline tarsel tarsel_round(tarsel x)
 {
     double hi, lo;
@@ -518,7 +543,8 @@ static inline tarsel tarsel_round(tarsel x)
     return tarsel_floor(tarsel_add(x, half));
 }
 
-/* a - trunc(a/b) b, with no special cases of its own. */
+/* a - trunc(a/b) b, with no special cases of its own.  Absolute error below 1e-31 |a| for a in [-1e3, 1e3], b in
+   [0.1, 10] (measured 1.8e-29); beyond |a / b| of about 1e32 no digit of the remainder is left. */
 static inline tarsel tarsel_fmod(tarsel a, tarsel b)
 {
     tarsel quotient = tarsel_div(a, b);
@@ -545,6 +571,8 @@ static inline int _tarsel_is_reflected(double hi)
     return hi < -512.0 && hi >= -0x1.62e42fefa39efp+9; /* 709.782712893384, 0x40862E42FEFA39EF */
 }
 
+/* Relative error below 3e-28 for |x| <= 1e-4 (measured 2.0e-28), 5e-32 / |x| up to 1e-3 (2.3e-28),
+   3e-31 + 3e-32 |x| + 5e-32 / |x| up to 20 (9.7e-30) and 1e-31 + 3e-32 |x| up to 709.78 (8.5e-30). */
 static inline tarsel tarsel_sinh(tarsel x)
 {
     double hi, lo;
@@ -568,6 +596,7 @@ static inline tarsel tarsel_sinh(tarsel x)
     return tarsel_mul(tarsel_sub(ex, emx), tarsel_from_double(0.5));
 }
 
+/* Relative error below 1e-30 on [-20, 20] (measured 2.7e-31) and 1e-31 + 3e-32 |x| up to 709.78 (8.4e-30). */
 static inline tarsel tarsel_cosh(tarsel x)
 {
     double hi, lo;
@@ -583,6 +612,8 @@ static inline tarsel tarsel_cosh(tarsel x)
     return tarsel_mul(tarsel_add(ex, emx), tarsel_from_double(0.5));
 }
 
+/* Relative error below 6e-26 for |x| <= 1e-4 (measured 5.4e-26), 5e-32 / |x| up to 1e-3 (2.5e-28),
+   3e-31 + 3e-32 |x| + 5e-32 / |x| up to 20 (8.4e-30) and 1e-31 beyond (7.2e-33). */
 static inline tarsel tarsel_tanh(tarsel x)
 {
     double hi, lo;
