@@ -14,6 +14,7 @@
 
 #include "python/array_argument.hpp"
 #include "python/binding.hpp"
+#include "python/docstrings.hpp"
 
 namespace tarsel_binding {
 
@@ -67,130 +68,61 @@ f64_array map_array(const f64_array &a)
     return run(f, a, a, a.shape(0));
 }
 
-} // namespace
-
 // The arguments are named for the signatures and stay positional-only.
-void register_arrays(py::module_ &m)
+template <tarsel_engine::array_function f>
+void define(py::module_ &m, const char *name, const char *doc)
 {
-    using fn = tarsel_engine::array_function;
-    m.def("add_arrays", &combine_arrays<fn::add>, "element-wise addition of (N, 2) arrays",
-          py::arg("a"), py::arg("b"), py::pos_only());
-    m.def("sub_arrays", &combine_arrays<fn::sub>, "element-wise subtraction of (N, 2) arrays",
-          py::arg("a"), py::arg("b"), py::pos_only());
-    m.def("mul_arrays", &combine_arrays<fn::mul>, "element-wise multiplication of (N, 2) arrays",
-          py::arg("a"), py::arg("b"), py::pos_only());
-    m.def("div_arrays", &combine_arrays<fn::div>, "element-wise division of (N, 2) arrays",
-          py::arg("a"), py::arg("b"), py::pos_only());
-    m.def("sin_arrays", &map_array<fn::sin>, "element-wise sin of (N, 2) arrays", py::arg("a"), py::pos_only());
-    m.def("cos_arrays", &map_array<fn::cos>, "element-wise cos of (N, 2) arrays", py::arg("a"), py::pos_only());
-    m.def("exp_arrays", &map_array<fn::exp>, "element-wise exp of (N, 2) arrays", py::arg("a"), py::pos_only());
-    m.def("log_arrays", &map_array<fn::log>, "element-wise log of (N, 2) arrays", py::arg("a"), py::pos_only());
+    if constexpr (tarsel_engine::is_binary(f))
+        m.def(name, &combine_arrays<f>, doc, py::arg("a"), py::arg("b"), py::pos_only());
+    else
+        m.def(name, &map_array<f>, doc, py::arg("a"), py::pos_only());
 }
 
-void register_remaining_arrays(py::module_ &m)
+struct array_binding {
+    tarsel_engine::array_function function;
+    const char *function_name, *name;
+    const char *doc;
+    void (*define)(py::module_ &m, const char *name, const char *doc);
+};
+
+#define TARSEL_BINDING(name, arity, scalar, kernel, min_rows, doc) \
+    {tarsel_engine::array_function::name, #name, #name "_arrays", doc, &define<tarsel_engine::array_function::name>},
+const array_binding bindings[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_BINDING)};
+#undef TARSEL_BINDING
+
+// The functions registered before the engine's attributes, in the order
+// the module has always had them; every later one is registered after.
+bool registered_first(tarsel_engine::array_function f)
 {
     using fn = tarsel_engine::array_function;
-    m.def("sqrt_arrays", &map_array<fn::sqrt>,
-          "element-wise sqrt of (N, 2) arrays\n\n"
-          "Each row as tarsel.sqrt gives it: NaN for a negative value (a high part below zero, or a zero\n"
-          "high part with a negative low part); a zero row, a NaN row and +inf come back unchanged.",
-          py::arg("a"), py::pos_only());
-    m.def("tan_arrays", &map_array<fn::tan>,
-          "element-wise tan of (N, 2) arrays\n\n"
-          "Each row as tarsel.tan gives it: NaN for NaN and infinities; beyond 9e18 the high part alone\n"
-          "is reduced, as for sin and cos, and the result is no longer accurate.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0, and above 9e18 the result is not accurate.",
-          py::arg("a"), py::pos_only());
-    m.def("atan_arrays", &map_array<fn::atan>,
-          "element-wise atan of (N, 2) arrays\n\n"
-          "Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0.",
-          py::arg("a"), py::pos_only());
-    m.def("asin_arrays", &map_array<fn::asin>,
-          "element-wise asin of (N, 2) arrays\n\n"
-          "Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0.",
-          py::arg("a"), py::pos_only());
-    m.def("acos_arrays", &map_array<fn::acos>,
-          "element-wise acos of (N, 2) arrays\n\n"
-          "Each row as tarsel.acos gives it: NaN outside [-1, 1] and for NaN, 0 at 1, pi at -1, pi/2 at 0.",
-          py::arg("a"), py::pos_only());
-    m.def("sinh_arrays", &map_array<fn::sinh>,
-          "element-wise sinh of (N, 2) arrays\n\n"
-          "Each row as tarsel.sinh gives it: NaN and infinite rows come back unchanged; beyond about\n"
-          "+-710 the result overflows to the signed infinity.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0.",
-          py::arg("a"), py::pos_only());
-    m.def("cosh_arrays", &map_array<fn::cosh>,
-          "element-wise cosh of (N, 2) arrays\n\n"
-          "Each row as tarsel.cosh gives it: a NaN row comes back unchanged, +-inf gives +inf, and beyond\n"
-          "about +-710 the result overflows to +inf.",
-          py::arg("a"), py::pos_only());
-    m.def("tanh_arrays", &map_array<fn::tanh>,
-          "element-wise tanh of (N, 2) arrays\n\n"
-          "Each row as tarsel.tanh gives it: a NaN row comes back unchanged; beyond +-709.78 (infinities\n"
-          "included) the result is exactly +-1.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0.",
-          py::arg("a"), py::pos_only());
-    m.def("abs_arrays", &map_array<fn::abs>,
-          "element-wise abs of (N, 2) arrays\n\n"
-          "Each row as tarsel.abs gives it: a negative high part negates both parts, a zero high part of\n"
-          "either sign gives +0.0 with the magnitude of the low part, and a NaN row comes back unchanged.",
-          py::arg("a"), py::pos_only());
-    m.def("floor_arrays", &map_array<fn::floor>,
-          "element-wise floor of (N, 2) arrays\n\n"
-          "Each row as tarsel.floor gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0.",
-          py::arg("a"), py::pos_only());
-    m.def("ceil_arrays", &map_array<fn::ceil>,
-          "element-wise ceil of (N, 2) arrays\n\n"
-          "Each row as tarsel.ceil gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).",
-          py::arg("a"), py::pos_only());
-    m.def("trunc_arrays", &map_array<fn::trunc>,
-          "element-wise trunc of (N, 2) arrays\n\n"
-          "Each row as tarsel.trunc gives it, exact: an infinite high part gives that infinity with a\n"
-          "zero low part, NaN gives NaN.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).",
-          py::arg("a"), py::pos_only());
-    m.def("round_arrays", &map_array<fn::round>,
-          "element-wise round of (N, 2) arrays\n\n"
-          "Each row as tarsel.round gives it, exact, halfway cases away from zero: an infinite high part\n"
-          "gives that infinity with a zero low part, NaN gives NaN.\n"
-          "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-0.5, 0) gives +0.0 (C99: -0.0).",
-          py::arg("a"), py::pos_only());
-    m.def("neg_arrays", &map_array<fn::neg>,
-          "element-wise negation of (N, 2) arrays\n\n"
-          "Each row as unary minus on a Float128 gives it: the sign bits of both parts flipped, NaNs and\n"
-          "zeros included.",
-          py::arg("a"), py::pos_only());
-    m.def("pow_arrays", &combine_arrays<fn::pow>,
-          "element-wise pow of (N, 2) arrays\n\n"
-          "Row i is tarsel.pow(a[i], b[i]), a[i] to the power b[i]: 1 for a zero exponent (even for a NaN\n"
-          "base); for a zero base +inf or +0 by the sign of the exponent, -inf or -0 for a base of -0 and\n"
-          "an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.\n"
-          "Unlike C99 and NumPy (x = a[i], y = b[i]): a zero x with a NaN y gives +0.0; pow(+-1, +-inf)\n"
-          "and pow(1, nan) are NaN; -inf with a y that is not an integer gives NaN, and a negative x with\n"
-          "an infinite or huge y gives NaN (an integral exponent needs |b| <= 9e18).",
-          py::arg("a"), py::arg("b"), py::pos_only());
-    m.def("atan2_arrays", &combine_arrays<fn::atan2>,
-          "element-wise atan2 of (N, 2) arrays\n\n"
-          "Row i is tarsel.atan2(a[i], b[i]), the angle of the point (x, y) = (b[i], a[i]): NaN if either\n"
-          "high part is NaN; both zero gives +-0 or +-pi by the signs of the zero high parts; a zero\n"
-          "high part of x otherwise gives +-pi/2 by the sign of y.\n"
-          "Unlike C99 and NumPy: two infinities give NaN; y = -0.0 with a negative x gives +pi; a zero\n"
-          "angle is +0.0 unless both are zeros.",
-          py::arg("a"), py::arg("b"), py::pos_only());
-    m.def("fmod_arrays", &combine_arrays<fn::fmod>,
-          "element-wise fmod of (N, 2) arrays\n\n"
-          "Row i is tarsel.fmod(a[i], b[i]) = a[i] - trunc(a[i] / b[i]) b[i]: NaN for a zero or infinite\n"
-          "divisor, an infinite dividend and NaN.\n"
-          "Unlike C99 and NumPy (x = a[i], y = b[i]): an infinite y gives NaN (C99: x); a zero result is\n"
-          "+0.0; for a quotient x / y above about 1e32 in magnitude the result is 0, a wrong value or an\n"
-          "infinity.",
-          py::arg("a"), py::arg("b"), py::pos_only());
+    for (fn first : {fn::add, fn::sub, fn::mul, fn::div, fn::sin, fn::cos, fn::exp, fn::log})
+        if (f == first)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void register_arrays(py::module_ &m)
+{
+    for (const array_binding &b : bindings)
+        if (registered_first(b.function))
+            b.define(m, b.name, b.doc);
+}
+
+// The later functions, the one-operand ones before the two-operand ones as
+// they were added, and _array_functions: (name, arity) of every row of the
+// table, in its order, for the tests.
+void register_remaining_arrays(py::module_ &m)
+{
+    for (bool binary : {false, true})
+        for (const array_binding &b : bindings)
+            if (!registered_first(b.function) && tarsel_engine::is_binary(b.function) == binary)
+                b.define(m, b.name, b.doc);
+    py::list functions;
+    for (const array_binding &b : bindings)
+        functions.append(py::make_tuple(b.function_name, tarsel_engine::arity(b.function)));
+    m.attr("_array_functions") = py::tuple(functions);
 }
 
 } // namespace tarsel_binding

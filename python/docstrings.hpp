@@ -4,7 +4,8 @@
 // reads as one reference and the registrations stay one line each.  Each
 // says what the name computes, its special values, and its accuracy where it
 // is not exact; the accuracy figures are those of the README's Accuracy
-// table.  The array functions keep their own one-line docstrings.
+// table.  The array functions' docstrings, named by the last column of
+// src/engine/function_table.hpp, come last.
 #ifndef TARSEL_DOCSTRINGS_HPP
 #define TARSEL_DOCSTRINGS_HPP
 
@@ -205,6 +206,101 @@ constexpr const char *complex_abs =
     "The modulus |z| as a Float128.  A Python complex, float or int argument takes this overload, so "
     "tarsel.abs(-2.0) is Float128 2.";
 constexpr const char *abs_sqr = "|z|**2 = re**2 + im**2 as a Float128, without a square root.";
+
+/* --- the array functions (python/arrays.cpp) --- */
+
+constexpr const char *add_arrays = "element-wise addition of (N, 2) arrays";
+constexpr const char *sub_arrays = "element-wise subtraction of (N, 2) arrays";
+constexpr const char *mul_arrays = "element-wise multiplication of (N, 2) arrays";
+constexpr const char *div_arrays = "element-wise division of (N, 2) arrays";
+constexpr const char *pow_arrays =
+    "element-wise pow of (N, 2) arrays\n\n"
+    "Row i is tarsel.pow(a[i], b[i]), a[i] to the power b[i]: 1 for a zero exponent (even for a NaN\n"
+    "base); for a zero base +inf or +0 by the sign of the exponent, -inf or -0 for a base of -0 and\n"
+    "an odd integral exponent; for a negative base (-1)^b |a|^b when b is an integer, else NaN.\n"
+    "Unlike C99 and NumPy (x = a[i], y = b[i]): a zero x with a NaN y gives +0.0; pow(+-1, +-inf)\n"
+    "and pow(1, nan) are NaN; -inf with a y that is not an integer gives NaN, and a negative x with\n"
+    "an infinite or huge y gives NaN (an integral exponent needs |b| <= 9e18).";
+constexpr const char *atan2_arrays =
+    "element-wise atan2 of (N, 2) arrays\n\n"
+    "Row i is tarsel.atan2(a[i], b[i]), the angle of the point (x, y) = (b[i], a[i]): NaN if either\n"
+    "high part is NaN; both zero gives +-0 or +-pi by the signs of the zero high parts; a zero\n"
+    "high part of x otherwise gives +-pi/2 by the sign of y.\n"
+    "Unlike C99 and NumPy: two infinities give NaN; y = -0.0 with a negative x gives +pi; a zero\n"
+    "angle is +0.0 unless both are zeros.";
+constexpr const char *fmod_arrays =
+    "element-wise fmod of (N, 2) arrays\n\n"
+    "Row i is tarsel.fmod(a[i], b[i]) = a[i] - trunc(a[i] / b[i]) b[i]: NaN for a zero or infinite\n"
+    "divisor, an infinite dividend and NaN.\n"
+    "Unlike C99 and NumPy (x = a[i], y = b[i]): an infinite y gives NaN (C99: x); a zero result is\n"
+    "+0.0; for a quotient x / y above about 1e32 in magnitude the result is 0, a wrong value or an\n"
+    "infinity.";
+constexpr const char *sin_arrays = "element-wise sin of (N, 2) arrays";
+constexpr const char *cos_arrays = "element-wise cos of (N, 2) arrays";
+constexpr const char *exp_arrays = "element-wise exp of (N, 2) arrays";
+constexpr const char *log_arrays = "element-wise log of (N, 2) arrays";
+constexpr const char *sqrt_arrays =
+    "element-wise sqrt of (N, 2) arrays\n\n"
+    "Each row as tarsel.sqrt gives it: NaN for a negative value (a high part below zero, or a zero\n"
+    "high part with a negative low part); a zero row, a NaN row and +inf come back unchanged.";
+constexpr const char *tan_arrays =
+    "element-wise tan of (N, 2) arrays\n\n"
+    "Each row as tarsel.tan gives it: NaN for NaN and infinities; beyond 9e18 the high part alone\n"
+    "is reduced, as for sin and cos, and the result is no longer accurate.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0, and above 9e18 the result is not accurate.";
+constexpr const char *atan_arrays =
+    "element-wise atan of (N, 2) arrays\n\n"
+    "Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0.";
+constexpr const char *asin_arrays =
+    "element-wise asin of (N, 2) arrays\n\n"
+    "Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0.";
+constexpr const char *acos_arrays =
+    "element-wise acos of (N, 2) arrays\n\n"
+    "Each row as tarsel.acos gives it: NaN outside [-1, 1] and for NaN, 0 at 1, pi at -1, pi/2 at 0.";
+constexpr const char *sinh_arrays =
+    "element-wise sinh of (N, 2) arrays\n\n"
+    "Each row as tarsel.sinh gives it: NaN and infinite rows come back unchanged; beyond about\n"
+    "+-710 the result overflows to the signed infinity.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0.";
+constexpr const char *cosh_arrays =
+    "element-wise cosh of (N, 2) arrays\n\n"
+    "Each row as tarsel.cosh gives it: a NaN row comes back unchanged, +-inf gives +inf, and beyond\n"
+    "about +-710 the result overflows to +inf.";
+constexpr const char *tanh_arrays =
+    "element-wise tanh of (N, 2) arrays\n\n"
+    "Each row as tarsel.tanh gives it: a NaN row comes back unchanged; beyond +-709.78 (infinities\n"
+    "included) the result is exactly +-1.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0.";
+constexpr const char *abs_arrays =
+    "element-wise abs of (N, 2) arrays\n\n"
+    "Each row as tarsel.abs gives it: a negative high part negates both parts, a zero high part of\n"
+    "either sign gives +0.0 with the magnitude of the low part, and a NaN row comes back unchanged.";
+constexpr const char *floor_arrays =
+    "element-wise floor of (N, 2) arrays\n\n"
+    "Each row as tarsel.floor gives it, exact: an infinite high part gives that infinity with a\n"
+    "zero low part, NaN gives NaN.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0.";
+constexpr const char *ceil_arrays =
+    "element-wise ceil of (N, 2) arrays\n\n"
+    "Each row as tarsel.ceil gives it, exact: an infinite high part gives that infinity with a\n"
+    "zero low part, NaN gives NaN.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).";
+constexpr const char *trunc_arrays =
+    "element-wise trunc of (N, 2) arrays\n\n"
+    "Each row as tarsel.trunc gives it, exact: an infinite high part gives that infinity with a\n"
+    "zero low part, NaN gives NaN.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).";
+constexpr const char *round_arrays =
+    "element-wise round of (N, 2) arrays\n\n"
+    "Each row as tarsel.round gives it, exact, halfway cases away from zero: an infinite high part\n"
+    "gives that infinity with a zero low part, NaN gives NaN.\n"
+    "Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-0.5, 0) gives +0.0 (C99: -0.0).";
+constexpr const char *neg_arrays =
+    "element-wise negation of (N, 2) arrays\n\n"
+    "Each row as unary minus on a Float128 gives it: the sign bits of both parts flipped, NaNs and\n"
+    "zeros included.";
 
 } // namespace docs
 } // namespace tarsel_binding

@@ -696,6 +696,7 @@ def trunc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> 
     Unlike C99 and NumPy, -0.0 gives +0.0 and x in (-1, 0) gives +0.0 (C99: -0.0).
     """
 __version__: str = '0.1.0'
+_array_functions: tuple
 e: Float128
 ln2: Float128
 num_threads: int

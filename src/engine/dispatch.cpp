@@ -140,44 +140,14 @@ engine_settings settings_from_environment(std::vector<std::string> &warnings)
 
 namespace {
 
-// Rows a thread must have before starting it pays.  Starting and joining a
-// thread costs about 20 us here; the arithmetic and sin, cos, exp and log
-// start a thread for a block of roughly 100 us of work or more at the best
-// level (about 25 ns a row for the functions, 2 ns for the arithmetic,
-// which also gains less from a second core because it is bound by memory);
-// below these sizes two threads were measured slower than one.  For the
-// other functions, measured later on a shared machine with
-// bench/thread_threshold.py, a second thread paid only from about 300 us
-// of work per block, and their sizes are set for that from the one-thread
-// cost of a row at AVX-512: about 0.5 ns for abs and neg, 1.6 for floor,
-// ceil and trunc, 3.3 for round, 6 for sqrt and fmod, 30 for sinh, cosh and
-// tanh, 48 for tan, and 75 to 110 for pow, atan, asin, acos and atan2.
+// Rows a thread must have before starting it pays: the table's column,
+// where the measurements behind it are.
 constexpr std::ptrdiff_t min_rows_per_thread(array_function f)
 {
-    switch (f) {
-    case array_function::add:
-    case array_function::sub:
-    case array_function::mul:
-    case array_function::abs:
-    case array_function::neg:
-    case array_function::floor:
-    case array_function::ceil:
-    case array_function::trunc:
-        return 1 << 17;
-    case array_function::div:
-    case array_function::round:
-        return 1 << 16;
-    case array_function::sqrt:
-    case array_function::fmod:
-        return 1 << 15;
-    case array_function::tan:
-    case array_function::sinh:
-    case array_function::cosh:
-    case array_function::tanh:
-        return 1 << 13;
-    default: /* sin, cos, exp, log, pow, atan, asin, acos, atan2 */
-        return 1 << 12;
-    }
+#define TARSEL_MIN_ROWS(name, arity, scalar, kernel, min_rows, doc) min_rows,
+    constexpr std::ptrdiff_t min_rows[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_MIN_ROWS)};
+#undef TARSEL_MIN_ROWS
+    return min_rows[int(f)];
 }
 
 // Rows between two polls of the calling thread: well under a millisecond for

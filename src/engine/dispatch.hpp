@@ -9,21 +9,44 @@
 #include <string>
 #include <vector>
 
+#include "src/engine/function_table.hpp"
 #include "src/sum/exact_products.hpp"
 
 namespace tarsel_engine {
 
-// The two-operand functions first, then the one-operand ones.
-enum class array_function {
-    add, sub, mul, div, pow, atan2, fmod,
-    sin, cos, exp, log, sqrt, tan, atan, asin, acos, sinh, cosh, tanh, abs, floor, ceil, trunc, round, neg,
-};
-constexpr int array_function_count = 25;
+// One constant per row of the table, in its order: the two-operand
+// functions first, then the one-operand ones.
+#define TARSEL_ENUM_CONSTANT(name, arity, scalar, kernel, min_rows, doc) name,
+enum class array_function { TARSEL_ARRAY_FUNCTIONS(TARSEL_ENUM_CONSTANT) };
+#undef TARSEL_ENUM_CONSTANT
+
+#define TARSEL_ONE(name, arity, scalar, kernel, min_rows, doc) +1
+constexpr int array_function_count = 0 TARSEL_ARRAY_FUNCTIONS(TARSEL_ONE);
+#undef TARSEL_ONE
+
+// The operands of f: 1 or 2.
+constexpr int arity(array_function f)
+{
+#define TARSEL_ARITY(name, arity, scalar, kernel, min_rows, doc) arity,
+    constexpr int arities[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_ARITY)};
+#undef TARSEL_ARITY
+    return arities[int(f)];
+}
 
 constexpr bool is_binary(array_function f)
 {
-    return int(f) < int(array_function::sin);
+    return arity(f) == 2;
 }
+
+// Whether no one-operand row comes before a two-operand one.
+constexpr bool binary_rows_first()
+{
+    for (int i = 1; i < array_function_count; ++i)
+        if (is_binary(array_function(i)) && !is_binary(array_function(i - 1)))
+            return false;
+    return true;
+}
+static_assert(binary_rows_first(), "the two-operand functions come first in the table");
 
 // In increasing order: a level includes the ones before it.
 enum class simd_level { scalar, sse2, avx2, avx512 };

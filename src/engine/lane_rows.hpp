@@ -16,6 +16,7 @@
 #define TARSEL_LANE_ROWS_HPP
 
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "src/engine/lanes.hpp"
@@ -215,122 +216,29 @@ void map_kernel(tarsel_engine::row_view a, tarsel_engine::row_view, double *out,
 
 /* --- each array function: its kernel, and its index in the reference loop --- */
 
-struct add_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::add;
-    template <class V>
-    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return add_kernel(a, b, m); }
-};
-struct sub_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::sub;
-    template <class V>
-    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return sub_kernel(a, b, m); }
-};
-struct mul_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::mul;
-    template <class V>
-    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return mul_kernel(a, b, m); }
-};
-struct div_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::div;
-    template <class V>
-    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return div_kernel(a, b, m); }
-};
-struct pow_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::pow;
-    template <class V>
-    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return pow_kernel(a, b, m); }
-};
-struct atan2_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::atan2;
-    template <class V>
-    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return atan2_kernel(a, b, m); }
-};
-struct fmod_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::fmod;
-    template <class V>
-    static dd<V> lanes(dd<V> a, dd<V> b, mask_t<V> &m) { return fmod_kernel(a, b, m); }
-};
-struct sin_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::sin;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return sin_kernel(x, m); }
-};
-struct cos_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::cos;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return cos_kernel(x, m); }
-};
-struct exp_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::exp;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return exp_kernel(x, m); }
-};
-struct log_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::log;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return log_kernel(x, m); }
-};
-struct sqrt_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::sqrt;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return sqrt_kernel(x, m); }
-};
-struct tan_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::tan;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return tan_kernel(x, m); }
-};
-struct atan_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::atan;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return atan_kernel(x, m); }
-};
-struct asin_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::asin;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return asin_kernel(x, m); }
-};
-struct acos_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::acos;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return acos_kernel(x, m); }
-};
-struct sinh_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::sinh;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return sinh_kernel(x, m); }
-};
-struct cosh_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::cosh;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return cosh_kernel(x, m); }
-};
-struct tanh_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::tanh;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return tanh_kernel(x, m); }
-};
+// The kernel column's entry for a function whose vector tables keep the
+// reference loop itself (see function_table.hpp).
+struct keeps_reference_loop {};
 
-struct floor_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::floor;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return floor_kernel(x, m); }
-};
-struct ceil_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::ceil;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return ceil_kernel(x, m); }
-};
-struct trunc_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::trunc;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return trunc_kernel(x, m); }
-};
-struct round_rows {
-    static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::round;
-    template <class V>
-    static dd<V> lanes(dd<V> x, mask_t<V> &m) { return round_kernel(x, m); }
-};
+template <class... Lanes>
+keeps_reference_loop reference_loop(Lanes &...)
+{
+    return {};
+}
+
+// One adapter per row of the table: its function, and its kernel called
+// on the lanes.
+#define TARSEL_LANE_ROWS(name, arity, scalar, kernel, min_rows, doc)                               \
+    struct name##_rows {                                                                         \
+        static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::name; \
+        template <class... Lanes>                                                                \
+        static auto lanes(Lanes &...x)                                                           \
+        {                                                                                        \
+            return kernel(x...);                                                                 \
+        }                                                                                        \
+    };
+TARSEL_ARRAY_FUNCTIONS(TARSEL_LANE_ROWS)
+#undef TARSEL_LANE_ROWS
 
 // A function without a vector kernel: the reference loop itself, looked up
 // when called (its table is another translation unit's).
@@ -341,40 +249,34 @@ void reference_kernel(tarsel_engine::row_view a, tarsel_engine::row_view b, doub
     tarsel_engine::scalar_kernels.run[int(F)](a, b, out, begin, end);
 }
 
-// Every entry by its function, built at compile time.  abs and neg keep
-// the reference loop, which already moves rows at the speed of memory
-// (under a nanosecond a row).
+template <class V, class F>
+constexpr tarsel_engine::rows_kernel lane_entry()
+{
+    using x = dd<V> &;
+    using m = mask_t<V> &;
+    if constexpr (tarsel_engine::is_binary(F::function)) {
+        using result = decltype(F::lanes(std::declval<x>(), std::declval<x>(), std::declval<m>()));
+        if constexpr (std::is_same<result, keeps_reference_loop>::value)
+            return &reference_kernel<F::function>;
+        else
+            return &combine_kernel<V, F>;
+    } else {
+        using result = decltype(F::lanes(std::declval<x>(), std::declval<m>()));
+        if constexpr (std::is_same<result, keeps_reference_loop>::value)
+            return &reference_kernel<F::function>;
+        else
+            return &map_kernel<V, F>;
+    }
+}
+
+// One entry per row of the function table, in the order of the enum, built
+// at compile time.
 template <class V>
 constexpr tarsel_engine::kernel_table lane_kernel_table()
 {
-    using f = tarsel_engine::array_function;
-    tarsel_engine::kernel_table t = {};
-    t.run[int(f::add)] = &combine_kernel<V, add_rows>;
-    t.run[int(f::sub)] = &combine_kernel<V, sub_rows>;
-    t.run[int(f::mul)] = &combine_kernel<V, mul_rows>;
-    t.run[int(f::div)] = &combine_kernel<V, div_rows>;
-    t.run[int(f::pow)] = &combine_kernel<V, pow_rows>;
-    t.run[int(f::atan2)] = &combine_kernel<V, atan2_rows>;
-    t.run[int(f::fmod)] = &combine_kernel<V, fmod_rows>;
-    t.run[int(f::sin)] = &map_kernel<V, sin_rows>;
-    t.run[int(f::cos)] = &map_kernel<V, cos_rows>;
-    t.run[int(f::exp)] = &map_kernel<V, exp_rows>;
-    t.run[int(f::log)] = &map_kernel<V, log_rows>;
-    t.run[int(f::sqrt)] = &map_kernel<V, sqrt_rows>;
-    t.run[int(f::tan)] = &map_kernel<V, tan_rows>;
-    t.run[int(f::atan)] = &map_kernel<V, atan_rows>;
-    t.run[int(f::asin)] = &map_kernel<V, asin_rows>;
-    t.run[int(f::acos)] = &map_kernel<V, acos_rows>;
-    t.run[int(f::sinh)] = &map_kernel<V, sinh_rows>;
-    t.run[int(f::cosh)] = &map_kernel<V, cosh_rows>;
-    t.run[int(f::tanh)] = &map_kernel<V, tanh_rows>;
-    t.run[int(f::floor)] = &map_kernel<V, floor_rows>;
-    t.run[int(f::ceil)] = &map_kernel<V, ceil_rows>;
-    t.run[int(f::trunc)] = &map_kernel<V, trunc_rows>;
-    t.run[int(f::round)] = &map_kernel<V, round_rows>;
-    t.run[int(f::abs)] = &reference_kernel<f::abs>;
-    t.run[int(f::neg)] = &reference_kernel<f::neg>;
-    return t;
+#define TARSEL_LANE_ENTRY(name, arity, scalar, kernel, min_rows, doc) lane_entry<V, name##_rows>(),
+    return {{TARSEL_ARRAY_FUNCTIONS(TARSEL_LANE_ENTRY)}};
+#undef TARSEL_LANE_ENTRY
 }
 
 } // namespace

@@ -72,38 +72,29 @@ void map_rows(row_view a, row_view, double *out, std::ptrdiff_t begin, std::ptrd
         map_loop<op>(strided_rows{a}, out, begin, end);
 }
 
-// Every entry by its function, so that no position can be mixed up; built
+// The loop of a row of the table, chosen by the scalar function's type,
+// which must take as many operands as the row's arity says.
+template <int Arity, tarsel (*op)(tarsel, tarsel)>
+constexpr tarsel_engine::rows_kernel reference_loop_of()
+{
+    static_assert(Arity == 2, "a two-operand scalar function in a one-operand row");
+    return &combine_rows<op>;
+}
+
+template <int Arity, tarsel (*op)(tarsel)>
+constexpr tarsel_engine::rows_kernel reference_loop_of()
+{
+    static_assert(Arity == 1, "a one-operand scalar function in a two-operand row");
+    return &map_rows<op>;
+}
+
+// One entry per row of the function table, in the order of the enum; built
 // at compile time, so the table is ready before any code runs.
 constexpr tarsel_engine::kernel_table reference_table()
 {
-    using f = tarsel_engine::array_function;
-    tarsel_engine::kernel_table t = {};
-    t.run[int(f::add)] = &combine_rows<tarsel_add>;
-    t.run[int(f::sub)] = &combine_rows<tarsel_sub>;
-    t.run[int(f::mul)] = &combine_rows<tarsel_mul>;
-    t.run[int(f::div)] = &combine_rows<tarsel_div>;
-    t.run[int(f::pow)] = &combine_rows<tarsel_pow>;
-    t.run[int(f::atan2)] = &combine_rows<tarsel_atan2>;
-    t.run[int(f::fmod)] = &combine_rows<tarsel_fmod>;
-    t.run[int(f::sin)] = &map_rows<tarsel_sin>;
-    t.run[int(f::cos)] = &map_rows<tarsel_cos>;
-    t.run[int(f::exp)] = &map_rows<tarsel_exp>;
-    t.run[int(f::log)] = &map_rows<tarsel_log>;
-    t.run[int(f::sqrt)] = &map_rows<tarsel_sqrt>;
-    t.run[int(f::tan)] = &map_rows<tarsel_tan>;
-    t.run[int(f::atan)] = &map_rows<tarsel_atan>;
-    t.run[int(f::asin)] = &map_rows<tarsel_asin>;
-    t.run[int(f::acos)] = &map_rows<tarsel_acos>;
-    t.run[int(f::sinh)] = &map_rows<tarsel_sinh>;
-    t.run[int(f::cosh)] = &map_rows<tarsel_cosh>;
-    t.run[int(f::tanh)] = &map_rows<tarsel_tanh>;
-    t.run[int(f::abs)] = &map_rows<tarsel_abs>;
-    t.run[int(f::floor)] = &map_rows<tarsel_floor>;
-    t.run[int(f::ceil)] = &map_rows<tarsel_ceil>;
-    t.run[int(f::trunc)] = &map_rows<tarsel_trunc>;
-    t.run[int(f::round)] = &map_rows<tarsel_round>;
-    t.run[int(f::neg)] = &map_rows<tarsel_neg>;
-    return t;
+#define TARSEL_REFERENCE_LOOP(name, arity, scalar, kernel, min_rows, doc) reference_loop_of<arity, scalar>(),
+    return {{TARSEL_ARRAY_FUNCTIONS(TARSEL_REFERENCE_LOOP)}};
+#undef TARSEL_REFERENCE_LOOP
 }
 
 } // namespace

@@ -24,21 +24,12 @@ using tarsel_test::bits_of;
 using tarsel_test::describe;
 using tarsel_test::from_bits;
 
-const array_function all_functions[] = {
-    array_function::add,  array_function::sub,   array_function::mul,   array_function::div,
-    array_function::pow,  array_function::atan2, array_function::fmod,  array_function::sin,
-    array_function::cos,  array_function::exp,   array_function::log,   array_function::sqrt,
-    array_function::tan,  array_function::atan,  array_function::asin,  array_function::acos,
-    array_function::sinh, array_function::cosh,  array_function::tanh,  array_function::abs,
-    array_function::floor, array_function::ceil, array_function::trunc, array_function::round,
-    array_function::neg,
-};
-const char *const function_names[] = {"add",  "sub",  "mul",  "div",  "pow",   "atan2", "fmod",
-                                       "sin",  "cos",  "exp",  "log",  "sqrt",  "tan",   "atan",
-                                       "asin", "acos", "sinh", "cosh", "tanh",  "abs",   "floor",
-                                       "ceil", "trunc", "round", "neg"};
-static_assert(sizeof all_functions / sizeof all_functions[0] == tarsel_engine::array_function_count,
-              "every array function is tested");
+#define TARSEL_FUNCTION(name, arity, scalar, kernel, min_rows, doc) array_function::name,
+const array_function all_functions[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_FUNCTION)};
+#undef TARSEL_FUNCTION
+#define TARSEL_NAME(name, arity, scalar, kernel, min_rows, doc) #name,
+const char *const function_names[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_NAME)};
+#undef TARSEL_NAME
 
 using tarsel_engine::is_binary;
 

@@ -18,23 +18,20 @@ tarsel_engine::row_view rows_of(const std::vector<double> &pairs)
 
 } // namespace
 
+// One row per array function, in the order of the function table.  abs and
+// neg have golden rows that record every bit, NaN payloads included.
 const std::vector<KernelRow> &kernel_rows()
 {
-    static const std::vector<KernelRow> rows = {
-        {"add", array_function::add, true}, {"sub", array_function::sub, true},
-        {"mul", array_function::mul, true}, {"div", array_function::div, true},
-        {"sin", array_function::sin, false}, {"cos", array_function::cos, false},
-        {"exp", array_function::exp, false}, {"log", array_function::log, false},
-        {"pow", array_function::pow, true}, {"atan2", array_function::atan2, true},
-        {"fmod", array_function::fmod, true}, {"sqrt", array_function::sqrt, false},
-        {"tan", array_function::tan, false}, {"atan", array_function::atan, false},
-        {"asin", array_function::asin, false}, {"acos", array_function::acos, false},
-        {"sinh", array_function::sinh, false}, {"cosh", array_function::cosh, false},
-        {"tanh", array_function::tanh, false}, {"abs", array_function::abs, false, true},
-        {"floor", array_function::floor, false}, {"ceil", array_function::ceil, false},
-        {"trunc", array_function::trunc, false}, {"round", array_function::round, false},
-        {"neg", array_function::neg, false, true},
-    };
+    static const std::vector<KernelRow> rows = [] {
+        std::vector<KernelRow> r = {
+#define TARSEL_KERNEL_ROW(name, arity, scalar, kernel, min_rows, doc) {#name, array_function::name, arity == 2},
+            TARSEL_ARRAY_FUNCTIONS(TARSEL_KERNEL_ROW)
+#undef TARSEL_KERNEL_ROW
+        };
+        for (KernelRow &k : r)
+            k.is_exact = k.function == array_function::abs || k.function == array_function::neg;
+        return r;
+    }();
     return rows;
 }
 

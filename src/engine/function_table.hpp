@@ -1,0 +1,67 @@
+// function_table.hpp -- the one list of the array functions.  Every other
+// list is generated from it: the array_function enum, the per-row reference
+// loop, the vector kernel tables and their row adapters, the thread
+// thresholds, the Python registrations and the test lists.  Adding a
+// function means adding its row here, with its scalar function, its vector
+// kernel (or reference_loop) and its docstring.
+//
+// X(name, arity, scalar function, vector kernel, rows per thread, docstring)
+//
+//   name              the enum constant; Python gets name_arrays
+//   arity             1 or 2; the two-operand functions come first
+//   scalar function   the reference, computed row by row (tarsel_math.h)
+//   vector kernel     the lane kernel of tarsel_lanes*.hpp, or reference_loop
+//                     for a function whose vector tables keep the reference
+//                     loop: abs and neg, which it already runs at the speed of
+//                     memory (under a nanosecond a row)
+//   rows per thread   the rows a thread must have before starting it pays
+//                     (see below)
+//   docstring         a constant of python/docstrings.hpp; only the binding
+//                     expands this column
+//
+// Rows per thread: starting and joining a thread costs about 20 us here; the
+// arithmetic and sin, cos, exp and log start a thread for a block of roughly
+// 100 us of work or more at the best level (about 25 ns a row for the
+// functions, 2 ns for the arithmetic, which also gains less from a second
+// core because it is bound by memory); below these sizes two threads were
+// measured slower than one.  For the other functions, measured later on a
+// shared machine with bench/thread_threshold.py, a second thread paid only
+// from about 300 us of work per block, and their sizes are set for that from
+// the one-thread cost of a row at AVX-512: about 0.5 ns for abs and neg, 1.6
+// for floor, ceil and trunc, 3.3 for round, 6 for sqrt and fmod, 30 for
+// sinh, cosh and tanh, 48 for tan, and 75 to 110 for pow, atan, asin, acos
+// and atan2.
+//
+// The order is that of the enum, which other code relies on: keep the
+// two-operand functions first and add new rows at the end of their group.
+#ifndef TARSEL_FUNCTION_TABLE_HPP
+#define TARSEL_FUNCTION_TABLE_HPP
+
+#define TARSEL_ARRAY_FUNCTIONS(X)                                                  \
+    X(add,   2, tarsel_add,   add_kernel,     1 << 17, docs::add_arrays)           \
+    X(sub,   2, tarsel_sub,   sub_kernel,     1 << 17, docs::sub_arrays)           \
+    X(mul,   2, tarsel_mul,   mul_kernel,     1 << 17, docs::mul_arrays)           \
+    X(div,   2, tarsel_div,   div_kernel,     1 << 16, docs::div_arrays)           \
+    X(pow,   2, tarsel_pow,   pow_kernel,     1 << 12, docs::pow_arrays)           \
+    X(atan2, 2, tarsel_atan2, atan2_kernel,   1 << 12, docs::atan2_arrays)         \
+    X(fmod,  2, tarsel_fmod,  fmod_kernel,    1 << 15, docs::fmod_arrays)          \
+    X(sin,   1, tarsel_sin,   sin_kernel,     1 << 12, docs::sin_arrays)           \
+    X(cos,   1, tarsel_cos,   cos_kernel,     1 << 12, docs::cos_arrays)           \
+    X(exp,   1, tarsel_exp,   exp_kernel,     1 << 12, docs::exp_arrays)           \
+    X(log,   1, tarsel_log,   log_kernel,     1 << 12, docs::log_arrays)           \
+    X(sqrt,  1, tarsel_sqrt,  sqrt_kernel,    1 << 15, docs::sqrt_arrays)          \
+    X(tan,   1, tarsel_tan,   tan_kernel,     1 << 13, docs::tan_arrays)           \
+    X(atan,  1, tarsel_atan,  atan_kernel,    1 << 12, docs::atan_arrays)          \
+    X(asin,  1, tarsel_asin,  asin_kernel,    1 << 12, docs::asin_arrays)          \
+    X(acos,  1, tarsel_acos,  acos_kernel,    1 << 12, docs::acos_arrays)          \
+    X(sinh,  1, tarsel_sinh,  sinh_kernel,    1 << 13, docs::sinh_arrays)          \
+    X(cosh,  1, tarsel_cosh,  cosh_kernel,    1 << 13, docs::cosh_arrays)          \
+    X(tanh,  1, tarsel_tanh,  tanh_kernel,    1 << 13, docs::tanh_arrays)          \
+    X(abs,   1, tarsel_abs,   reference_loop, 1 << 17, docs::abs_arrays)           \
+    X(floor, 1, tarsel_floor, floor_kernel,   1 << 17, docs::floor_arrays)         \
+    X(ceil,  1, tarsel_ceil,  ceil_kernel,    1 << 17, docs::ceil_arrays)          \
+    X(trunc, 1, tarsel_trunc, trunc_kernel,   1 << 17, docs::trunc_arrays)         \
+    X(round, 1, tarsel_round, round_kernel,   1 << 16, docs::round_arrays)         \
+    X(neg,   1, tarsel_neg,   reference_loop, 1 << 17, docs::neg_arrays)
+
+#endif // TARSEL_FUNCTION_TABLE_HPP
