@@ -1,5 +1,5 @@
 """The figures behind the thread thresholds of the array functions
-(min_rows_per_thread in src/engine/dispatch.cpp).
+(the thread threshold column of src/engine/function_table.hpp).
 
     python bench/thread_threshold.py [--functions sqrt,tan,pow] [--rounds 5]
 

@@ -1,142 +1,15 @@
-// dispatch.cpp -- the only place that knows about instruction sets and
-// threads: which kernels run, how the rows are split, and when the calling
-// thread polls for an interruption.
+// threads.cpp -- the split of an array call over threads: how the rows are
+// divided, how many threads a call is worth, and when the calling thread
+// polls for an interruption.
 #include "src/engine/dispatch.hpp"
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <thread>
 
-#if defined(__linux__)
-#include <sched.h>
-#endif
-
 namespace tarsel_engine {
-
-/* --- levels --- */
-
-const kernel_table &kernels_for(simd_level level)
-{
-    switch (level) {
-    case simd_level::sse2:
-        return sse2_kernels;
-    case simd_level::avx2:
-        return avx2_kernels;
-    case simd_level::avx512:
-        return avx512_kernels;
-    default:
-        return scalar_kernels;
-    }
-}
-
-products_kernel products_for(simd_level level)
-{
-    switch (level) {
-    case simd_level::sse2:
-        return sse2_products;
-    case simd_level::avx2:
-        return avx2_products;
-    case simd_level::avx512:
-        return avx512_products;
-    default:
-        return scalar_products;
-    }
-}
-
-namespace {
-
-const char *const level_names[] = {"scalar", "sse2", "avx2", "avx512"};
-
-} // namespace
-
-const char *level_name(simd_level level)
-{
-    return level_names[int(level)];
-}
-
-// __builtin_cpu_supports also asks whether the operating system saves the
-// wider registers.  SSE2 is the baseline the whole library is built for.
-simd_level supported_level()
-{
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f"))
-        return simd_level::avx512;
-    if (__builtin_cpu_supports("avx2"))
-        return simd_level::avx2;
-    return simd_level::sse2;
-}
-
-int affinity_cpus()
-{
-#if defined(__linux__)
-    cpu_set_t set;
-    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
-        return CPU_COUNT(&set);
-#endif
-    unsigned hardware = std::thread::hardware_concurrency();
-    return hardware > 0 ? int(hardware) : 1;
-}
-
-/* --- settings from the environment --- */
-
-namespace {
-
-bool is_unset(const char *value)
-{
-    return value == nullptr || *value == '\0';
-}
-
-// A positive decimal integer, saturated at `limit`; 0 for anything else.
-long positive_integer(const char *text, long limit)
-{
-    long value = 0;
-    for (const char *c = text; *c; ++c) {
-        if (*c < '0' || *c > '9')
-            return 0;
-        value = value >= limit ? limit : value * 10 + (*c - '0');
-    }
-    return value;
-}
-
-} // namespace
-
-engine_settings settings_from(const char *simd_value, const char *threads_value, simd_level supported, int cpus,
-                              std::vector<std::string> &warnings)
-{
-    engine_settings settings{supported, cpus};
-    if (!is_unset(simd_value)) {
-        bool known = false;
-        for (int l = 0; l <= int(simd_level::avx512); ++l)
-            if (std::strcmp(simd_value, level_names[l]) == 0) {
-                known = true;
-                settings.level = l < int(supported) ? simd_level(l) : supported;
-            }
-        if (!known)
-            warnings.push_back(std::string("TARSEL_SIMD='") + simd_value +
-                               "' is not one of scalar, sse2, avx2, avx512; ignored");
-    }
-    if (!is_unset(threads_value)) {
-        long requested = positive_integer(threads_value, 1L << 20);
-        if (requested > 0)
-            settings.threads = requested < cpus ? int(requested) : cpus;
-        else
-            warnings.push_back(std::string("TARSEL_NUM_THREADS='") + threads_value +
-                               "' is not a positive integer; ignored");
-    }
-    return settings;
-}
-
-engine_settings settings_from_environment(std::vector<std::string> &warnings)
-{
-    return settings_from(std::getenv("TARSEL_SIMD"), std::getenv("TARSEL_NUM_THREADS"), supported_level(),
-                         affinity_cpus(), warnings);
-}
-
-/* --- the split over threads --- */
 
 namespace {
 
