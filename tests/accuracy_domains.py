@@ -247,7 +247,7 @@ DOMAINS = [
            bound=relative(1e-31)),
     Domain("asin", "[0.99, 1)", mpmath.asin, uniform(0.99, math.nextafter(1.0, 0.0)),
            bound=lambda x, y, f: 1e-31 / (1 - abs(x)), note="grows as 1/(1 - |x|)"),
-    Domain("acos", "[-0.99, 0.99]", mpmath.acos, uniform(-0.99, 0.99), bound=relative(3e-31)),
+    Domain("acos", "[-0.99, 0.99]", mpmath.acos, uniform(-0.99, 0.99), bound=relative(4e-31)),
     Domain("acos", "[0.99, 1)", mpmath.acos, uniform(0.99, math.nextafter(1.0, 0.0)),
            bound=lambda x, y, f: 1e-31 / (1 - abs(x)), note="grows as 1/(1 - x)"),
     Domain("acos", "(-1, -0.99]", mpmath.acos, uniform(math.nextafter(-1.0, 0.0), -0.99),

@@ -29,6 +29,14 @@
 # pytest under the first interpreter, the C-layer tests included: no
 # sanitizers, no Clang or 32-bit build, no TARSEL_SIMD runs.  For developers
 # between changes; the suite without an argument is the one that counts.
+#
+# What the steps cover, by folder of the tree: tests/c and tests/cpp check the
+# headers of include/tarsel (C11 and C++17), the text of src/text, the engine
+# of src/engine against the scalar functions at every instruction set, and the
+# sums of src/sum; tests/golden holds the digests of every function's result
+# bits; tests/install installs the library and builds a C and a C++ consumer
+# against it; tests/python checks the module of python/ (with tests/typing for
+# the stubs of stubs/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/setup/system.sh
