@@ -7,6 +7,7 @@
 #include "tarsel_complex.h"
 #include "tarsel_complex.hpp"
 #include "tarsel_io.h"
+#include "text/powers_of_ten.h"
 #include "tarsel_math.h"
 #include "tarsel_utils.h"
 
