@@ -83,7 +83,9 @@ def main():
     log_table = log_rows()
     out = []
     w = out.append
-    w("/* tarsel_seed_tables.h -- constants and tables of the correctly rounded")
+    w("/* Written by tools/seed_tables.py: python tools/seed_tables.py > include/tarsel/detail/tarsel_seed_tables.h")
+    w(" *")
+    w(" * tarsel_seed_tables.h -- constants and tables of the correctly rounded")
     w(" * double logarithm and arctangent of tarsel_seeds.h.")
     w(" *")
     w(" * Written by tools/seed_tables.py from mpmath at 400 bits; regenerate")

@@ -22,6 +22,8 @@
 #include <float.h>
 #include <math.h>
 
+#include "tarsel/detail/tarsel_thresholds.h"
+
 typedef __m128d tarsel;
 
 /* --- taking values apart and putting them together --- */
@@ -85,7 +87,7 @@ static inline tarsel _tarsel_fast_two_sum(double p, double e)
    c * b stay finite. */
 static inline double _tarsel_dekker_err(double a, double b, double p)
 {
-    const double c = 134217729.0; /* 2^27 + 1 */
+    const double c = TARSEL_SPLITTER;
     double t = c * a;
     double ahi = t - (t - a);
     double alo = a - ahi;
@@ -109,8 +111,8 @@ static inline double _tarsel_dekker_err(double a, double b, double p)
  * large factor and p are scaled as above. */
 static inline double tarsel_exact_mul_err(double a, double b, double p)
 {
-    const double big = 0x1.001e0e03dbf70p+996; /* 6.7e299, 0x7E3001E0E03DBF70 */
-    const double top = 0x1p1023;
+    const double big = TARSEL_SPLIT_BIG;
+    const double top = TARSEL_PRODUCT_TOP;
     const double down = 0x1p-28, up = 0x1p28;
     double abs_a = fabs(a), abs_b = fabs(b), abs_p = fabs(p);
     /* One branch on the common path, where neither factor nor p is large.
@@ -298,7 +300,7 @@ static inline tarsel tarsel_sqrt(tarsel x)
     /* From 2^1023 up, z * z can round past the largest double.  The root of
        x / 2^128 times 2^64 takes the same steps on exactly scaled values, so
        its bits are the ones the unscaled steps would give. */
-    if (xhi >= 0x1p1023)
+    if (xhi >= TARSEL_PRODUCT_TOP)
         return _tarsel_scale(_tarsel_sqrt_newton(xhi * 0x1p-128, xlo * 0x1p-128), 64);
     /* Below 2^-968 the corrections of z * z fall among the subnormals: the
        product error itself stops being exact below 2^-970, where the last
@@ -306,7 +308,7 @@ static inline tarsel tarsel_sqrt(tarsel x)
        the rounding of (2 z) zlo, estlo and err adds a visible part of 2^-104
        to the error.  The root of x 2^128 times 2^-64 runs the same steps
        from 2^-946 up, clear of that range. */
-    if (xhi < 0x1p-968)
+    if (xhi < TARSEL_SQRT_SCALE_UP_BELOW)
         return _tarsel_scale(_tarsel_sqrt_newton(xhi * 0x1p128, xlo * 0x1p128), -64);
     return _tarsel_sqrt_newton(xhi, xlo);
 }

@@ -99,7 +99,7 @@ inline complex128 cosh(const complex128 &z)
 inline complex128 tanh(const complex128 &z)
 {
     double a_hi = _mm_cvtsd_f64(z.data.real), b_hi = _mm_cvtsd_f64(z.data.imag);
-    if (std::fabs(a_hi) > 0x1.62e42fefa39efp+9 && std::isfinite(b_hi)) /* 709.782712893384, 0x40862E42FEFA39EF */
+    if (std::fabs(a_hi) > TARSEL_EXP_OVERFLOW_BOUND && std::isfinite(b_hi))
         return complex128(std::signbit(a_hi) ? -1.0 : 1.0, 0.0);
     return sinh(z) / cosh(z);
 }
@@ -107,7 +107,7 @@ inline complex128 tanh(const complex128 &z)
 inline complex128 tan(const complex128 &z)
 {
     double a_hi = _mm_cvtsd_f64(z.data.real), b_hi = _mm_cvtsd_f64(z.data.imag);
-    if (std::fabs(b_hi) > 0x1.62e42fefa39efp+9 && std::isfinite(a_hi)) /* 709.782712893384, 0x40862E42FEFA39EF */
+    if (std::fabs(b_hi) > TARSEL_EXP_OVERFLOW_BOUND && std::isfinite(a_hi))
         return complex128(0.0, std::signbit(b_hi) ? -1.0 : 1.0);
     return sin(z) / cos(z);
 }

@@ -1,4 +1,6 @@
-/* tarsel_consts.h -- stored constants and coefficient tables.
+/* Kept by hand, not generated (the coefficient rows are tuned); checked by tests/python/test_tables.py.
+ *
+ * tarsel_consts.h -- stored constants and coefficient tables.
  *
  * Each constant is a raw pair {hi, lo} of doubles whose exact sum is the
  * value; tables are arrays of such pairs.  Every pair is written as C99

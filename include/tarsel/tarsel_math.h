@@ -38,12 +38,12 @@ static inline tarsel tarsel_exp(tarsel x)
     tarsel_extract(x, &hi, &lo);
     if (hi != hi)
         return _tarsel_nan();
-    if (hi > 0x1.62e42fefa39efp+9) /* 709.782712893384, 0x40862E42FEFA39EF */
+    if (hi > TARSEL_EXP_OVERFLOW_BOUND)
         return tarsel_from_double(INFINITY);
-    if (hi < -0x1.74910d52d3051p+9) /* -745.1332191019411, 0xC0874910D52D3051 */
+    if (hi < TARSEL_EXP_UNDERFLOW_BOUND)
         return tarsel_from_double(0.0);
 
-    double k_double = round(hi * 0x1.71547652b82fep+4); /* 16/ln 2, 0x40371547652B82FE */
+    double k_double = round(hi * TARSEL_SIXTEEN_OVER_LN2);
     int64_t k = (int64_t)k_double;
     tarsel r = tarsel_sub(x, tarsel_mul(tarsel_from_double(k_double), _tarsel_from_raw(_tarsel_ln2_16_raw)));
 
@@ -110,7 +110,7 @@ static inline tarsel _tarsel_log_from_seed(tarsel x, double seed)
     y = _tarsel_log_step(x, y, &delta);
     double dhi, dlo;
     tarsel_extract(delta, &dhi, &dlo);
-    if (fabs(dhi) > 0x1.0624dd2f1a9fcp-10) /* 0.001, 0x3F50624DD2F1A9FC */
+    if (fabs(dhi) > TARSEL_LOG_SECOND_STEP_FROM)
         y = _tarsel_log_step(x, y, &delta);
     return y;
 }
@@ -160,9 +160,9 @@ static inline tarsel tarsel_log(tarsel x)
        2^-53 x, falls among the subnormals and its rounding (2^-1075) costs
        more than 2^-108 of log x; those arguments, subnormals included, are
        scaled up.  A zero hi with a positive lo keeps the steps below. */
-    if (hi >= 0x1p1000)
+    if (hi >= TARSEL_LOG_SCALE_DOWN_FROM)
         return _tarsel_log_scaled(hi, lo, 1000);
-    if (hi > 0.0 && hi < 0x1p-976)
+    if (hi > 0.0 && hi < TARSEL_LOG_SCALE_UP_BELOW)
         return _tarsel_log_scaled(hi, lo, -1000);
 
     return _tarsel_log_from_seed(x, _tarsel_log_seed(hi));
@@ -172,7 +172,7 @@ static inline tarsel tarsel_log(tarsel x)
    zero, |hi| <= 9e18.  Fails for NaN and infinite exponents. */
 static inline int _tarsel_is_int64_exponent(double ehi, double elo, double rounded_e)
 {
-    return ehi == rounded_e && elo == 0.0 && fabs(rounded_e) <= 0x1.f399b1438a1p+62; /* 9e18, 0x43DF399B1438A100 */
+    return ehi == rounded_e && elo == 0.0 && fabs(rounded_e) <= TARSEL_INT64_SAFE;
 }
 
 /* exp(exponent * log(base)) for every non-zero exponent, integral or not;
@@ -233,7 +233,7 @@ static inline void tarsel_sincos(tarsel x, tarsel *s, tarsel *c)
     }
     /* Beyond 9e18 the quarter-turn count would leave the 64-bit range: the
        high part alone is first brought into [0, 2 pi). */
-    if (fabs(hi) > 0x1.f399b1438a1p+62) { /* 9e18, 0x43DF399B1438A100 */
+    if (fabs(hi) > TARSEL_INT64_SAFE) {
         const double two_pi = 0x1.921fb54442d18p+2; /* 0x401921FB54442D18 */
         double reduced = fmod(hi, two_pi);
         if (reduced < 0)
@@ -260,7 +260,7 @@ static inline void tarsel_sincos(tarsel x, tarsel *s, tarsel *c)
        would keep them and the series would be evaluated far outside their
        interval.  Below 2^52, k_lo is zero and changes nothing. */
     double k_lo = 0.0;
-    if (fabs(x_scaled_hi) >= 0x1p52)
+    if (fabs(x_scaled_hi) >= TARSEL_INTEGRAL_FROM)
         k_lo = round(x_scaled_lo);
     int64_t k = (int64_t)k_double + (int64_t)k_lo;
     tarsel r = tarsel_sub(x, tarsel_mul(tarsel_from_hi_lo(k_double, k_lo), _tarsel_from_raw(_tarsel_pi_over_2_raw)));
@@ -458,9 +458,9 @@ static inline tarsel tarsel_acos(tarsel x)
 static inline double _tarsel_trunc_d(double x)
 {
     double a = fabs(x);
-    if (!(a < 0x1p52))
+    if (!(a < TARSEL_INTEGRAL_FROM))
         return x;
-    double t = (a + 0x1p52) - 0x1p52;
+    double t = (a + TARSEL_INTEGRAL_FROM) - TARSEL_INTEGRAL_FROM;
     if (t > a)
         t = t - 1.0;
     return copysign(t, x);
@@ -554,11 +554,9 @@ static inline tarsel tarsel_fmod(tarsel a, tarsel b)
 
 /* --- hyperbolic functions --- */
 
-/* Below 1e-4 the exponential path would cancel in e^x - e^-x; the short odd
-   series is used instead. */
 static inline int _tarsel_below_series_threshold(double hi)
 {
-    return fabs(hi) < 0x1.a36e2eb1c432dp-14; /* 0.0001, 0x3F1A36E2EB1C432D */
+    return fabs(hi) < TARSEL_HYPERBOLIC_SERIES_BELOW;
 }
 
 /* Below -512 the exponential of the negative argument has a low part that
@@ -568,7 +566,7 @@ static inline int _tarsel_below_series_threshold(double hi)
    still run and give their overflow results. */
 static inline int _tarsel_is_reflected(double hi)
 {
-    return hi < -512.0 && hi >= -0x1.62e42fefa39efp+9; /* 709.782712893384, 0x40862E42FEFA39EF */
+    return hi < TARSEL_HYPERBOLIC_REFLECT_BELOW && hi >= -TARSEL_EXP_OVERFLOW_BOUND;
 }
 
 /* Relative error below 3e-28 for |x| <= 1e-4 (measured 2.0e-28), 5e-32 / |x| up to 1e-3 (2.3e-28),
@@ -620,14 +618,14 @@ static inline tarsel tarsel_tanh(tarsel x)
     tarsel_extract(x, &hi, &lo);
     if (hi != hi)
         return x;
-    if (fabs(hi) > 0x1.62e42fefa39efp+9) /* 709.782712893384, 0x40862E42FEFA39EF */
+    if (fabs(hi) > TARSEL_EXP_OVERFLOW_BOUND)
         return tarsel_from_double(hi > 0.0 ? 1.0 : -1.0);
     if (_tarsel_below_series_threshold(hi)) {
         tarsel x2 = tarsel_mul(x, x);
         tarsel x3 = tarsel_mul(x2, x);
         tarsel x5 = tarsel_mul(x3, x2);
         tarsel term2 = tarsel_div(x3, tarsel_from_double(-3.0));
-        tarsel term3 = tarsel_mul(x5, tarsel_from_double(0x1.1111111111111p-3)); /* 2/15, 0x3FC1111111111111 */
+        tarsel term3 = tarsel_mul(x5, tarsel_from_double(TARSEL_TWO_FIFTEENTHS));
         return tarsel_add(tarsel_add(x, term2), term3);
     }
     tarsel ex = tarsel_exp(x);

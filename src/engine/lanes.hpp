@@ -125,7 +125,7 @@ template <class V>
 inline V round_half_away(V t)
 {
     V a = lane_fabs(t);
-    V n = (a + 0x1p52) - 0x1p52;
+    V n = (a + TARSEL_INTEGRAL_FROM) - TARSEL_INTEGRAL_FROM;
     n = n + (V)((mask_t<V>)(V{} + 1.0) & (a - n == 0.5));
     return (V)((mask_t<V>)n | ((mask_t<V>)t & INT64_MIN));
 }
@@ -196,7 +196,7 @@ inline dd<V> fast_two_sum(V p, V e)
 template <class V>
 inline V dekker_err(V a, V b, V p)
 {
-    const double c = 134217729.0; /* 2^27 + 1 */
+    const double c = TARSEL_SPLITTER;
     V t = c * a;
     V ahi = t - (t - a);
     V alo = a - ahi;
@@ -212,8 +212,8 @@ inline V dekker_err(V a, V b, V p)
 template <class V>
 inline mask_t<V> product_is_rescaled(V a, V b, V p)
 {
-    const double big = 0x1.001e0e03dbf70p+996; /* 6.7e299, 0x7E3001E0E03DBF70 */
-    return ~((lane_fabs(a) <= big) & (lane_fabs(b) <= big) & (lane_fabs(p) < 0x1p1023));
+    const double big = TARSEL_SPLIT_BIG;
+    return ~((lane_fabs(a) <= big) & (lane_fabs(b) <= big) & (lane_fabs(p) < TARSEL_PRODUCT_TOP));
 }
 
 // tarsel_add past its test of an infinite s.
@@ -329,7 +329,7 @@ inline dd<V> sqrt_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
     /* tarsel_sqrt: negative, zero, NaN and infinite high parts, the root of
        x / 2^128 from 2^1023 on and that of x 2^128 below 2^-968 */
-    to_scalar |= ~((x.hi >= 0x1p-968) & (x.hi < 0x1p1023));
+    to_scalar |= ~((x.hi >= TARSEL_SQRT_SCALE_UP_BELOW) & (x.hi < TARSEL_PRODUCT_TOP));
     return sqrt_newton(x.hi, x.lo, to_scalar);
 }
 
@@ -342,11 +342,11 @@ inline dd<V> exp_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
     V hi = x.hi, lo = x.lo;
     /* tarsel_exp: NaN, and the overflow and underflow results */
-    to_scalar |= ~((hi <= 0x1.62e42fefa39efp+9) & (hi >= -0x1.74910d52d3051p+9));
+    to_scalar |= ~((hi <= TARSEL_EXP_OVERFLOW_BOUND) & (hi >= TARSEL_EXP_UNDERFLOW_BOUND));
     /* a non-normalised pair whose low part would carry r past those bounds */
     to_scalar |= ~(lane_fabs(lo) <= 1.0);
 
-    V k_double = round_half_away(hi * 0x1.71547652b82fep+4); /* 16/ln 2 */
+    V k_double = round_half_away(hi * TARSEL_SIXTEEN_OVER_LN2);
     dd<V> r = sub(x, mul(from_double(k_double), from_raw<V>(_tarsel_ln2_16_raw)));
 
     dd<V> s = from_raw<V>(_tarsel_exp_coefs_n16[10]);
@@ -382,7 +382,7 @@ struct quarter_turns {
 template <class V>
 inline quarter_turns<V> reduce_quarter_turns(dd<V> x, mask_t<V> &to_scalar)
 {
-    to_scalar |= ~(lane_fabs(x.hi) <= 0x1.f399b1438a1p+62); /* tarsel_sincos: beyond 9e18 */
+    to_scalar |= ~(lane_fabs(x.hi) <= TARSEL_INT64_SAFE); /* tarsel_sincos: beyond 9e18 */
     dd<V> x_scaled = mul(x, from_raw<V>(_tarsel_two_over_pi_raw));
     /* k_lo is zero while |x_scaled_hi| < 2^52, and round_half_away is exact
        below 2^51; this also covers the NaN result of an unusable low part */
@@ -487,11 +487,11 @@ inline dd<V> log_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
     /* tarsel_log: NaN, negative, zero and infinite high parts, and the
        scaled arguments from 2^1000 up and below 2^-976 */
-    to_scalar |= ~((x.hi >= 0x1p-976) & (x.hi < 0x1p1000));
+    to_scalar |= ~((x.hi >= TARSEL_LOG_SCALE_UP_BELOW) & (x.hi < TARSEL_LOG_SCALE_DOWN_FROM));
     dd<V> delta;
     dd<V> y = from_double(log_seed(x.hi));
     y = log_step(x, y, delta, to_scalar);
-    to_scalar |= lane_fabs(delta.hi) > 0x1.0624dd2f1a9fcp-10; /* _tarsel_log_from_seed: the second step */
+    to_scalar |= lane_fabs(delta.hi) > TARSEL_LOG_SECOND_STEP_FROM; /* _tarsel_log_from_seed: the second step */
     return y;
 }
 

@@ -14,7 +14,7 @@ namespace {
 template <class V>
 inline mask_t<V> below_series_threshold(V hi)
 {
-    return lane_fabs(hi) < 0x1.a36e2eb1c432dp-14; /* 0.0001, 0x3F1A36E2EB1C432D */
+    return lane_fabs(hi) < TARSEL_HYPERBOLIC_SERIES_BELOW;
 }
 
 // e^x and e^-x = 1 / e^x, as the three scalar functions form them.
@@ -61,7 +61,7 @@ inline dd<V> tanh_series(dd<V> x, mask_t<V> &to_scalar)
 {
     odd_powers<V> p = odd_powers_of(x, to_scalar);
     dd<V> term2 = div_kernel(p.x3, broadcast<V>(-3.0, 0.0), to_scalar);
-    dd<V> term3 = mul_kernel(p.x5, broadcast<V>(0x1.1111111111111p-3, 0.0), to_scalar); /* 2/15 */
+    dd<V> term3 = mul_kernel(p.x5, broadcast<V>(TARSEL_TWO_FIFTEENTHS, 0.0), to_scalar);
     return add_kernel(add_kernel(x, term2, to_scalar), term3, to_scalar);
 }
 
@@ -99,7 +99,7 @@ inline dd<V> sinh_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
     /* tarsel_sinh: NaN and infinite high parts, and the reflected arguments
        below -512 (with the overflow results below them) */
-    to_scalar |= ~(is_finite(x.hi) & (x.hi >= -512.0));
+    to_scalar |= ~(is_finite(x.hi) & (x.hi >= TARSEL_HYPERBOLIC_REFLECT_BELOW));
     return series_or_exp(
         x, to_scalar, [](dd<V> v, mask_t<V> &m) { return sinh_series(v, m); },
         [](dd<V> v, mask_t<V> &m) { return sinh_by_exp(v, m); });
@@ -110,7 +110,7 @@ inline dd<V> cosh_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
     /* tarsel_cosh: NaN and infinite high parts, and the reflected arguments
        below -512 (with the overflow results below them) */
-    to_scalar |= ~(is_finite(x.hi) & (x.hi >= -512.0));
+    to_scalar |= ~(is_finite(x.hi) & (x.hi >= TARSEL_HYPERBOLIC_REFLECT_BELOW));
     exp_pair<V> e = exp_and_reciprocal(x, to_scalar);
     return mul_kernel(add_kernel(e.ex, e.emx, to_scalar), broadcast<V>(0.5, 0.0), to_scalar);
 }
@@ -119,7 +119,7 @@ template <class V>
 inline dd<V> tanh_kernel(dd<V> x, mask_t<V> &to_scalar)
 {
     /* tarsel_tanh: NaN, and the limits +-1 beyond 709.78 */
-    to_scalar |= ~(lane_fabs(x.hi) <= 0x1.62e42fefa39efp+9);
+    to_scalar |= ~(lane_fabs(x.hi) <= TARSEL_EXP_OVERFLOW_BOUND);
     return series_or_exp(
         x, to_scalar, [](dd<V> v, mask_t<V> &m) { return tanh_series(v, m); },
         [](dd<V> v, mask_t<V> &m) { return tanh_by_exp(v, m); });

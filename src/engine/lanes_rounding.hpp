@@ -20,10 +20,10 @@ template <class V>
 inline V trunc_d(V x)
 {
     V a = lane_fabs(x);
-    V t = (a + 0x1p52) - 0x1p52;
+    V t = (a + TARSEL_INTEGRAL_FROM) - TARSEL_INTEGRAL_FROM;
     t = select(t > a, t - 1.0, t);
     V signed_t = (V)(((mask_t<V>)t & INT64_MAX) | ((mask_t<V>)x & INT64_MIN));
-    return select(a < 0x1p52, signed_t, x);
+    return select(a < TARSEL_INTEGRAL_FROM, signed_t, x);
 }
 
 template <class V>

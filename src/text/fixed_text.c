@@ -5,6 +5,7 @@
  * depend on each double-double step being rounded exactly as written.
  */
 #include "tarsel/tarsel_io.h"
+#include "src/text/powers_of_ten.h"
 #include "tarsel/detail/tarsel_seeds.h"
 
 #include <stdio.h>

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "tarsel/tarsel_io.h"
+#include "src/text/powers_of_ten.h"
 
 int tarsel_c11_text_round_trip_of_one_half(void)
 {

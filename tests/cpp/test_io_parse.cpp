@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tarsel/tarsel_io.h"
+#include "src/text/powers_of_ten.h"
 
 using namespace tarsel_test;
 

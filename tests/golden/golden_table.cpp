@@ -7,6 +7,7 @@
 #include "tarsel/tarsel_complex.h"
 #include "tarsel/tarsel_complex.hpp"
 #include "tarsel/tarsel_io.h"
+#include "src/text/powers_of_ten.h"
 #include "tarsel/tarsel_math.h"
 #include "tarsel/tarsel_utils.h"
 

@@ -1,4 +1,6 @@
-/* tarsel_seed_tables.h -- constants and tables of the correctly rounded
+/* Written by tools/seed_tables.py: python tools/seed_tables.py > include/tarsel/detail/tarsel_seed_tables.h
+ *
+ * tarsel_seed_tables.h -- constants and tables of the correctly rounded
  * double logarithm and arctangent of tarsel_seeds.h.
  *
  * Written by tools/seed_tables.py from mpmath at 400 bits; regenerate
