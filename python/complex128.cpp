@@ -1,4 +1,4 @@
-// bind_complex128.cpp -- the Python class Complex128.  Plain Python numbers
+// complex128.cpp -- the Python class Complex128.  Plain Python numbers
 // stand where one is expected through the conversion of its parameters
 // (instance_arguments.hpp).
 #include <functional>

@@ -1,6 +1,6 @@
 // docstrings.hpp -- the reference text of the classes, methods and module
-// functions registered by the first steps (bind_float128.cpp,
-// bind_complex128.cpp, bind_functions.cpp), kept together so that help(tarsel)
+// functions registered by the first steps (float128.cpp,
+// complex128.cpp, functions.cpp), kept together so that help(tarsel)
 // reads as one reference and the registrations stay one line each.  Each
 // says what the name computes, its special values, and its accuracy where it
 // is not exact; the accuracy figures are those of the README's Accuracy

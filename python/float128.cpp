@@ -1,4 +1,4 @@
-// bind_float128.cpp -- the Python class Float128.
+// float128.cpp -- the Python class Float128.
 #include <functional>
 
 #include "python/binding.hpp"

@@ -1,4 +1,4 @@
-// bind_functions.cpp -- the module functions: each is bound directly to its
+// functions.cpp -- the module functions: each is bound directly to its
 // object-layer function; a name shared with Complex128 takes its complex
 // overload directly after the real one.  Arguments are positional only;
 // their names and the docstrings (docstrings.hpp) are for the reader.

@@ -18,9 +18,9 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     // Module docstring.
     m.doc() = "tarsel: 128-bit double-double arithmetic module";
 
-    register_float128(m);            // class Float128 (bind_float128.cpp)
-    register_complex128(m);          // class Complex128 (bind_complex128.cpp)
-    register_functions(m);           // module functions (bind_functions.cpp)
+    register_float128(m);            // class Float128 (float128.cpp)
+    register_complex128(m);          // class Complex128 (complex128.cpp)
+    register_functions(m);           // module functions (functions.cpp)
     register_constants(m);           // pi, e, sqrt2, ln2 (constants.cpp)
     register_arrays(m);              // (N, 2) array functions (arrays.cpp)
 
