@@ -260,24 +260,18 @@ def replaced(state, at, new):
 GOOD = accumulated(("add", 1.0), ("add", 2.0**-1074)).__reduce__()[1][0]
 PAST = past_top().__reduce__()[1][0]
 EMPTY = Accumulator().__reduce__()[1][0]
+# The full table of forged states is the C++ one of the state parser; these
+# are the ones through which the binding's paths differ (length, version,
+# a field read from the header, and an old state).
 CORRUPTIONS = {
     "empty": b"",
     "a header cut short": GOOD[:7],
     "a digit cut short": GOOD[:-1],
-    "a digit too many": GOOD + b"\x01\x00\x00",
-    "version 0": replaced(GOOD, 0, b"\x00"),
     "version 3": replaced(GOOD, 0, b"\x03"),
-    "an unknown flag": replaced(GOOD, 1, b"\x60"),
-    "an unknown zero-sign state": replaced(GOOD, 1, b"\x30"),
-    "digits beyond the top": replaced(GOOD, 2, b"\x7f"),
     "a pending count of 2^29": replaced(GOOD, 4, (2**29).to_bytes(4, "little")),
-    "a trailing zero digit": GOOD + b"\x00" * 4,
-    "a leading zero digit": replaced(GOOD[:8] + b"\x00" * 4 + GOOD[8:], 2, b"\x21"),
     "a negative zero": replaced(EMPTY, 1, b"\x28"),
-    "a NaN beside no terms": replaced(EMPTY, 1, b"\x01"),
     "2^2272 with no pending term": replaced(PAST, 4, b"\x00" * 4),
     "the 2^2272 flag in version 1": b"\x01\xa0\x00\x00",
-    "version 1, a negative zero digit": b"\x01\x28\x00\x00\x00\x00\x00\x00",
 }
 
 
