@@ -85,7 +85,7 @@ struct array_binding {
     void (*define)(py::module_ &m, const char *name, const char *doc);
 };
 
-#define TARSEL_BINDING(name, arity, scalar, kernel, min_rows, doc) \
+#define TARSEL_BINDING(name, arity, scalar, kernel, min_rows, ufuncs, doc) \
     {tarsel_engine::array_function::name, #name, #name "_arrays", doc, &define<tarsel_engine::array_function::name>},
 const array_binding bindings[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_BINDING)};
 #undef TARSEL_BINDING

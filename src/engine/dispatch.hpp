@@ -16,18 +16,18 @@ namespace tarsel_engine {
 
 // One constant per row of the table, in its order: the two-operand
 // functions first, then the one-operand ones.
-#define TARSEL_ENUM_CONSTANT(name, arity, scalar, kernel, min_rows, doc) name,
+#define TARSEL_ENUM_CONSTANT(name, arity, scalar, kernel, min_rows, ufuncs, doc) name,
 enum class array_function { TARSEL_ARRAY_FUNCTIONS(TARSEL_ENUM_CONSTANT) };
 #undef TARSEL_ENUM_CONSTANT
 
-#define TARSEL_ONE(name, arity, scalar, kernel, min_rows, doc) +1
+#define TARSEL_ONE(name, arity, scalar, kernel, min_rows, ufuncs, doc) +1
 constexpr int array_function_count = 0 TARSEL_ARRAY_FUNCTIONS(TARSEL_ONE);
 #undef TARSEL_ONE
 
 // The operands of f: 1 or 2.
 constexpr int arity(array_function f)
 {
-#define TARSEL_ARITY(name, arity, scalar, kernel, min_rows, doc) arity,
+#define TARSEL_ARITY(name, arity, scalar, kernel, min_rows, ufuncs, doc) arity,
     constexpr int arities[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_ARITY)};
 #undef TARSEL_ARITY
     return arities[int(f)];

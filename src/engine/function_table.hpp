@@ -5,7 +5,7 @@
 // function means adding its row here, with its scalar function, its vector
 // kernel (or reference_loop) and its docstring.
 //
-// X(name, arity, scalar function, vector kernel, rows per thread, docstring)
+// X(name, arity, scalar function, vector kernel, rows per thread, NumPy ufuncs, docstring)
 //
 //   name              the enum constant; Python gets name_arrays
 //   arity             1 or 2; the two-operand functions come first
@@ -16,6 +16,9 @@
 //                     memory (under a nanosecond a row)
 //   rows per thread   the rows a thread must have before starting it pays
 //                     (see below)
+//   NumPy ufuncs      the names of the NumPy ufuncs whose float128 loops run
+//                     it, separated by spaces ("" for none: NumPy's rint
+//                     rounds half to even, round half away from zero)
 //   docstring         a constant of python/docstrings.hpp; only the binding
 //                     expands this column
 //
@@ -38,30 +41,30 @@
 #define TARSEL_FUNCTION_TABLE_HPP
 
 #define TARSEL_ARRAY_FUNCTIONS(X)                                                  \
-    X(add,   2, tarsel_add,   add_kernel,     1 << 17, docs::add_arrays)           \
-    X(sub,   2, tarsel_sub,   sub_kernel,     1 << 17, docs::sub_arrays)           \
-    X(mul,   2, tarsel_mul,   mul_kernel,     1 << 17, docs::mul_arrays)           \
-    X(div,   2, tarsel_div,   div_kernel,     1 << 16, docs::div_arrays)           \
-    X(pow,   2, tarsel_pow,   pow_kernel,     1 << 12, docs::pow_arrays)           \
-    X(atan2, 2, tarsel_atan2, atan2_kernel,   1 << 12, docs::atan2_arrays)         \
-    X(fmod,  2, tarsel_fmod,  fmod_kernel,    1 << 15, docs::fmod_arrays)          \
-    X(sin,   1, tarsel_sin,   sin_kernel,     1 << 12, docs::sin_arrays)           \
-    X(cos,   1, tarsel_cos,   cos_kernel,     1 << 12, docs::cos_arrays)           \
-    X(exp,   1, tarsel_exp,   exp_kernel,     1 << 12, docs::exp_arrays)           \
-    X(log,   1, tarsel_log,   log_kernel,     1 << 12, docs::log_arrays)           \
-    X(sqrt,  1, tarsel_sqrt,  sqrt_kernel,    1 << 15, docs::sqrt_arrays)          \
-    X(tan,   1, tarsel_tan,   tan_kernel,     1 << 13, docs::tan_arrays)           \
-    X(atan,  1, tarsel_atan,  atan_kernel,    1 << 12, docs::atan_arrays)          \
-    X(asin,  1, tarsel_asin,  asin_kernel,    1 << 12, docs::asin_arrays)          \
-    X(acos,  1, tarsel_acos,  acos_kernel,    1 << 12, docs::acos_arrays)          \
-    X(sinh,  1, tarsel_sinh,  sinh_kernel,    1 << 13, docs::sinh_arrays)          \
-    X(cosh,  1, tarsel_cosh,  cosh_kernel,    1 << 13, docs::cosh_arrays)          \
-    X(tanh,  1, tarsel_tanh,  tanh_kernel,    1 << 13, docs::tanh_arrays)          \
-    X(abs,   1, tarsel_abs,   reference_loop, 1 << 17, docs::abs_arrays)           \
-    X(floor, 1, tarsel_floor, floor_kernel,   1 << 17, docs::floor_arrays)         \
-    X(ceil,  1, tarsel_ceil,  ceil_kernel,    1 << 17, docs::ceil_arrays)          \
-    X(trunc, 1, tarsel_trunc, trunc_kernel,   1 << 17, docs::trunc_arrays)         \
-    X(round, 1, tarsel_round, round_kernel,   1 << 16, docs::round_arrays)         \
-    X(neg,   1, tarsel_neg,   reference_loop, 1 << 17, docs::neg_arrays)
+    X(add,   2, tarsel_add,   add_kernel,     1 << 17, "add",           docs::add_arrays)           \
+    X(sub,   2, tarsel_sub,   sub_kernel,     1 << 17, "subtract",      docs::sub_arrays)           \
+    X(mul,   2, tarsel_mul,   mul_kernel,     1 << 17, "multiply",      docs::mul_arrays)           \
+    X(div,   2, tarsel_div,   div_kernel,     1 << 16, "divide",        docs::div_arrays)           \
+    X(pow,   2, tarsel_pow,   pow_kernel,     1 << 12, "power",         docs::pow_arrays)           \
+    X(atan2, 2, tarsel_atan2, atan2_kernel,   1 << 12, "arctan2",       docs::atan2_arrays)         \
+    X(fmod,  2, tarsel_fmod,  fmod_kernel,    1 << 15, "fmod",          docs::fmod_arrays)          \
+    X(sin,   1, tarsel_sin,   sin_kernel,     1 << 12, "sin",           docs::sin_arrays)           \
+    X(cos,   1, tarsel_cos,   cos_kernel,     1 << 12, "cos",           docs::cos_arrays)           \
+    X(exp,   1, tarsel_exp,   exp_kernel,     1 << 12, "exp",           docs::exp_arrays)           \
+    X(log,   1, tarsel_log,   log_kernel,     1 << 12, "log",           docs::log_arrays)           \
+    X(sqrt,  1, tarsel_sqrt,  sqrt_kernel,    1 << 15, "sqrt",          docs::sqrt_arrays)          \
+    X(tan,   1, tarsel_tan,   tan_kernel,     1 << 13, "tan",           docs::tan_arrays)           \
+    X(atan,  1, tarsel_atan,  atan_kernel,    1 << 12, "arctan",        docs::atan_arrays)          \
+    X(asin,  1, tarsel_asin,  asin_kernel,    1 << 12, "arcsin",        docs::asin_arrays)          \
+    X(acos,  1, tarsel_acos,  acos_kernel,    1 << 12, "arccos",        docs::acos_arrays)          \
+    X(sinh,  1, tarsel_sinh,  sinh_kernel,    1 << 13, "sinh",          docs::sinh_arrays)          \
+    X(cosh,  1, tarsel_cosh,  cosh_kernel,    1 << 13, "cosh",          docs::cosh_arrays)          \
+    X(tanh,  1, tarsel_tanh,  tanh_kernel,    1 << 13, "tanh",          docs::tanh_arrays)          \
+    X(abs,   1, tarsel_abs,   reference_loop, 1 << 17, "absolute fabs", docs::abs_arrays)           \
+    X(floor, 1, tarsel_floor, floor_kernel,   1 << 17, "floor",         docs::floor_arrays)         \
+    X(ceil,  1, tarsel_ceil,  ceil_kernel,    1 << 17, "ceil",          docs::ceil_arrays)          \
+    X(trunc, 1, tarsel_trunc, trunc_kernel,   1 << 17, "trunc",         docs::trunc_arrays)         \
+    X(round, 1, tarsel_round, round_kernel,   1 << 16, "",              docs::round_arrays)         \
+    X(neg,   1, tarsel_neg,   reference_loop, 1 << 17, "negative",      docs::neg_arrays)
 
 #endif // TARSEL_FUNCTION_TABLE_HPP

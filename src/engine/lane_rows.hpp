@@ -228,7 +228,7 @@ keeps_reference_loop reference_loop(Lanes &...)
 
 // One adapter per row of the table: its function, and its kernel called
 // on the lanes.
-#define TARSEL_LANE_ROWS(name, arity, scalar, kernel, min_rows, doc)                               \
+#define TARSEL_LANE_ROWS(name, arity, scalar, kernel, min_rows, ufuncs, doc)                               \
     struct name##_rows {                                                                         \
         static constexpr tarsel_engine::array_function function = tarsel_engine::array_function::name; \
         template <class... Lanes>                                                                \
@@ -274,7 +274,7 @@ constexpr tarsel_engine::rows_kernel lane_entry()
 template <class V>
 constexpr tarsel_engine::kernel_table lane_kernel_table()
 {
-#define TARSEL_LANE_ENTRY(name, arity, scalar, kernel, min_rows, doc) lane_entry<V, name##_rows>(),
+#define TARSEL_LANE_ENTRY(name, arity, scalar, kernel, min_rows, ufuncs, doc) lane_entry<V, name##_rows>(),
     return {{TARSEL_ARRAY_FUNCTIONS(TARSEL_LANE_ENTRY)}};
 #undef TARSEL_LANE_ENTRY
 }

@@ -92,7 +92,7 @@ constexpr tarsel_engine::rows_kernel reference_loop_of()
 // at compile time, so the table is ready before any code runs.
 constexpr tarsel_engine::kernel_table reference_table()
 {
-#define TARSEL_REFERENCE_LOOP(name, arity, scalar, kernel, min_rows, doc) reference_loop_of<arity, scalar>(),
+#define TARSEL_REFERENCE_LOOP(name, arity, scalar, kernel, min_rows, ufuncs, doc) reference_loop_of<arity, scalar>(),
     return {{TARSEL_ARRAY_FUNCTIONS(TARSEL_REFERENCE_LOOP)}};
 #undef TARSEL_REFERENCE_LOOP
 }

@@ -17,7 +17,7 @@ namespace {
 // where the measurements behind it are.
 constexpr std::ptrdiff_t min_rows_per_thread(array_function f)
 {
-#define TARSEL_MIN_ROWS(name, arity, scalar, kernel, min_rows, doc) min_rows,
+#define TARSEL_MIN_ROWS(name, arity, scalar, kernel, min_rows, ufuncs, doc) min_rows,
     constexpr std::ptrdiff_t min_rows[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_MIN_ROWS)};
 #undef TARSEL_MIN_ROWS
     return min_rows[int(f)];

@@ -24,10 +24,10 @@ using tarsel_test::bits_of;
 using tarsel_test::describe;
 using tarsel_test::from_bits;
 
-#define TARSEL_FUNCTION(name, arity, scalar, kernel, min_rows, doc) array_function::name,
+#define TARSEL_FUNCTION(name, arity, scalar, kernel, min_rows, ufuncs, doc) array_function::name,
 const array_function all_functions[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_FUNCTION)};
 #undef TARSEL_FUNCTION
-#define TARSEL_NAME(name, arity, scalar, kernel, min_rows, doc) #name,
+#define TARSEL_NAME(name, arity, scalar, kernel, min_rows, ufuncs, doc) #name,
 const char *const function_names[] = {TARSEL_ARRAY_FUNCTIONS(TARSEL_NAME)};
 #undef TARSEL_NAME
 

@@ -24,7 +24,7 @@ const std::vector<KernelRow> &kernel_rows()
 {
     static const std::vector<KernelRow> rows = [] {
         std::vector<KernelRow> r = {
-#define TARSEL_KERNEL_ROW(name, arity, scalar, kernel, min_rows, doc) {#name, array_function::name, arity == 2},
+#define TARSEL_KERNEL_ROW(name, arity, scalar, kernel, min_rows, ufuncs, doc) {#name, array_function::name, arity == 2},
             TARSEL_ARRAY_FUNCTIONS(TARSEL_KERNEL_ROW)
 #undef TARSEL_KERNEL_ROW
         };
