@@ -1,7 +1,8 @@
 // array_argument.hpp -- the float64 array taken by the array functions.
 //
-// A float64 ndarray as it is, anything else converted by NumPy (which may
-// call the object's __array__).  pybind11's own array argument clears every
+// A float64 ndarray as it is, a float128 array as the float64 view of its
+// parts (shape S + (2,), so its low parts are never dropped by a cast),
+// anything else converted by NumPy (which may call the object's __array__).  pybind11's own array argument clears every
 // error of that conversion; this one treats it as conversion_failure.hpp
 // says, so an interrupt or a MemoryError raised while NumPy converts
 // propagates, while a list NumPy cannot read is still no match.
@@ -14,6 +15,9 @@
 
 namespace tarsel_binding {
 
+// dtype/registration.cpp: the float64 view of a float128 array, or null.
+pybind11::object float128_rows_view(pybind11::handle src);
+
 class float64_array : public pybind11::array_t<double, pybind11::array::forcecast> {
 public:
     using array_t::array_t;
@@ -22,6 +26,8 @@ public:
     // array with the Python error set where NumPy fails.
     static float64_array converted(pybind11::handle src)
     {
+        if (pybind11::object rows = float128_rows_view(src))
+            return pybind11::reinterpret_steal<float64_array>(rows.release());
         return pybind11::reinterpret_steal<float64_array>(raw_array_t(src.ptr()));
     }
 };
@@ -44,7 +50,7 @@ struct type_caster<tarsel_binding::float64_array> {
 
     bool load(handle src, bool convert)
     {
-        if (!convert && !tarsel_binding::float64_array::check_(src))
+        if (!convert && !tarsel_binding::float64_array::check_(src) && !tarsel_binding::float128_rows_view(src))
             return false;
         value = tarsel_binding::float64_array::converted(src);
         return value ? true : tarsel_binding::mismatch_or_rethrow();

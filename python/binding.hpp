@@ -68,6 +68,14 @@ void register_rows(py::module_ &m);
 // The module attribute __version__.
 void register_version(py::module_ &m);
 
+// The NumPy dtype tarsel.float128 with its casts and ufunc loops,
+// tarsel.finfo, as_rows and from_rows_view (python/dtype/).
+void register_dtype(py::module_ &m);
+
+// A float128 array of shape S as a float64 array of shape S + (2,) over the
+// same memory; a null object for anything else.
+py::object float128_rows_view(py::handle src);
+
 // The registered class of T, to add methods to it after its own step.
 template <class T>
 py::class_<T> registered_class(py::module_ &m, const char *name)

@@ -35,4 +35,5 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_rows(m);                // to_rows, from_rows (rows.cpp)
     register_version(m);             // __version__ (version.cpp)
     register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
+    register_dtype(m);               // float128, finfo, as_rows, from_rows_view (dtype/registration.cpp)
 }

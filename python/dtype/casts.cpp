@@ -1,0 +1,509 @@
+// casts.cpp -- the casts of float128 to and from NumPy's other dtypes.
+//
+// From bool, every int and uint width and float16/32/64 the value is exact
+// (an int64 needs both parts: hi the nearest double, lo the remainder), so
+// these casts are "safe".  To float64, float32 and float16 the result is
+// rounded once from the exact hi + lo ("same_kind"); to the ints it is
+// truncated toward zero ("unsafe"), and a NaN or a value out of range gives
+// what NumPy's float64 cast gives for hi, with its warning.  Text (str and
+// bytes) is read as Float128.from_decimal reads it and written as the
+// shortest text that reads back, format(x, "<").  The casts to and from
+// object come from NumPy itself, through the element's getitem and setitem.
+#include "python/dtype/dtype.hpp"
+
+#include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_utils.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace tarsel_dtype {
+
+namespace {
+
+/* --- exact values of the other types --- */
+
+// v = a 2^32 + b with both parts exact doubles; their sum, rounded to
+// nearest, and its exact error are the pair.
+tarsel from_int64(std::int64_t v)
+{
+    double a = double(v >> 32) * 4294967296.0, b = double(v & 0xffffffff);
+    double s = a + b, bb = s - a, e = (a - (s - bb)) + (b - bb);
+    return tarsel_from_hi_lo(s, e);
+}
+
+tarsel from_uint64(std::uint64_t v)
+{
+    double a = double(v >> 32) * 4294967296.0, b = double(v & 0xffffffff);
+    double s = a + b, bb = s - a, e = (a - (s - bb)) + (b - bb);
+    return tarsel_from_hi_lo(s, e);
+}
+
+double half_to_double(std::uint16_t h)
+{
+    int exponent = (h >> 10) & 0x1f;
+    double magnitude;
+    if (exponent == 0x1f)
+        magnitude = (h & 0x3ff) ? std::numeric_limits<double>::quiet_NaN() : INFINITY;
+    else if (exponent == 0)
+        magnitude = std::ldexp(double(h & 0x3ff), -24);
+    else
+        magnitude = std::ldexp(double((h & 0x3ff) | 0x400), exponent - 25);
+    return (h & 0x8000) ? -magnitude : magnitude;
+}
+
+// hi + lo rounded to a double by rounding to odd: correct for any later
+// rounding to 51 bits or fewer (float32, float16), which this double then
+// rounds only once.
+double round_to_odd(tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    double s = hi + lo;
+    if (!std::isfinite(s))
+        return s;
+    double bb = s - hi, e = (hi - (s - bb)) + (lo - bb);
+    std::uint64_t bits;
+    std::memcpy(&bits, &s, sizeof bits);
+    if (e != 0.0 && (bits & 1) == 0)
+        s = std::nextafter(s, e > 0 ? INFINITY : -INFINITY);
+    return s;
+}
+
+std::uint16_t double_to_half(double d)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    std::uint16_t sign = std::uint16_t((bits >> 48) & 0x8000);
+    double a = std::fabs(d);
+    if (std::isnan(d))
+        return std::uint16_t(sign | 0x7e00 | ((bits >> 42) & 0x3ff));
+    if (a >= 65520.0)   // rounds to infinity
+        return std::uint16_t(sign | 0x7c00);
+    if (a < std::ldexp(1.0, -14)) {
+        // subnormal: multiples of 2^-24, rounded half to even by nearbyint
+        double m = std::nearbyint(std::ldexp(a, 24));
+        return std::uint16_t(sign | std::uint16_t(m));
+    }
+    int exponent;
+    double frac = std::frexp(a, &exponent);   // a = frac 2^exponent, frac in [0.5, 1)
+    double m = std::nearbyint(std::ldexp(frac, 11));   // 11 significant bits
+    if (m == 2048.0) {
+        m = 1024.0;
+        ++exponent;
+    }
+    return std::uint16_t(sign | ((exponent + 14) << 10) | (std::uint16_t(m) & 0x3ff));
+}
+
+/* --- the element types of the numeric casts --- */
+
+template <class T>
+struct integer_type {
+    static tarsel value(T v)
+    {
+        if constexpr (std::is_signed<T>::value)
+            return from_int64(std::int64_t(v));
+        else
+            return from_uint64(std::uint64_t(v));
+    }
+
+    // Truncated toward zero; out of the range of int64 (uint64 for the
+    // unsigned types) the C conversion of hi, which NumPy's float64 cast
+    // performs too (and which raises the invalid flag NumPy reports).
+    static T of(tarsel x)
+    {
+        tarsel t = tarsel_trunc(x);
+        double hi, lo;
+        tarsel_extract(t, &hi, &lo);
+        if (std::is_signed<T>::value || hi < 0) {
+            if (hi >= -9223372036854775808.0 && hi < 9223372036854775808.0) {
+                // hi and lo are integers and the sum fits: wrap as C's
+                // conversion of the int64 to the narrower type.
+                std::int64_t h = std::int64_t(hi);
+                std::int64_t l = std::int64_t(lo);
+                return T(std::uint64_t(h) + std::uint64_t(l));
+            }
+            return T(std::int64_t(hi));
+        }
+        if (hi < 18446744073709551616.0) {
+            std::uint64_t h = std::uint64_t(hi);
+            return T(h + std::uint64_t(std::int64_t(lo)));
+        }
+        return T(std::uint64_t(hi));
+    }
+};
+
+struct bool_type {
+    using T = npy_bool;
+    static tarsel value(npy_bool v) { return tarsel_from_double(v ? 1.0 : 0.0); }
+    static npy_bool of(tarsel x) { return !tarsel_eq(x, tarsel_from_double(0.0)); }
+};
+
+struct double_type {
+    static tarsel value(double v) { return tarsel_from_double(v); }
+    static double of(tarsel x)
+    {
+        double hi, lo;
+        tarsel_extract(x, &hi, &lo);
+        return hi + lo;
+    }
+};
+
+struct float_type {
+    static tarsel value(float v) { return tarsel_from_double(double(v)); }
+    static float of(tarsel x) { return float(round_to_odd(x)); }
+};
+
+struct half_type {
+    static tarsel value(npy_half v) { return tarsel_from_double(half_to_double(v)); }
+    static npy_half of(tarsel x) { return double_to_half(round_to_odd(x)); }
+};
+
+/* --- the loops --- */
+
+template <class Type, class T>
+int cast_to_float128(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[],
+                     const npy_intp strides[], NpyAuxData *)
+{
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+        T v;
+        std::memcpy(&v, in, sizeof v);
+        store(out, Type::value(v));
+    }
+    return 0;
+}
+
+template <class Type, class T>
+int cast_from_float128(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[],
+                       const npy_intp strides[], NpyAuxData *)
+{
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+        T v = Type::of(load(in));
+        std::memcpy(out, &v, sizeof v);
+    }
+    return 0;
+}
+
+int copy_elements(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[],
+                  const npy_intp strides[], NpyAuxData *)
+{
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1])
+        std::memmove(out, in, 16);
+    return 0;
+}
+
+/* --- text --- */
+
+// The characters of one element of a str (UCS-4) or bytes array, up to its
+// first NUL.
+std::string element_text(const char *p, npy_intp size, bool wide)
+{
+    std::string text;
+    if (wide) {
+        for (npy_intp i = 0; i + 4 <= size; i += 4) {
+            std::uint32_t c;
+            std::memcpy(&c, p + i, sizeof c);
+            if (c == 0)
+                break;
+            text += c < 128 ? char(c) : '\x7f';   // no number has such a character
+        }
+    } else {
+        for (npy_intp i = 0; i < size && p[i]; ++i)
+            text += p[i];
+    }
+    return text;
+}
+
+template <bool Wide>
+int cast_text_to_float128(PyArrayMethod_Context *context, char *const data[], const npy_intp dimensions[],
+                          const npy_intp strides[], NpyAuxData *)
+{
+    npy_intp size = context->descriptors[0]->elsize;
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+        std::string text = element_text(in, size, Wide);
+        PyObject *obj = PyUnicode_DecodeLatin1(text.data(), Py_ssize_t(text.size()), nullptr);
+        if (!obj)
+            return -1;
+        tarsel x;
+        bool ok = value_from_object(obj, x);
+        Py_DECREF(obj);
+        if (!ok)
+            return -1;
+        store(out, x);
+    }
+    return 0;
+}
+
+// Characters of a str or bytes dtype made without a length.  The shortest
+// text that reads back has up to about 35 significant digits for a value
+// computed in double-double, but a double read exactly (1e-5, hi with lo
+// zero) may need hundreds: a text longer than its target raises ValueError
+// rather than being cut.
+constexpr npy_intp default_text_length = 64;
+
+// The format spec of the shortest text that reads back: the none
+// presentation type (format(x, "") is str(x), the fixed 32 digits).
+PyObject *shortest_spec = nullptr;
+
+template <bool Wide>
+int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], const npy_intp dimensions[],
+                          const npy_intp strides[], NpyAuxData *)
+{
+    npy_intp size = context->descriptors[1]->elsize, length = Wide ? size / 4 : size;
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+        PyObject *value = object_from_value(load(in));
+        if (!value)
+            return -1;
+        PyObject *text = PyObject_Format(value, shortest_spec);
+        Py_DECREF(value);
+        if (!text)
+            return -1;
+        Py_ssize_t n = PyUnicode_GET_LENGTH(text);
+        if (n > length) {
+            PyErr_Format(PyExc_ValueError,
+                         "the text %R of a float128 value needs %zd characters, more than the %zd of the "
+                         "target dtype (1400 hold every value)", text, n, Py_ssize_t(length));
+            Py_DECREF(text);
+            return -1;
+        }
+        std::memset(out, 0, size_t(size));
+        for (Py_ssize_t k = 0; k < n; ++k) {
+            Py_UCS4 c = PyUnicode_READ_CHAR(text, k);
+            if (Wide) {
+                std::uint32_t w = c;
+                std::memcpy(out + 4 * k, &w, sizeof w);
+            } else {
+                out[k] = char(c);
+            }
+        }
+        Py_DECREF(text);
+    }
+    return 0;
+}
+
+/* --- descriptors --- */
+
+// d in native byte order (a new reference).
+PyArray_Descr *native(PyArray_Descr *d)
+{
+    if (PyArray_ISNBO(d->byteorder)) {
+        Py_INCREF(d);
+        return d;
+    }
+    return PyArray_DescrNewByteorder(d, NPY_NATIVE);
+}
+
+NPY_CASTING resolve_same(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
+                         PyArray_Descr *loop[], npy_intp *view_offset)
+{
+    Py_INCREF(given[0]);
+    loop[0] = given[0];
+    loop[1] = given[1] ? given[1] : given[0];
+    Py_INCREF(loop[1]);
+    *view_offset = 0;
+    return NPY_NO_CASTING;
+}
+
+// A cast between float128 and a fixed-size type: both descriptors in
+// native byte order (NumPy adds the byte swap of a swapped operand).
+template <NPY_CASTING Casting>
+NPY_CASTING resolve_fixed(PyObject *, PyArray_DTypeMeta *const dtypes[], PyArray_Descr *const given[],
+                          PyArray_Descr *loop[], npy_intp *)
+{
+    for (int k = 0; k < 2; ++k) {
+        if (dtypes[k] == float128_dtype()) {
+            loop[k] = float128_descr();
+            Py_INCREF(loop[k]);
+        } else {
+            loop[k] = PyArray_DescrFromType(given[k] ? given[k]->type_num : dtypes[k]->type_num);
+            if (!loop[k]) {
+                if (k == 1)
+                    Py_DECREF(loop[0]);
+                return NPY_CASTING(-1);
+            }
+        }
+    }
+    return Casting;
+}
+
+NPY_CASTING resolve_from_text(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
+                              PyArray_Descr *loop[], npy_intp *)
+{
+    loop[0] = native(given[0]);
+    if (!loop[0])
+        return NPY_CASTING(-1);
+    loop[1] = float128_descr();
+    Py_INCREF(loop[1]);
+    return NPY_UNSAFE_CASTING;
+}
+
+template <int TypeNum>
+NPY_CASTING resolve_to_text(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
+                            PyArray_Descr *loop[], npy_intp *)
+{
+    if (given[1]) {
+        loop[1] = native(given[1]);
+    } else {
+        loop[1] = PyArray_DescrNewFromType(TypeNum);
+        if (loop[1])
+            loop[1]->elsize = default_text_length * (TypeNum == NPY_UNICODE ? 4 : 1);
+    }
+    if (!loop[1])
+        return NPY_CASTING(-1);
+    loop[0] = float128_descr();
+    Py_INCREF(loop[0]);
+    return NPY_SAME_KIND_CASTING;
+}
+
+/* --- the table --- */
+
+// The DType class of a built-in type number (kept for the module's life).
+PyArray_DTypeMeta *dtype_of(int type_num)
+{
+    return NPY_DTYPE(PyArray_DescrFromType(type_num));
+}
+
+struct cast_row {
+    int type_num;
+    PyArrayMethod_StridedLoop *to, *from;
+    NPY_CASTING to_casting, from_casting;
+};
+
+template <int TypeNum, class Type, class T>
+cast_row numeric(NPY_CASTING from_casting)
+{
+    return {TypeNum, &cast_to_float128<Type, T>, &cast_from_float128<Type, T>, NPY_SAFE_CASTING, from_casting};
+}
+
+template <class T>
+cast_row integer(int type_num)
+{
+    return {type_num, &cast_to_float128<integer_type<T>, T>, &cast_from_float128<integer_type<T>, T>,
+            NPY_SAFE_CASTING, NPY_UNSAFE_CASTING};
+}
+
+// Every spec, its dtypes and slots live as long as the module: NumPy keeps
+// pointers into none of them after registration, but nothing is gained by
+// freeing them.
+struct cast_storage {
+    std::vector<PyArrayMethod_Spec> specs;
+    std::vector<std::vector<PyType_Slot>> slots;
+    std::vector<std::vector<PyArray_DTypeMeta *>> dtypes;
+    std::vector<PyArrayMethod_Spec *> pointers;
+};
+
+cast_storage storage;
+
+void add_spec(const char *name, PyArray_DTypeMeta *from, PyArray_DTypeMeta *to, NPY_CASTING casting,
+              NPY_ARRAYMETHOD_FLAGS flags, void *resolve, void *loop)
+{
+    storage.dtypes.push_back({from, to});
+    storage.slots.push_back({{NPY_METH_resolve_descriptors, resolve},
+                             {NPY_METH_strided_loop, loop},
+                             {NPY_METH_unaligned_strided_loop, loop},
+                             {0, nullptr}});
+    PyArrayMethod_Spec spec = {};
+    spec.name = name;
+    spec.nin = 1;
+    spec.nout = 1;
+    spec.casting = casting;
+    spec.flags = flags;
+    storage.specs.push_back(spec);
+}
+
+template <NPY_CASTING C>
+void *fixed_resolver()
+{
+    return reinterpret_cast<void *>(&resolve_fixed<C>);
+}
+
+void *resolver_for(NPY_CASTING casting)
+{
+    switch (casting) {
+    case NPY_SAFE_CASTING: return fixed_resolver<NPY_SAFE_CASTING>();
+    case NPY_SAME_KIND_CASTING: return fixed_resolver<NPY_SAME_KIND_CASTING>();
+    default: return fixed_resolver<NPY_UNSAFE_CASTING>();
+    }
+}
+
+} // namespace
+
+PyArrayMethod_Spec **cast_specs()
+{
+    if (!storage.pointers.empty())
+        return storage.pointers.data();
+    shortest_spec = PyUnicode_InternFromString("<");
+    if (!shortest_spec)
+        return nullptr;
+    const cast_row rows[] = {
+        {NPY_BOOL, &cast_to_float128<bool_type, npy_bool>, &cast_from_float128<bool_type, npy_bool>,
+         NPY_SAFE_CASTING, NPY_UNSAFE_CASTING},
+        integer<npy_byte>(NPY_BYTE), integer<npy_ubyte>(NPY_UBYTE),
+        integer<npy_short>(NPY_SHORT), integer<npy_ushort>(NPY_USHORT),
+        integer<npy_int>(NPY_INT), integer<npy_uint>(NPY_UINT),
+        integer<npy_long>(NPY_LONG), integer<npy_ulong>(NPY_ULONG),
+        integer<npy_longlong>(NPY_LONGLONG), integer<npy_ulonglong>(NPY_ULONGLONG),
+        numeric<NPY_HALF, half_type, npy_half>(NPY_SAME_KIND_CASTING),
+        numeric<NPY_FLOAT, float_type, float>(NPY_SAME_KIND_CASTING),
+        numeric<NPY_DOUBLE, double_type, double>(NPY_SAME_KIND_CASTING),
+    };
+    // Quiet: the error terms of the arithmetic raise IEEE flags that are
+    // not the user's business.  The casts to the ints keep NumPy's check,
+    // which reports the invalid conversion of a NaN or of a value out of
+    // range.
+    NPY_ARRAYMETHOD_FLAGS quiet = NPY_ARRAYMETHOD_FLAGS(NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED);
+    NPY_ARRAYMETHOD_FLAGS checked = NPY_METH_SUPPORTS_UNALIGNED;
+    NPY_ARRAYMETHOD_FLAGS python = NPY_ARRAYMETHOD_FLAGS(NPY_METH_REQUIRES_PYAPI | NPY_METH_SUPPORTS_UNALIGNED |
+                                                         NPY_METH_NO_FLOATINGPOINT_ERRORS);
+    PyArray_DTypeMeta *self = nullptr;   // the DType being defined
+    std::size_t count = std::size(rows) * 2 + 5;
+    storage.specs.reserve(count);
+    storage.slots.reserve(count);
+    storage.dtypes.reserve(count);
+
+    add_spec("float128_to_float128", self, self, NPY_NO_CASTING, quiet, reinterpret_cast<void *>(&resolve_same),
+             reinterpret_cast<void *>(&copy_elements));
+    for (const cast_row &row : rows) {
+        PyArray_DTypeMeta *other = dtype_of(row.type_num);   // kept for the module's life
+        bool is_int = row.type_num != NPY_BOOL && row.type_num != NPY_HALF && row.type_num != NPY_FLOAT &&
+                      row.type_num != NPY_DOUBLE;
+        add_spec("to_float128", other, self, row.to_casting, quiet, resolver_for(row.to_casting),
+                 reinterpret_cast<void *>(row.to));
+        add_spec("from_float128", self, other, row.from_casting, is_int ? checked : quiet,
+                 resolver_for(row.from_casting), reinterpret_cast<void *>(row.from));
+    }
+    PyArray_DTypeMeta *unicode = dtype_of(NPY_UNICODE), *bytes = dtype_of(NPY_STRING);
+    add_spec("str_to_float128", unicode, self, NPY_UNSAFE_CASTING, python,
+             reinterpret_cast<void *>(&resolve_from_text), reinterpret_cast<void *>(&cast_text_to_float128<true>));
+    add_spec("bytes_to_float128", bytes, self, NPY_UNSAFE_CASTING, python,
+             reinterpret_cast<void *>(&resolve_from_text), reinterpret_cast<void *>(&cast_text_to_float128<false>));
+    add_spec("float128_to_str", self, unicode, NPY_SAME_KIND_CASTING, python,
+             reinterpret_cast<void *>(&resolve_to_text<NPY_UNICODE>),
+             reinterpret_cast<void *>(&cast_float128_to_text<true>));
+    add_spec("float128_to_bytes", self, bytes, NPY_SAME_KIND_CASTING, python,
+             reinterpret_cast<void *>(&resolve_to_text<NPY_STRING>),
+             reinterpret_cast<void *>(&cast_float128_to_text<false>));
+
+    for (std::size_t k = 0; k < storage.specs.size(); ++k) {
+        storage.specs[k].dtypes = storage.dtypes[k].data();
+        storage.specs[k].slots = storage.slots[k].data();
+        storage.pointers.push_back(&storage.specs[k]);
+    }
+    storage.pointers.push_back(nullptr);
+    return storage.pointers.data();
+}
+
+} // namespace tarsel_dtype

@@ -1,0 +1,527 @@
+// ufuncs.cpp -- the loops of NumPy's ufuncs for float128, and the promotion
+// of mixed operands to float128.
+//
+// Two kinds of loop, each computing what the module function or operator
+// computes on the same Float128 values, NaN bits included:
+//  - the functions of the engine's function table, under the ufunc names
+//    its NumPy column gives: NumPy's byte strides go to the engine's row
+//    view as they are, so a ufunc runs the same vector kernels, threads and
+//    interruption checks as the (N, 2) array functions;
+//  - the functions the table does not hold (comparisons, predicates,
+//    maximum and minimum, floor_divide ...), one element at a time over the
+//    scalar layer, listed once below.
+// Every loop is quiet: the IEEE flags of the error terms are not the
+// user's business.  A loop whose output overlaps an input other than
+// element for element (NumPy's accumulate does this) runs element by
+// element in order, so that each result sees the one before it.
+#include "python/dtype/dtype.hpp"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "python/binding.hpp"
+#include "src/sum/reductions.hpp"
+#include "tarsel/tarsel_integer.h"
+#include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_utils.h"
+
+namespace tarsel_dtype {
+
+namespace {
+
+using tarsel_engine::array_function;
+
+/* --- the scalar functions, one element at a time --- */
+
+tarsel zero()
+{
+    return tarsel_from_double(0.0);
+}
+
+bool signbit_of(tarsel x)
+{
+    return std::signbit(hi_of(x));
+}
+
+tarsel positive(tarsel x) { return x; }
+tarsel square(tarsel x) { return tarsel_mul(x, x); }
+tarsel reciprocal(tarsel x) { return tarsel_div(tarsel_from_double(1.0), x); }
+tarsel rint(tarsel x) { return tarsel_integer_round_even(x); }
+
+// -1, 0 or 1 by the sign of the value (+0.0 for either zero), NaN as it is.
+tarsel sign(tarsel x)
+{
+    if (tarsel_isnan(x))
+        return x;
+    return tarsel_from_double(tarsel_gt(x, zero()) ? 1.0 : tarsel_lt(x, zero()) ? -1.0 : 0.0);
+}
+
+// x with the sign of y: both parts negated when the signs of the high
+// parts differ.
+tarsel copysign(tarsel x, tarsel y)
+{
+    return signbit_of(x) != signbit_of(y) ? tarsel_neg(x) : x;
+}
+
+// maximum and minimum propagate a NaN (the first one); fmax and fmin
+// ignore a NaN beside a number.  Between equal values (+0.0 and -0.0) the
+// first operand is kept, as NumPy's float loops keep it.
+tarsel maximum(tarsel x, tarsel y)
+{
+    if (tarsel_isnan(x) || tarsel_isnan(y))
+        return tarsel_isnan(x) ? x : y;
+    return tarsel_lt(x, y) ? y : x;
+}
+
+tarsel minimum(tarsel x, tarsel y)
+{
+    if (tarsel_isnan(x) || tarsel_isnan(y))
+        return tarsel_isnan(x) ? x : y;
+    return tarsel_gt(x, y) ? y : x;
+}
+
+tarsel fmax(tarsel x, tarsel y)
+{
+    if (tarsel_isnan(x) || tarsel_isnan(y))
+        return tarsel_isnan(y) ? x : y;
+    return tarsel_lt(x, y) ? y : x;
+}
+
+tarsel fmin(tarsel x, tarsel y)
+{
+    if (tarsel_isnan(x) || tarsel_isnan(y))
+        return tarsel_isnan(y) ? x : y;
+    return tarsel_gt(x, y) ? y : x;
+}
+
+// Python's float // and %, from fmod: the remainder takes the sign of the
+// divisor, and the quotient is the floor of (x - mod) / y, moved to the
+// nearest integer where that division left it just below one.
+void floor_divmod(tarsel x, tarsel y, tarsel &q, tarsel &r)
+{
+    tarsel mod = tarsel_fmod(x, y);
+    if (tarsel_isnan(mod) || tarsel_isinf(x) || tarsel_isnan(y) || tarsel_eq(y, zero())) {
+        // NaN, an infinite x or a zero y: no quotient, as Python's divmod
+        // would raise; NumPy's float64 loops give these.
+        q = tarsel_div(x, y);
+        r = mod;
+        if (tarsel_isinf(y) && !tarsel_isinf(x) && !tarsel_isnan(x)) {
+            // a finite x over an infinite y: quotient 0 or -1, remainder x
+            // or y, as Python computes them
+            bool same = signbit_of(x) == signbit_of(y) || tarsel_eq(x, zero());
+            q = same ? copysign(zero(), tarsel_div(x, y)) : tarsel_from_double(-1.0);
+            r = same ? x : y;
+        }
+        return;
+    }
+    tarsel div = tarsel_div(tarsel_sub(x, mod), y);
+    if (!tarsel_eq(mod, zero())) {
+        if (signbit_of(y) != signbit_of(mod)) {
+            mod = tarsel_add(mod, y);
+            div = tarsel_sub(div, tarsel_from_double(1.0));
+        }
+    } else {
+        mod = copysign(zero(), y);
+    }
+    if (!tarsel_eq(div, zero())) {
+        tarsel floordiv = tarsel_floor(div);
+        if (tarsel_gt(tarsel_sub(div, floordiv), tarsel_from_double(0.5)))
+            floordiv = tarsel_add(floordiv, tarsel_from_double(1.0));
+        q = floordiv;
+    } else {
+        q = copysign(zero(), tarsel_div(x, y));
+    }
+    r = mod;
+}
+
+tarsel floor_divide(tarsel x, tarsel y)
+{
+    tarsel q, r;
+    floor_divmod(x, y, q, r);
+    return q;
+}
+
+tarsel remainder(tarsel x, tarsel y)
+{
+    tarsel q, r;
+    floor_divmod(x, y, q, r);
+    return r;
+}
+
+bool truth(tarsel x) { return !tarsel_eq(x, zero()); }
+
+bool is_nan(tarsel x) { return tarsel_isnan(x); }
+bool is_inf(tarsel x) { return tarsel_isinf(x); }
+bool is_finite(tarsel x) { return tarsel_isfinite(x); }
+bool logical_not(tarsel x) { return !truth(x); }
+
+bool equal(tarsel x, tarsel y) { return tarsel_eq(x, y); }
+bool not_equal(tarsel x, tarsel y) { return !tarsel_eq(x, y); }
+bool less(tarsel x, tarsel y) { return tarsel_lt(x, y); }
+bool less_equal(tarsel x, tarsel y) { return tarsel_le(x, y); }
+bool greater(tarsel x, tarsel y) { return tarsel_gt(x, y); }
+bool greater_equal(tarsel x, tarsel y) { return tarsel_ge(x, y); }
+bool logical_and(tarsel x, tarsel y) { return truth(x) && truth(y); }
+bool logical_or(tarsel x, tarsel y) { return truth(x) || truth(y); }
+bool logical_xor(tarsel x, tarsel y) { return truth(x) != truth(y); }
+
+/* --- element loops --- */
+
+template <tarsel (*F)(tarsel)>
+int unary_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[], NpyAuxData *)
+{
+    const char *a = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], out += s[1])
+        store(out, F(load(a)));
+    return 0;
+}
+
+template <tarsel (*F)(tarsel, tarsel)>
+int binary_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[], NpyAuxData *)
+{
+    const char *a = data[0], *b = data[1];
+    char *out = data[2];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], b += s[1], out += s[2])
+        store(out, F(load(a), load(b)));
+    return 0;
+}
+
+template <bool (*F)(tarsel)>
+int predicate_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[],
+                   NpyAuxData *)
+{
+    const char *a = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], out += s[1])
+        *reinterpret_cast<npy_bool *>(out) = F(load(a)) ? NPY_TRUE : NPY_FALSE;
+    return 0;
+}
+
+template <bool (*F)(tarsel, tarsel)>
+int relation_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[],
+                  NpyAuxData *)
+{
+    const char *a = data[0], *b = data[1];
+    char *out = data[2];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], b += s[1], out += s[2])
+        *reinterpret_cast<npy_bool *>(out) = F(load(a), load(b)) ? NPY_TRUE : NPY_FALSE;
+    return 0;
+}
+
+int divmod_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[], NpyAuxData *)
+{
+    const char *a = data[0], *b = data[1];
+    char *q = data[2], *r = data[3];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], b += s[1], q += s[2], r += s[3]) {
+        tarsel quotient, rest;
+        floor_divmod(load(a), load(b), quotient, rest);
+        store(q, quotient);
+        store(r, rest);
+    }
+    return 0;
+}
+
+int signbit_loop(PyArrayMethod_Context *c, char *const data[], const npy_intp n[], const npy_intp s[],
+                 NpyAuxData *aux)
+{
+    return predicate_loop<signbit_of>(c, data, n, s, aux);
+}
+
+/* --- the engine's functions --- */
+
+// Whether the n elements of an input at `in` with stride `in_step` share
+// memory with the output other than element for element.
+bool overlaps(const char *in, npy_intp in_step, const char *out, npy_intp out_step, npy_intp n)
+{
+    if (in == out && in_step == out_step)
+        return false;
+    auto span = [n](const char *p, npy_intp step, const char *&lo, const char *&hi) {
+        const char *last = p + (n - 1) * step;
+        lo = step < 0 ? last : p;
+        hi = (step < 0 ? p : last) + 16;
+    };
+    const char *in_lo, *in_hi, *out_lo, *out_hi;
+    span(in, in_step, in_lo, in_hi);
+    span(out, out_step, out_lo, out_hi);
+    return in_lo < out_hi && out_lo < in_hi;
+}
+
+tarsel_engine::row_view rows_at(const char *p, npy_intp step)
+{
+    return {p, step, 8};
+}
+
+// The rows of f in order, one at a time, through the reference loop: each
+// row may read the one written before it.
+void rows_in_order(array_function f, char *const data[], npy_intp n, const npy_intp s[], int nin)
+{
+    tarsel_engine::rows_kernel reference = tarsel_engine::scalar_kernels.run[int(f)];
+    char *out = data[nin];
+    for (npy_intp i = 0; i < n; ++i) {
+        double row[2];
+        reference(rows_at(data[0] + i * s[0], s[0]), rows_at(data[nin - 1] + i * s[nin - 1], s[nin - 1]), row, 0, 1);
+        std::memcpy(out + i * s[nin], row, sizeof row);
+    }
+}
+
+// np.add.reduce hands the loop the running sum as first operand and output
+// (stride 0) and the terms as second operand: the sum of all of them is
+// formed exactly and rounded once.
+int exact_sum(char *const data[], npy_intp n, const npy_intp s[])
+{
+    tars::superaccumulator acc;
+    tarsel start = load(data[0]);
+    double hi, lo;
+    tarsel_extract(start, &hi, &lo);
+    acc.add(hi);
+    acc.add(lo);
+    tars::strided_rows terms{data[1], n, s[1], 8};
+    if (tars::add_row_sum(acc, terms, tarsel_binding::engine_settings(), tarsel_binding::signal_check()) ==
+        tarsel_engine::run_status::interrupted)
+        return -1;
+    store(data[2], acc.round());
+    return 0;
+}
+
+// The rows of an output whose rows are not contiguous (or not aligned for
+// the engine's double stores) are computed into
+// this many contiguous rows at a time and then copied out.
+constexpr npy_intp scatter_rows = 1024;
+
+template <array_function F>
+int engine_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[], const npy_intp s[],
+                NpyAuxData *)
+{
+    constexpr int nin = tarsel_engine::arity(F);
+    npy_intp n = dimensions[0];
+    if (n <= 0)
+        return 0;
+    if (F == array_function::add && nin == 2 && s[0] == 0 && s[2] == 0 && data[0] == data[2])
+        return exact_sum(data, n, s);
+    bool in_order = false;
+    for (int k = 0; k < nin; ++k)
+        in_order = in_order || overlaps(data[k], s[k], data[nin], s[nin], n);
+    if (in_order) {
+        rows_in_order(F, data, n, s, nin);
+        return 0;
+    }
+    tarsel_engine::row_view a = rows_at(data[0], s[0]), b = rows_at(data[nin - 1], s[nin - 1]);
+    if (s[nin] == 16 && reinterpret_cast<std::uintptr_t>(data[nin]) % alignof(double) == 0) {
+        if (tarsel_engine::run_rows(F, tarsel_binding::engine_settings(), a, b, reinterpret_cast<double *>(data[nin]),
+                                    n, tarsel_binding::signal_check()) == tarsel_engine::run_status::interrupted)
+            return -1;
+        return 0;
+    }
+    double rows[2 * scatter_rows];
+    for (npy_intp begin = 0; begin < n; begin += scatter_rows) {
+        npy_intp count = n - begin < scatter_rows ? n - begin : scatter_rows;
+        tarsel_engine::row_view a_part = rows_at(data[0] + begin * s[0], s[0]);
+        tarsel_engine::row_view b_part = rows_at(data[nin - 1] + begin * s[nin - 1], s[nin - 1]);
+        if (tarsel_engine::run_rows(F, tarsel_binding::engine_settings(), a_part, b_part, rows, count,
+                                    tarsel_binding::signal_check()) == tarsel_engine::run_status::interrupted)
+            return -1;
+        for (npy_intp i = 0; i < count; ++i)
+            std::memcpy(data[nin] + (begin + i) * s[nin], rows + 2 * i, 16);
+    }
+    return 0;
+}
+
+/* --- the registrations --- */
+
+enum class output { value, boolean };
+
+struct loop_row {
+    const char *ufuncs;   // space-separated NumPy names
+    const char *engine;   // the engine's function, or null
+    int nin, nout;
+    output kind;
+    PyArrayMethod_StridedLoop *loop;
+};
+
+#define TARSEL_ENGINE_LOOP(name, arity, scalar, kernel, min_rows, ufuncs, doc) \
+    {ufuncs, #name, arity, 1, output::value, &engine_loop<array_function::name>},
+
+// The functions of the engine, then the rest, each once.
+const loop_row loop_rows[] = {
+    TARSEL_ARRAY_FUNCTIONS(TARSEL_ENGINE_LOOP)
+    {"positive", nullptr, 1, 1, output::value, &unary_loop<positive>},
+    {"square", nullptr, 1, 1, output::value, &unary_loop<square>},
+    {"reciprocal", nullptr, 1, 1, output::value, &unary_loop<reciprocal>},
+    {"rint", nullptr, 1, 1, output::value, &unary_loop<rint>},
+    {"sign", nullptr, 1, 1, output::value, &unary_loop<sign>},
+    {"copysign", nullptr, 2, 1, output::value, &binary_loop<copysign>},
+    {"maximum", nullptr, 2, 1, output::value, &binary_loop<maximum>},
+    {"minimum", nullptr, 2, 1, output::value, &binary_loop<minimum>},
+    {"fmax", nullptr, 2, 1, output::value, &binary_loop<fmax>},
+    {"fmin", nullptr, 2, 1, output::value, &binary_loop<fmin>},
+    {"floor_divide", nullptr, 2, 1, output::value, &binary_loop<floor_divide>},
+    {"remainder", nullptr, 2, 1, output::value, &binary_loop<remainder>},
+    {"divmod", nullptr, 2, 2, output::value, &divmod_loop},
+    {"isnan", nullptr, 1, 1, output::boolean, &predicate_loop<is_nan>},
+    {"isinf", nullptr, 1, 1, output::boolean, &predicate_loop<is_inf>},
+    {"isfinite", nullptr, 1, 1, output::boolean, &predicate_loop<is_finite>},
+    {"signbit", nullptr, 1, 1, output::boolean, &signbit_loop},
+    {"logical_not", nullptr, 1, 1, output::boolean, &predicate_loop<logical_not>},
+    {"equal", nullptr, 2, 1, output::boolean, &relation_loop<equal>},
+    {"not_equal", nullptr, 2, 1, output::boolean, &relation_loop<not_equal>},
+    {"less", nullptr, 2, 1, output::boolean, &relation_loop<less>},
+    {"less_equal", nullptr, 2, 1, output::boolean, &relation_loop<less_equal>},
+    {"greater", nullptr, 2, 1, output::boolean, &relation_loop<greater>},
+    {"greater_equal", nullptr, 2, 1, output::boolean, &relation_loop<greater_equal>},
+    {"logical_and", nullptr, 2, 1, output::boolean, &relation_loop<logical_and>},
+    {"logical_or", nullptr, 2, 1, output::boolean, &relation_loop<logical_or>},
+    {"logical_xor", nullptr, 2, 1, output::boolean, &relation_loop<logical_xor>},
+};
+
+#undef TARSEL_ENGINE_LOOP
+
+PyArray_DTypeMeta *bool_dtype = nullptr;
+
+// The start of a reduction over no elements: 0 for add, 1 for multiply;
+// over some elements NumPy starts from the first, so -0.0 sums stay -0.0.
+template <int Start>
+int reduction_start(PyArrayMethod_Context *, npy_bool empty, void *initial)
+{
+    if (!empty)
+        return 0;
+    store(static_cast<char *>(initial), tarsel_from_double(double(Start)));
+    return 1;
+}
+
+// Mixed operands: every input that is not float128 (a float64 array, a
+// Python int, an int8 ...) is cast to float128 first; the outputs are
+// those of the loop.
+template <output Kind>
+int promote(PyObject *ufunc, PyArray_DTypeMeta *const op_dtypes[], PyArray_DTypeMeta *const signature[],
+            PyArray_DTypeMeta *new_op_dtypes[])
+{
+    int nin = reinterpret_cast<PyUFuncObject *>(ufunc)->nin, nargs = nin + reinterpret_cast<PyUFuncObject *>(ufunc)->nout;
+    for (int k = 0; k < nargs; ++k) {
+        PyArray_DTypeMeta *d = signature[k] ? signature[k]
+                               : k < nin || Kind == output::value ? float128_dtype() : bool_dtype;
+        Py_INCREF(d);
+        new_op_dtypes[k] = d;
+    }
+    (void)op_dtypes;
+    return 0;
+}
+
+int add_loop(PyObject *ufunc, const char *name, const loop_row &row)
+{
+    std::vector<PyArray_DTypeMeta *> dtypes;
+    for (int k = 0; k < row.nin + row.nout; ++k)
+        dtypes.push_back(k >= row.nin && row.kind == output::boolean ? bool_dtype : float128_dtype());
+    // Every loop reads and writes elements through memcpy, so the same loop
+    // serves unaligned operands.
+    std::vector<PyType_Slot> slots = {{NPY_METH_strided_loop, reinterpret_cast<void *>(row.loop)},
+                                      {NPY_METH_unaligned_strided_loop, reinterpret_cast<void *>(row.loop)}};
+    std::string ufunc_name = name;
+    if (ufunc_name == "add")
+        slots.push_back({NPY_METH_get_reduction_initial, reinterpret_cast<void *>(&reduction_start<0>)});
+    if (ufunc_name == "multiply")
+        slots.push_back({NPY_METH_get_reduction_initial, reinterpret_cast<void *>(&reduction_start<1>)});
+    slots.push_back({0, nullptr});
+    std::string method_name = "float128_" + ufunc_name;
+    PyArrayMethod_Spec spec = {};
+    spec.name = method_name.c_str();
+    spec.nin = row.nin;
+    spec.nout = row.nout;
+    spec.casting = NPY_NO_CASTING;
+    // The engine's loops poll for Ctrl-C on the calling thread, which needs
+    // the interpreter lock held.
+    spec.flags = NPY_ARRAYMETHOD_FLAGS(NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED |
+                                       NPY_METH_REQUIRES_PYAPI);
+    spec.dtypes = dtypes.data();
+    spec.slots = slots.data();
+    if (PyUFunc_AddLoopFromSpec(ufunc, &spec) < 0)
+        return -1;
+
+    // The promoters of a two-operand ufunc: float128 beside any other
+    // dtype, in either position.
+    for (int k = 0; row.nin == 2 && k < row.nin; ++k) {
+        PyObject *types = PyTuple_New(row.nin + row.nout);
+        if (!types)
+            return -1;
+        for (int j = 0; j < row.nin + row.nout; ++j) {
+            PyObject *t = j == k ? reinterpret_cast<PyObject *>(float128_dtype())
+                          : j < row.nin ? reinterpret_cast<PyObject *>(&PyArrayDescr_Type) : Py_None;
+            Py_INCREF(t);
+            PyTuple_SET_ITEM(types, j, t);
+        }
+        void *function = row.kind == output::value ? reinterpret_cast<void *>(&promote<output::value>)
+                                                   : reinterpret_cast<void *>(&promote<output::boolean>);
+        PyObject *capsule = PyCapsule_New(function, "numpy._ufunc_promoter", nullptr);
+        if (!capsule) {
+            Py_DECREF(types);
+            return -1;
+        }
+        int status = PyUFunc_AddPromoter(ufunc, types, capsule);
+        Py_DECREF(types);
+        Py_DECREF(capsule);
+        if (status < 0)
+            return -1;
+    }
+    return 0;
+}
+
+} // namespace
+
+PyObject *ufunc_loop_list()
+{
+    PyObject *list = PyList_New(0);
+    for (const loop_row &row : loop_rows) {
+        std::string names = row.ufuncs;
+        for (std::size_t start = 0; list && start < names.size();) {
+            std::size_t end = names.find(' ', start);
+            if (end == std::string::npos)
+                end = names.size();
+            PyObject *item = Py_BuildValue("(s#iiz)", names.data() + start, Py_ssize_t(end - start), row.nin,
+                                           row.nout, row.engine);
+            if (!item || PyList_Append(list, item) < 0) {
+                Py_XDECREF(item);
+                Py_CLEAR(list);
+                break;
+            }
+            Py_DECREF(item);
+            start = end + 1;
+        }
+    }
+    return list;
+}
+
+int register_ufunc_loops()
+{
+    bool_dtype = NPY_DTYPE(PyArray_DescrFromType(NPY_BOOL));
+    PyObject *numpy = PyImport_ImportModule("numpy");
+    if (!numpy)
+        return -1;
+    for (const loop_row &row : loop_rows) {
+        std::string names = row.ufuncs;
+        std::size_t start = 0;
+        while (start < names.size()) {
+            std::size_t end = names.find(' ', start);
+            if (end == std::string::npos)
+                end = names.size();
+            std::string name = names.substr(start, end - start);
+            start = end + 1;
+            PyObject *ufunc = PyObject_GetAttrString(numpy, name.c_str());
+            if (!ufunc) {
+                Py_DECREF(numpy);
+                return -1;
+            }
+            int status = add_loop(ufunc, name.c_str(), row);
+            Py_DECREF(ufunc);
+            if (status < 0) {
+                Py_DECREF(numpy);
+                return -1;
+            }
+        }
+    }
+    Py_DECREF(numpy);
+    return 0;
+}
+
+} // namespace tarsel_dtype
