@@ -5,9 +5,180 @@ from __future__ import annotations
 import collections.abc
 import numpy
 import numpy.typing
+import types
 import typing
 import typing_extensions
-__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'abs', 'abs_arrays', 'abs_sqr', 'acos', 'acos_arrays', 'add_arrays', 'asin', 'asin_arrays', 'atan', 'atan2', 'atan2_arrays', 'atan_arrays', 'ceil', 'ceil_arrays', 'cos', 'cos_arrays', 'cosh', 'cosh_arrays', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'floor', 'floor_arrays', 'fmod', 'fmod_arrays', 'from_rows', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'neg_arrays', 'num_threads', 'pi', 'pow', 'pow_arrays', 'round', 'round_arrays', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sinh_arrays', 'sqrt', 'sqrt2', 'sqrt_arrays', 'sub_arrays', 'sum_arrays', 'tan', 'tan_arrays', 'tanh', 'tanh_arrays', 'to_rows', 'trunc', 'trunc_arrays']
+__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'Float128DType', 'abs', 'abs_arrays', 'abs_sqr', 'acos', 'acos_arrays', 'add_arrays', 'as_rows', 'asin', 'asin_arrays', 'atan', 'atan2', 'atan2_arrays', 'atan_arrays', 'ceil', 'ceil_arrays', 'cos', 'cos_arrays', 'cosh', 'cosh_arrays', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'finfo', 'float128', 'floor', 'floor_arrays', 'fmod', 'fmod_arrays', 'from_rows', 'from_rows_view', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'neg_arrays', 'num_threads', 'pi', 'pow', 'pow_arrays', 'round', 'round_arrays', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sinh_arrays', 'sqrt', 'sqrt2', 'sqrt_arrays', 'sub_arrays', 'sum_arrays', 'tan', 'tan_arrays', 'tanh', 'tanh_arrays', 'to_rows', 'trunc', 'trunc_arrays']
+class Complex128:
+    """
+    A complex number whose real and imaginary parts are double-double Float128 values.
+    
+    Wherever a Complex128 is expected, in a parameter or as the right operand of an operator, a Python complex, float or int is converted (so tarsel.sin(0.5) returns a Complex128); a Float128 is not.  There is no reflected operator and no comparison of its own: == is identity.  The in-place operators change the instance itself.
+    """
+    def __add__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z + w; w may be a Python complex, float or int.
+        """
+    def __format__(self, format_spec: str) -> str:
+        """
+        Format both parts like Python's complex.
+        
+        Each part as Float128.__format__ formats it (types e E f F g G and none);
+        with the none type the text is parenthesised, or only the imaginary part
+        when the real part is +0.  The imaginary part always shows its sign and
+        ends in "j".  An empty format gives str(z).  Zero padding and '=' alignment
+        raise ValueError, as for complex.
+        """
+    def __iadd__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    def __imul__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    @typing.overload
+    def __init__(self) -> None:
+        """
+        Zero: both parts zero.
+        """
+    @typing.overload
+    def __init__(self, real: typing.SupportsFloat | typing.SupportsIndex, imag: typing.SupportsFloat | typing.SupportsIndex = 0.0) -> None:
+        """
+        From two numbers with a float value, each held as hi = value, lo = 0.0.
+        """
+    @typing.overload
+    def __init__(self, real: Float128, imag: Float128 = ...) -> None:
+        """
+        From two Float128 parts, kept bit for bit.
+        """
+    @typing.overload
+    def __init__(self, z: complex | typing.SupportsComplex | typing.SupportsFloat | typing.SupportsIndex) -> None:
+        """
+        From a Python complex (or a float or int): its two doubles.
+        """
+    def __isub__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    def __itruediv__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
+        """
+    def __mul__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z * w; w may be a Python complex, float or int.  Each part is a sum of double-double products.
+        """
+    def __reduce__(self) -> tuple:
+        """
+        Pickle support: (class, (), (real hi, real lo, imag hi, imag lo)).  pickle (every protocol from 2), copy.copy and copy.deepcopy keep every bit.
+        """
+    def __repr__(self) -> str:
+        """
+        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
+        """
+    def __setstate__(self, state: tuple[float, float, float, float]) -> None:
+        """
+        Pickle support: sets the value to the doubles (real hi, real lo, imag hi, imag lo) of the tuple state, bit for bit.
+        """
+    def __str__(self) -> str:
+        """
+        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
+        """
+    def __sub__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z - w; w may be a Python complex, float or int.
+        """
+    def __truediv__(self, arg0: Complex128 | complex | float | int) -> Complex128:
+        """
+        z / w; w may be a Python complex, float or int.  Division by zero gives infinities or NaN, never an exception.
+        """
+    def imag(self) -> Float128:
+        """
+        The imaginary part as a new Float128.
+        """
+    def real(self) -> Float128:
+        """
+        The real part as a new Float128.
+        """
+    def to_string(self) -> str:
+        """
+        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
+        """
+class Accumulator:
+    """
+    an exact running sum of floats, arrays and products, rounded once by value()
+    """
+    __hash__: typing.ClassVar[None] = None
+    def __eq__(self, arg0: Accumulator) -> bool:
+        ...
+    @typing.overload
+    def __init__(self) -> None:
+        """
+        an empty accumulator, whose value is +0.0
+        """
+    @typing.overload
+    def __init__(self, state: bytes) -> None:
+        """
+        the accumulator whose exact state the bytes `state` hold, as written by pickling (by this release or an earlier one); ValueError for any other bytes
+        """
+    def __reduce__(self) -> tuple[type, tuple[bytes]]:
+        ...
+    def __repr__(self) -> str:
+        ...
+    @typing.overload
+    def add(self, x: Float128) -> None:
+        """
+        add both parts of a Float128
+        """
+    @typing.overload
+    def add(self, x: typing.SupportsFloat | typing.SupportsIndex) -> None:
+        """
+        add one float
+        """
+    @typing.overload
+    def add(self, x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> None:
+        """
+        add the elements of a one-dimensional array or both parts of every row of an (N, 2) array
+        """
+    def add_products(self, x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], y: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> None:
+        """
+        add the exact products of two one-dimensional or two (N, 2) arrays
+        """
+    def copy(self) -> Accumulator:
+        """
+        a new Accumulator with the same exact state
+        """
+    def merge(self, other: Accumulator) -> None:
+        """
+        add everything another Accumulator holds
+        """
+    def value(self) -> Float128:
+        """
+        the exact sum rounded once to a Float128
+        """
+class Float128DType(numpy.dtype):
+    """
+    The NumPy dtype of Float128 values: 16-byte elements, hi then lo.
+    """
+    @staticmethod
+    def __new__(type, *args, **kwargs):
+        """
+        Create and return a new object.  See help(type) for accurate signature.
+        """
+    @staticmethod
+    def __reduce__(*args, **kwargs):
+        """
+        Pickled as tarsel.Float128DType().
+        """
+    def __repr__(self):
+        """
+        Return repr(self).
+        """
+    def __str__(self):
+        """
+        Return str(self).
+        """
 class Float128:
     """
     A double-double real number: the unevaluated sum hi + lo of two IEEE doubles, about 32 significant digits (106 bits), computed with SSE2 binary64 steps in a fixed order, so every result is the same to the bit on every machine.
@@ -15,6 +186,7 @@ class Float128:
     Operands of + - * / and of the comparisons must be Float128: there is no implicit conversion and no reflected operator, so Float128(1.0) + 1.0 is a TypeError.  The in-place operators change the instance itself (a module constant gives a new instance instead).  Division by zero, overflow and domain errors give inf or NaN, never an exception.  Instances are unhashable.
     """
     __hash__: typing.ClassVar[None] = None
+    __associated_array_dtype__ = Float128DType
     @staticmethod
     def from_bytes(data: typing_extensions.Buffer) -> Float128:
         """
@@ -218,154 +390,6 @@ class Float128:
         """
         The low double of the pair, exactly as held: the value is the exact sum hi + lo.
         """
-class Complex128:
-    """
-    A complex number whose real and imaginary parts are double-double Float128 values.
-    
-    Wherever a Complex128 is expected, in a parameter or as the right operand of an operator, a Python complex, float or int is converted (so tarsel.sin(0.5) returns a Complex128); a Float128 is not.  There is no reflected operator and no comparison of its own: == is identity.  The in-place operators change the instance itself.
-    """
-    def __add__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        z + w; w may be a Python complex, float or int.
-        """
-    def __format__(self, format_spec: str) -> str:
-        """
-        Format both parts like Python's complex.
-        
-        Each part as Float128.__format__ formats it (types e E f F g G and none);
-        with the none type the text is parenthesised, or only the imaginary part
-        when the real part is +0.  The imaginary part always shows its sign and
-        ends in "j".  An empty format gives str(z).  Zero padding and '=' alignment
-        raise ValueError, as for complex.
-        """
-    def __iadd__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
-        """
-    def __imul__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
-        """
-    @typing.overload
-    def __init__(self) -> None:
-        """
-        Zero: both parts zero.
-        """
-    @typing.overload
-    def __init__(self, real: typing.SupportsFloat | typing.SupportsIndex, imag: typing.SupportsFloat | typing.SupportsIndex = 0.0) -> None:
-        """
-        From two numbers with a float value, each held as hi = value, lo = 0.0.
-        """
-    @typing.overload
-    def __init__(self, real: Float128, imag: Float128 = ...) -> None:
-        """
-        From two Float128 parts, kept bit for bit.
-        """
-    @typing.overload
-    def __init__(self, z: complex | typing.SupportsComplex | typing.SupportsFloat | typing.SupportsIndex) -> None:
-        """
-        From a Python complex (or a float or int): its two doubles.
-        """
-    def __isub__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
-        """
-    def __itruediv__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        The in-place form of the operator: the result replaces the value of z, and z itself is returned.
-        """
-    def __mul__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        z * w; w may be a Python complex, float or int.  Each part is a sum of double-double products.
-        """
-    def __reduce__(self) -> tuple:
-        """
-        Pickle support: (class, (), (real hi, real lo, imag hi, imag lo)).  pickle (every protocol from 2), copy.copy and copy.deepcopy keep every bit.
-        """
-    def __repr__(self) -> str:
-        """
-        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
-        """
-    def __setstate__(self, state: tuple[float, float, float, float]) -> None:
-        """
-        Pickle support: sets the value to the doubles (real hi, real lo, imag hi, imag lo) of the tuple state, bit for bit.
-        """
-    def __str__(self) -> str:
-        """
-        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
-        """
-    def __sub__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        z - w; w may be a Python complex, float or int.
-        """
-    def __truediv__(self, arg0: Complex128 | complex | float | int) -> Complex128:
-        """
-        z / w; w may be a Python complex, float or int.  Division by zero gives infinities or NaN, never an exception.
-        """
-    def imag(self) -> Float128:
-        """
-        The imaginary part as a new Float128.
-        """
-    def real(self) -> Float128:
-        """
-        The real part as a new Float128.
-        """
-    def to_string(self) -> str:
-        """
-        're + imi' (or ' - ' for a negative imaginary part), each part with the 32 digits of Float128.to_string().
-        """
-class Accumulator:
-    """
-    an exact running sum of floats, arrays and products, rounded once by value()
-    """
-    __hash__: typing.ClassVar[None] = None
-    def __eq__(self, arg0: Accumulator) -> bool:
-        ...
-    @typing.overload
-    def __init__(self) -> None:
-        """
-        an empty accumulator, whose value is +0.0
-        """
-    @typing.overload
-    def __init__(self, state: bytes) -> None:
-        """
-        the accumulator whose exact state the bytes `state` hold, as written by pickling (by this release or an earlier one); ValueError for any other bytes
-        """
-    def __reduce__(self) -> tuple[type, tuple[bytes]]:
-        ...
-    def __repr__(self) -> str:
-        ...
-    @typing.overload
-    def add(self, x: Float128) -> None:
-        """
-        add both parts of a Float128
-        """
-    @typing.overload
-    def add(self, x: typing.SupportsFloat | typing.SupportsIndex) -> None:
-        """
-        add one float
-        """
-    @typing.overload
-    def add(self, x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> None:
-        """
-        add the elements of a one-dimensional array or both parts of every row of an (N, 2) array
-        """
-    def add_products(self, x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], y: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> None:
-        """
-        add the exact products of two one-dimensional or two (N, 2) arrays
-        """
-    def copy(self) -> Accumulator:
-        """
-        a new Accumulator with the same exact state
-        """
-    def merge(self, other: Accumulator) -> None:
-        """
-        add everything another Accumulator holds
-        """
-    def value(self) -> Float128:
-        """
-        the exact sum rounded once to a Float128
-        """
 @typing.overload
 def abs(x: Float128) -> Float128:
     """
@@ -400,6 +424,10 @@ def acos_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
 def add_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise addition of (N, 2) arrays
+    """
+def as_rows(x: typing.Any) -> typing.Any:
+    """
+    The float128 array x of shape S as a float64 array of shape S + (2,) over the same memory (no copy): [..., 0] holds the high parts, [..., 1] the low parts, in the layout the (N, 2) array functions take.  Writes through the view change x.  TypeError for anything but a float128 array.
     """
 def asin(x: Float128) -> Float128:
     """
@@ -529,6 +557,10 @@ def fmod_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: t
 def from_rows(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> list[Float128]:
     """
     A list of N new Float128 values from an array of shape (N, 2), row i giving hi and lo of value i, bit for bit and not renormalised.  The array is read as the array functions read theirs: any float64 layout as it stands, anything else converted by NumPy first; another shape raises RuntimeError('Input must have shape (N, 2)').
+    """
+def from_rows_view(a: typing.Any) -> typing.Any:
+    """
+    The float64 array a of shape S + (2,) as a float128 array of shape S over the same memory (no copy), row (hi, lo) giving one value, bit for bit.  The last axis must have length 2 with its two doubles side by side (ValueError otherwise); TypeError for anything but a native float64 ndarray.
     """
 def fsum(x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Float128:
     """
@@ -697,7 +729,10 @@ def trunc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> 
     """
 __version__: str = '0.1.0'
 _array_functions: tuple
+_ufunc_loops: list
 e: Float128
+finfo: types.SimpleNamespace
+float128: Float128DType
 ln2: Float128
 num_threads: int
 pi: Float128

@@ -30,12 +30,14 @@ COMPLEX128_CALLABLES = {
 
 
 def registered_callables(cls):
-    # Static methods have no self, and pybind11's cross-module protocol
-    # method answers None for anything that is not an instance.
+    # Static methods have no self, pybind11's cross-module protocol method
+    # answers None for anything that is not an instance, and NumPy links
+    # the scalar type of a dtype to its DType class.
     return {
         name
         for name, value in vars(cls).items()
-        if callable(value) and not isinstance(value, staticmethod) and name != "_pybind11_conduit_v1_"
+        if callable(value) and not isinstance(value, staticmethod)
+        and name not in ("_pybind11_conduit_v1_", "__associated_array_dtype__")
     }
 
 

@@ -77,6 +77,13 @@ def reductions(values: list[Float128]) -> Float128:
     return other.value()
 
 
+def dtype(values: list[Float128]) -> Float128:
+    x = np.array(values, dtype=tarsel.float128)
+    assert isinstance(tarsel.float128, tarsel.Float128DType) and tarsel.finfo.bits == 128
+    back = tarsel.from_rows_view(tarsel.as_rows(x))
+    return Float128(float(back.size))
+
+
 def main() -> None:
     version: str = tarsel.__version__
     level: str = tarsel.simd_level
@@ -90,6 +97,7 @@ def main() -> None:
     assert exact(total)[3] >= 4 * math.floor(total)
     assert len(arrays(values)) == len(values) and version
     assert not tarsel.isnan(reductions(values))
+    assert dtype(values) == Float128(float(len(values)))
 
 
 if __name__ == "__main__":
