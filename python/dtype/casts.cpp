@@ -14,6 +14,7 @@
 #include "tarsel/tarsel_math.h"
 #include "tarsel/tarsel_utils.h"
 
+#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -110,29 +111,25 @@ struct integer_type {
             return from_uint64(std::uint64_t(v));
     }
 
-    // Truncated toward zero; out of the range of int64 (uint64 for the
-    // unsigned types) the C conversion of hi, which NumPy's float64 cast
-    // performs too (and which raises the invalid flag NumPy reports).
+    // Truncated toward zero.  A NaN or a value out of the range of int64
+    // (uint64 for the unsigned types) gives what x86's conversion gives
+    // NumPy's float64 cast, the bits of INT64_MIN, and raises the invalid
+    // flag that NumPy reports as a warning.
     static T of(tarsel x)
     {
         tarsel t = tarsel_trunc(x);
         double hi, lo;
         tarsel_extract(t, &hi, &lo);
-        if (std::is_signed<T>::value || hi < 0) {
-            if (hi >= -9223372036854775808.0 && hi < 9223372036854775808.0) {
-                // hi and lo are integers and the sum fits: wrap as C's
-                // conversion of the int64 to the narrower type.
-                std::int64_t h = std::int64_t(hi);
-                std::int64_t l = std::int64_t(lo);
-                return T(std::uint64_t(h) + std::uint64_t(l));
-            }
-            return T(std::int64_t(hi));
+        if (hi >= -9223372036854775808.0 && hi < 9223372036854775808.0) {
+            // hi and lo are integers and the sum fits: wrap as C's
+            // conversion of the int64 to a narrower type does.
+            std::uint64_t h = std::uint64_t(std::int64_t(hi)), l = std::uint64_t(std::int64_t(lo));
+            return T(h + l);
         }
-        if (hi < 18446744073709551616.0) {
-            std::uint64_t h = std::uint64_t(hi);
-            return T(h + std::uint64_t(std::int64_t(lo)));
-        }
-        return T(std::uint64_t(hi));
+        if (!std::is_signed<T>::value && hi >= 0.0 && hi < 18446744073709551616.0)
+            return T(std::uint64_t(hi) + std::uint64_t(std::int64_t(lo)));
+        std::feraiseexcept(FE_INVALID);
+        return T(std::uint64_t(1) << 63);
     }
 };
 

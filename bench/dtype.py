@@ -1,0 +1,73 @@
+"""Speed of the float128 dtype's ufuncs beside the (N, 2) array functions
+that run the same engine, on the same data, one thread.
+
+    TARSEL_NUM_THREADS=1 python bench/dtype.py [--rows 1000000] [--rounds 5]
+
+Prints the processor and the engine's level, then a row per engine-backed
+ufunc: nanoseconds per element through the ufunc (np.add(x, y) on float128
+arrays), through the array function on the (N, 2) views of the same arrays
+(tarsel.add_arrays(as_rows(x), as_rows(y))), and their ratio, which the
+dtype keeps within 1.15.  Also np.add.reduce (the exact sum) beside
+tarsel.sum_arrays.  Best of --rounds, CPU time of this thread.  It asserts
+nothing.
+"""
+
+import argparse
+import platform
+import time
+
+import numpy as np
+
+import tarsel
+
+
+def best(call, rounds):
+    times = []
+    for _ in range(rounds):
+        start = time.thread_time()
+        call()
+        times.append(time.thread_time() - start)
+    return min(times)
+
+
+def processor():
+    try:
+        with open("/proc/cpuinfo") as info:
+            for line in info:
+                if line.startswith("model name"):
+                    return line.split(":", 1)[1].strip()
+    except OSError:
+        pass
+    return platform.processor()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--rows", type=int, default=1_000_000)
+    parser.add_argument("--rounds", type=int, default=5)
+    args = parser.parse_args()
+    n = args.rows
+    rng = np.random.default_rng(1)
+    pairs = np.stack([rng.uniform(0.5, 4.0, n), rng.uniform(-1, 1, n) * 2.0**-54], axis=1)
+    x = tarsel.from_rows_view(pairs)
+    y = tarsel.from_rows_view(pairs[::-1].copy())
+    print(f"processor: {processor()}; level {tarsel.simd_level}; threads {tarsel.num_threads}; "
+          f"NumPy {np.__version__}; N = {n}")
+    print(f"{'ufunc':14} {'ufunc ns':>9} {'array fn ns':>12} {'ratio':>6}")
+    for ufunc_name, nin, nout, engine in tarsel._ufunc_loops:
+        if engine is None:
+            continue
+        operands = [x, y][:nin]
+        ufunc = getattr(np, ufunc_name)
+        function = getattr(tarsel, f"{engine}_arrays")
+        rows = [tarsel.as_rows(v) for v in operands]
+        t_ufunc = best(lambda: ufunc(*operands), args.rounds)
+        t_rows = best(lambda: function(*rows), args.rounds)
+        print(f"{ufunc_name:14} {1e9 * t_ufunc / n:9.2f} {1e9 * t_rows / n:12.2f} {t_ufunc / t_rows:6.2f}")
+    t_sum = best(lambda: np.add.reduce(x), args.rounds)
+    t_rows = best(lambda: tarsel.sum_arrays(tarsel.as_rows(x)), args.rounds)
+    print(f"{'add.reduce':14} {1e9 * t_sum / n:9.2f} {1e9 * t_rows / n:12.2f} {t_sum / t_rows:6.2f}")
+
+
+if __name__ == "__main__":
+    main()
