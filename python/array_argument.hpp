@@ -26,8 +26,6 @@ public:
     // array with the Python error set where NumPy fails.
     static float64_array converted(pybind11::handle src)
     {
-        if (pybind11::object rows = float128_rows_view(src))
-            return pybind11::reinterpret_steal<float64_array>(rows.release());
         return pybind11::reinterpret_steal<float64_array>(raw_array_t(src.ptr()));
     }
 };
@@ -50,7 +48,11 @@ struct type_caster<tarsel_binding::float64_array> {
 
     bool load(handle src, bool convert)
     {
-        if (!convert && !tarsel_binding::float64_array::check_(src) && !tarsel_binding::float128_rows_view(src))
+        if (object rows = tarsel_binding::float128_rows_view(src)) {
+            value = reinterpret_steal<tarsel_binding::float64_array>(rows.release());
+            return true;
+        }
+        if (!convert && !tarsel_binding::float64_array::check_(src))
             return false;
         value = tarsel_binding::float64_array::converted(src);
         return value ? true : tarsel_binding::mismatch_or_rethrow();

@@ -27,20 +27,14 @@ namespace {
 
 /* --- exact values of the other types --- */
 
-// v = a 2^32 + b with both parts exact doubles; their sum, rounded to
-// nearest, and its exact error are the pair.
-tarsel from_int64(std::int64_t v)
+// v = a 2^32 + b with both parts exact doubles and |a| >= b unless a is
+// zero: their fast two-sum, the sum rounded to nearest and its exact
+// error, is the pair.
+template <class Int>
+tarsel from_integer(Int v)
 {
     double a = double(v >> 32) * 4294967296.0, b = double(v & 0xffffffff);
-    double s = a + b, bb = s - a, e = (a - (s - bb)) + (b - bb);
-    return tarsel_from_hi_lo(s, e);
-}
-
-tarsel from_uint64(std::uint64_t v)
-{
-    double a = double(v >> 32) * 4294967296.0, b = double(v & 0xffffffff);
-    double s = a + b, bb = s - a, e = (a - (s - bb)) + (b - bb);
-    return tarsel_from_hi_lo(s, e);
+    return _tarsel_fast_two_sum(a, b);
 }
 
 double half_to_double(std::uint16_t h)
@@ -106,9 +100,9 @@ struct integer_type {
     static tarsel value(T v)
     {
         if constexpr (std::is_signed<T>::value)
-            return from_int64(std::int64_t(v));
+            return from_integer(std::int64_t(v));
         else
-            return from_uint64(std::uint64_t(v));
+            return from_integer(std::uint64_t(v));
     }
 
     // Truncated toward zero.  A NaN or a value out of the range of int64
@@ -134,7 +128,6 @@ struct integer_type {
 };
 
 struct bool_type {
-    using T = npy_bool;
     static tarsel value(npy_bool v) { return tarsel_from_double(v ? 1.0 : 0.0); }
     static npy_bool of(tarsel x) { return !tarsel_eq(x, tarsel_from_double(0.0)); }
 };
@@ -249,9 +242,9 @@ int cast_text_to_float128(PyArrayMethod_Context *context, char *const data[], co
 // rather than being cut.
 constexpr npy_intp default_text_length = 64;
 
-// The format spec of the shortest text that reads back: the none
+// The format string of the shortest text that reads back: the none
 // presentation type (format(x, "") is str(x), the fixed 32 digits).
-PyObject *shortest_spec = nullptr;
+PyObject *shortest_format = nullptr;
 
 template <bool Wide>
 int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], const npy_intp dimensions[],
@@ -264,7 +257,7 @@ int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], co
         PyObject *value = object_from_value(load(in));
         if (!value)
             return -1;
-        PyObject *text = PyObject_Format(value, shortest_spec);
+        PyObject *text = PyObject_Format(value, shortest_format);
         Py_DECREF(value);
         if (!text)
             return -1;
@@ -392,19 +385,17 @@ cast_row integer(int type_num)
             NPY_SAFE_CASTING, NPY_UNSAFE_CASTING};
 }
 
-// Every spec, its dtypes and slots live as long as the module: NumPy keeps
-// pointers into none of them after registration, but nothing is gained by
-// freeing them.
+// Every cast's description, dtypes and slots live as long as the module.
 struct cast_storage {
-    std::vector<PyArrayMethod_Spec> specs;
+    std::vector<method_description> methods;
     std::vector<std::vector<PyType_Slot>> slots;
     std::vector<std::vector<PyArray_DTypeMeta *>> dtypes;
-    std::vector<PyArrayMethod_Spec *> pointers;
+    std::vector<method_description *> pointers;
 };
 
 cast_storage storage;
 
-void add_spec(const char *name, PyArray_DTypeMeta *from, PyArray_DTypeMeta *to, NPY_CASTING casting,
+void add_cast(const char *name, PyArray_DTypeMeta *from, PyArray_DTypeMeta *to, NPY_CASTING casting,
               NPY_ARRAYMETHOD_FLAGS flags, void *resolve, void *loop)
 {
     storage.dtypes.push_back({from, to});
@@ -412,38 +403,32 @@ void add_spec(const char *name, PyArray_DTypeMeta *from, PyArray_DTypeMeta *to, 
                              {NPY_METH_strided_loop, loop},
                              {NPY_METH_unaligned_strided_loop, loop},
                              {0, nullptr}});
-    PyArrayMethod_Spec spec = {};
-    spec.name = name;
-    spec.nin = 1;
-    spec.nout = 1;
-    spec.casting = casting;
-    spec.flags = flags;
-    storage.specs.push_back(spec);
+    method_description method = {};
+    method.name = name;
+    method.nin = 1;
+    method.nout = 1;
+    method.casting = casting;
+    method.flags = flags;
+    storage.methods.push_back(method);
 }
 
-template <NPY_CASTING C>
-void *fixed_resolver()
-{
-    return reinterpret_cast<void *>(&resolve_fixed<C>);
-}
-
-void *resolver_for(NPY_CASTING casting)
+void *fixed_resolver(NPY_CASTING casting)
 {
     switch (casting) {
-    case NPY_SAFE_CASTING: return fixed_resolver<NPY_SAFE_CASTING>();
-    case NPY_SAME_KIND_CASTING: return fixed_resolver<NPY_SAME_KIND_CASTING>();
-    default: return fixed_resolver<NPY_UNSAFE_CASTING>();
+    case NPY_SAFE_CASTING: return reinterpret_cast<void *>(&resolve_fixed<NPY_SAFE_CASTING>);
+    case NPY_SAME_KIND_CASTING: return reinterpret_cast<void *>(&resolve_fixed<NPY_SAME_KIND_CASTING>);
+    default: return reinterpret_cast<void *>(&resolve_fixed<NPY_UNSAFE_CASTING>);
     }
 }
 
 } // namespace
 
-PyArrayMethod_Spec **cast_specs()
+method_description **cast_methods()
 {
     if (!storage.pointers.empty())
         return storage.pointers.data();
-    shortest_spec = PyUnicode_InternFromString("<");
-    if (!shortest_spec)
+    shortest_format = PyUnicode_InternFromString("<");
+    if (!shortest_format)
         return nullptr;
     const cast_row rows[] = {
         {NPY_BOOL, &cast_to_float128<bool_type, npy_bool>, &cast_from_float128<bool_type, npy_bool>,
@@ -458,46 +443,45 @@ PyArrayMethod_Spec **cast_specs()
         numeric<NPY_DOUBLE, double_type, double>(NPY_SAME_KIND_CASTING),
     };
     // Quiet: the error terms of the arithmetic raise IEEE flags that are
-    // not the user's business.  The casts to the ints keep NumPy's check,
-    // which reports the invalid conversion of a NaN or of a value out of
-    // range.
+    // not the user's business.  The unsafe casts (to bool and the ints) keep
+    // NumPy's check, which reports the invalid conversion of a NaN or of a
+    // value out of range to an int.
     NPY_ARRAYMETHOD_FLAGS quiet = NPY_ARRAYMETHOD_FLAGS(NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED);
     NPY_ARRAYMETHOD_FLAGS checked = NPY_METH_SUPPORTS_UNALIGNED;
     NPY_ARRAYMETHOD_FLAGS python = NPY_ARRAYMETHOD_FLAGS(NPY_METH_REQUIRES_PYAPI | NPY_METH_SUPPORTS_UNALIGNED |
                                                          NPY_METH_NO_FLOATINGPOINT_ERRORS);
     PyArray_DTypeMeta *self = nullptr;   // the DType being defined
     std::size_t count = std::size(rows) * 2 + 5;
-    storage.specs.reserve(count);
+    storage.methods.reserve(count);
     storage.slots.reserve(count);
     storage.dtypes.reserve(count);
 
-    add_spec("float128_to_float128", self, self, NPY_NO_CASTING, quiet, reinterpret_cast<void *>(&resolve_same),
+    add_cast("float128_to_float128", self, self, NPY_NO_CASTING, quiet, reinterpret_cast<void *>(&resolve_same),
              reinterpret_cast<void *>(&copy_elements));
     for (const cast_row &row : rows) {
         PyArray_DTypeMeta *other = dtype_of(row.type_num);   // kept for the module's life
-        bool is_int = row.type_num != NPY_BOOL && row.type_num != NPY_HALF && row.type_num != NPY_FLOAT &&
-                      row.type_num != NPY_DOUBLE;
-        add_spec("to_float128", other, self, row.to_casting, quiet, resolver_for(row.to_casting),
+        add_cast("to_float128", other, self, row.to_casting, quiet, fixed_resolver(row.to_casting),
                  reinterpret_cast<void *>(row.to));
-        add_spec("from_float128", self, other, row.from_casting, is_int ? checked : quiet,
-                 resolver_for(row.from_casting), reinterpret_cast<void *>(row.from));
+        add_cast("from_float128", self, other, row.from_casting,
+                 row.from_casting == NPY_UNSAFE_CASTING ? checked : quiet, fixed_resolver(row.from_casting),
+                 reinterpret_cast<void *>(row.from));
     }
     PyArray_DTypeMeta *unicode = dtype_of(NPY_UNICODE), *bytes = dtype_of(NPY_STRING);
-    add_spec("str_to_float128", unicode, self, NPY_UNSAFE_CASTING, python,
+    add_cast("str_to_float128", unicode, self, NPY_UNSAFE_CASTING, python,
              reinterpret_cast<void *>(&resolve_from_text), reinterpret_cast<void *>(&cast_text_to_float128<true>));
-    add_spec("bytes_to_float128", bytes, self, NPY_UNSAFE_CASTING, python,
+    add_cast("bytes_to_float128", bytes, self, NPY_UNSAFE_CASTING, python,
              reinterpret_cast<void *>(&resolve_from_text), reinterpret_cast<void *>(&cast_text_to_float128<false>));
-    add_spec("float128_to_str", self, unicode, NPY_SAME_KIND_CASTING, python,
+    add_cast("float128_to_str", self, unicode, NPY_SAME_KIND_CASTING, python,
              reinterpret_cast<void *>(&resolve_to_text<NPY_UNICODE>),
              reinterpret_cast<void *>(&cast_float128_to_text<true>));
-    add_spec("float128_to_bytes", self, bytes, NPY_SAME_KIND_CASTING, python,
+    add_cast("float128_to_bytes", self, bytes, NPY_SAME_KIND_CASTING, python,
              reinterpret_cast<void *>(&resolve_to_text<NPY_STRING>),
              reinterpret_cast<void *>(&cast_float128_to_text<false>));
 
-    for (std::size_t k = 0; k < storage.specs.size(); ++k) {
-        storage.specs[k].dtypes = storage.dtypes[k].data();
-        storage.specs[k].slots = storage.slots[k].data();
-        storage.pointers.push_back(&storage.specs[k]);
+    for (std::size_t k = 0; k < storage.methods.size(); ++k) {
+        storage.methods[k].dtypes = storage.dtypes[k].data();
+        storage.methods[k].slots = storage.slots[k].data();
+        storage.pointers.push_back(&storage.methods[k]);
     }
     storage.pointers.push_back(nullptr);
     return storage.pointers.data();

@@ -98,13 +98,7 @@ PyArray_DTypeMeta *common_dtype(PyArray_DTypeMeta *self, PyArray_DTypeMeta *othe
             break;
         }
     }
-    PyObject *name = PyObject_GetAttrString(reinterpret_cast<PyObject *>(other), "__name__");
-    if (!name)
-        return nullptr;
-    bool python_number = PyUnicode_CompareWithASCIIString(name, "_PyIntDType") == 0 ||
-                         PyUnicode_CompareWithASCIIString(name, "_PyFloatDType") == 0;
-    Py_DECREF(name);
-    if (python_number) {
+    if (other == &PyArray_PyLongDType || other == &PyArray_PyFloatDType) {
         Py_INCREF(self);
         return self;
     }
@@ -246,15 +240,15 @@ int define_dtype(PyObject *float128_type)
         {NPY_DT_PyArray_ArrFuncs_fill, reinterpret_cast<void *>(&fill)},
         {0, nullptr},
     };
-    PyArrayDTypeMeta_Spec spec = {};
-    spec.typeobj = reinterpret_cast<PyTypeObject *>(float128_type);
-    spec.flags = NPY_DT_NUMERIC;
-    spec.casts = cast_specs();
-    spec.slots = slots;
-    spec.baseclass = nullptr;
-    if (!spec.casts)
+    dtype_description description = {};
+    description.typeobj = reinterpret_cast<PyTypeObject *>(float128_type);
+    description.flags = NPY_DT_NUMERIC;
+    description.casts = cast_methods();
+    description.slots = slots;
+    description.baseclass = nullptr;
+    if (!description.casts)
         return -1;
-    if (PyArrayInitDTypeMeta_FromSpec(&dtype_class, &spec) < 0)
+    if (PyArrayInitDTypeMeta_FromSpec(&dtype_class, &description) < 0)
         return -1;
     descriptor = new_descriptor();
     if (!descriptor)
@@ -265,23 +259,6 @@ int define_dtype(PyObject *float128_type)
 }
 
 /* --- elements from and to Python objects --- */
-
-namespace {
-
-bool is_numpy_type(PyObject *obj, const char *name)
-{
-    PyObject *numpy = PyImport_AddModule("numpy");
-    if (!numpy)
-        return false;
-    PyObject *type = PyObject_GetAttrString(numpy, name);
-    if (!type)
-        return false;
-    int result = PyObject_IsInstance(obj, type);
-    Py_DECREF(type);
-    return result == 1;
-}
-
-} // namespace
 
 bool value_from_object(PyObject *obj, tarsel &out)
 {
@@ -296,8 +273,8 @@ bool value_from_object(PyObject *obj, tarsel &out)
             return true;
         }
         py::handle cls(scalar_type);
-        bool boolean = PyBool_Check(obj) || is_numpy_type(obj, "bool");
-        if (boolean || PyLong_Check(obj) || is_numpy_type(obj, "integer")) {
+        bool boolean = PyBool_Check(obj) || PyArray_IsScalar(obj, Bool);
+        if (boolean || PyLong_Check(obj) || PyArray_IsScalar(obj, Integer)) {
             int truth = boolean ? PyObject_IsTrue(obj) : 0;
             py::object n = boolean ? py::int_(truth) : py::reinterpret_steal<py::object>(PyNumber_Index(obj));
             if (!n || truth < 0)
@@ -305,13 +282,13 @@ bool value_from_object(PyObject *obj, tarsel &out)
             out = cls.attr("from_rational")(n).cast<const tars::float128 &>().data;
             return true;
         }
-        if (is_numpy_type(obj, "floating")) {
+        if (PyArray_IsScalar(obj, Floating)) {
             // float16, float32 and float64 values are doubles; a finite
             // longdouble has at most 64 significant bits: all exact.
             double d = PyFloat_AsDouble(obj);
             if (d == -1.0 && PyErr_Occurred())
                 throw py::error_already_set();
-            if (is_numpy_type(obj, "longdouble") && std::isfinite(d))
+            if (PyArray_IsScalar(obj, LongDouble) && std::isfinite(d))
                 out = cls.attr("from_rational")(py::handle(obj).attr("as_integer_ratio")())
                           .cast<const tars::float128 &>().data;
             else

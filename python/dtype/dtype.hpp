@@ -69,14 +69,9 @@ int register_ufunc_loops();
 // the tests: a new list, or null with the Python error set.
 PyObject *ufunc_loop_list();
 
-// The cast specifications of the dtype, null-terminated, for the DType
-// spec (casts.cpp).
-PyArrayMethod_Spec **cast_specs();
-
-// A float128 array of shape S as a float64 array of shape S + (2,) over the
-// same memory (a new reference), or null with TypeError set when `array` is
-// no float128 array.
-PyObject *rows_view(PyObject *array);
+// The casts of the dtype, null-terminated, for its DType description
+// (casts.cpp).
+method_description **cast_methods();
 
 } // namespace tarsel_dtype
 

@@ -27,4 +27,9 @@
 #include <numpy/ufuncobject.h>
 #include <numpy/dtype_api.h>
 
+// NumPy's descriptions of a DType and of an ArrayMethod (a cast or a ufunc
+// loop), under the names the files here use.
+using dtype_description = PyArrayDTypeMeta_Spec;
+using method_description = PyArrayMethod_Spec;
+
 #endif // TARSEL_NUMPY_API_HPP

@@ -39,7 +39,7 @@ PyObject *view_with_base(PyArray_Descr *descr, int nd, npy_intp *shape, npy_intp
 // A float64 array of shape S + (2,) over a float128 array of shape S: the
 // same memory, the same strides and a last stride of 8 bytes, writeable
 // where the array is.
-PyObject *rows_view_of(PyArrayObject *a)
+py::object rows_view_of(PyArrayObject *a)
 {
     int nd = PyArray_NDIM(a);
     std::vector<npy_intp> shape(PyArray_DIMS(a), PyArray_DIMS(a) + nd), strides(PyArray_STRIDES(a),
@@ -48,19 +48,20 @@ PyObject *rows_view_of(PyArrayObject *a)
     strides.push_back(8);
     PyArray_Descr *f64 = PyArray_DescrFromType(NPY_DOUBLE);
     int flags = PyArray_FLAGS(a) & NPY_ARRAY_WRITEABLE;
-    return view_with_base(f64, nd + 1, shape.data(), strides.data(), PyArray_DATA(a), flags,
-                          reinterpret_cast<PyObject *>(a));
+    PyObject *view = view_with_base(f64, nd + 1, shape.data(), strides.data(), PyArray_DATA(a), flags,
+                                    reinterpret_cast<PyObject *>(a));
+    if (!view)
+        throw py::error_already_set();
+    return py::reinterpret_steal<py::object>(view);
 }
 
 py::object as_rows(py::handle x)
 {
-    if (!is_float128_array(x.ptr()))
+    py::object view = tarsel_binding::float128_rows_view(x);
+    if (!view)
         throw py::type_error(std::string("as_rows() takes a float128 array, not '") + Py_TYPE(x.ptr())->tp_name +
                              (PyArray_Check(x.ptr()) ? "' of another dtype" : "'"));
-    PyObject *view = rows_view_of(reinterpret_cast<PyArrayObject *>(x.ptr()));
-    if (!view)
-        throw py::error_already_set();
-    return py::reinterpret_steal<py::object>(view);
+    return view;
 }
 
 // The inverse view: a float64 array whose last axis has length 2 and a
@@ -111,28 +112,17 @@ py::object finfo(py::module_ &m)
 
 } // namespace
 
-PyObject *rows_view(PyObject *array)
-{
-    if (!is_float128_array(array)) {
-        PyErr_SetString(PyExc_TypeError, "not a float128 array");
-        return nullptr;
-    }
-    return rows_view_of(reinterpret_cast<PyArrayObject *>(array));
-}
-
 } // namespace tarsel_dtype
 
 namespace tarsel_binding {
 
+// Where no interpreter has registered the dtype (nor imported NumPy's API
+// for this module), no array is a float128 array.
 py::object float128_rows_view(py::handle src)
 {
-    if (!tarsel_dtype::float128_dtype() || !tarsel_dtype::float128_descr() || !PyArray_Check(src.ptr()) ||
-        NPY_DTYPE(PyArray_DESCR(reinterpret_cast<PyArrayObject *>(src.ptr()))) != tarsel_dtype::float128_dtype())
+    if (!tarsel_dtype::float128_descr() || !tarsel_dtype::is_float128_array(src.ptr()))
         return py::object();
-    PyObject *view = tarsel_dtype::rows_view(src.ptr());
-    if (!view)
-        throw py::error_already_set();
-    return py::reinterpret_steal<py::object>(view);
+    return tarsel_dtype::rows_view_of(reinterpret_cast<PyArrayObject *>(src.ptr()));
 }
 
 // The dtype lives in NumPy's process-wide tables, once: the first

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "python/binding.hpp"
@@ -65,35 +66,19 @@ tarsel copysign(tarsel x, tarsel y)
     return signbit_of(x) != signbit_of(y) ? tarsel_neg(x) : x;
 }
 
-// maximum and minimum propagate a NaN (the first one); fmax and fmin
-// ignore a NaN beside a number.  Between equal values (+0.0 and -0.0) the
-// first operand is kept, as NumPy's float loops keep it.
-tarsel maximum(tarsel x, tarsel y)
+// The larger or the smaller of x and y.  maximum and minimum propagate a
+// NaN (the first one); fmax and fmin ignore a NaN beside a number.
+// Between equal values (+0.0 and -0.0) the first operand is kept, as
+// NumPy's float loops keep it.
+template <bool Larger, bool PropagateNan>
+tarsel extreme(tarsel x, tarsel y)
 {
-    if (tarsel_isnan(x) || tarsel_isnan(y))
-        return tarsel_isnan(x) ? x : y;
-    return tarsel_lt(x, y) ? y : x;
-}
-
-tarsel minimum(tarsel x, tarsel y)
-{
-    if (tarsel_isnan(x) || tarsel_isnan(y))
-        return tarsel_isnan(x) ? x : y;
-    return tarsel_gt(x, y) ? y : x;
-}
-
-tarsel fmax(tarsel x, tarsel y)
-{
-    if (tarsel_isnan(x) || tarsel_isnan(y))
+    if (tarsel_isnan(x) || tarsel_isnan(y)) {
+        if (PropagateNan)
+            return tarsel_isnan(x) ? x : y;
         return tarsel_isnan(y) ? x : y;
-    return tarsel_lt(x, y) ? y : x;
-}
-
-tarsel fmin(tarsel x, tarsel y)
-{
-    if (tarsel_isnan(x) || tarsel_isnan(y))
-        return tarsel_isnan(y) ? x : y;
-    return tarsel_gt(x, y) ? y : x;
+    }
+    return (Larger ? tarsel_lt(x, y) : tarsel_gt(x, y)) ? y : x;
 }
 
 // Python's float // and %, from fmod: the remainder takes the sign of the
@@ -224,12 +209,6 @@ int divmod_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[],
     return 0;
 }
 
-int signbit_loop(PyArrayMethod_Context *c, char *const data[], const npy_intp n[], const npy_intp s[],
-                 NpyAuxData *aux)
-{
-    return predicate_loop<signbit_of>(c, data, n, s, aux);
-}
-
 /* --- the engine's functions --- */
 
 // Whether the n elements of an input at `in` with stride `in_step` share
@@ -353,17 +332,17 @@ const loop_row loop_rows[] = {
     {"rint", nullptr, 1, 1, output::value, &unary_loop<rint>},
     {"sign", nullptr, 1, 1, output::value, &unary_loop<sign>},
     {"copysign", nullptr, 2, 1, output::value, &binary_loop<copysign>},
-    {"maximum", nullptr, 2, 1, output::value, &binary_loop<maximum>},
-    {"minimum", nullptr, 2, 1, output::value, &binary_loop<minimum>},
-    {"fmax", nullptr, 2, 1, output::value, &binary_loop<fmax>},
-    {"fmin", nullptr, 2, 1, output::value, &binary_loop<fmin>},
+    {"maximum", nullptr, 2, 1, output::value, &binary_loop<extreme<true, true>>},
+    {"minimum", nullptr, 2, 1, output::value, &binary_loop<extreme<false, true>>},
+    {"fmax", nullptr, 2, 1, output::value, &binary_loop<extreme<true, false>>},
+    {"fmin", nullptr, 2, 1, output::value, &binary_loop<extreme<false, false>>},
     {"floor_divide", nullptr, 2, 1, output::value, &binary_loop<floor_divide>},
     {"remainder", nullptr, 2, 1, output::value, &binary_loop<remainder>},
     {"divmod", nullptr, 2, 2, output::value, &divmod_loop},
     {"isnan", nullptr, 1, 1, output::boolean, &predicate_loop<is_nan>},
     {"isinf", nullptr, 1, 1, output::boolean, &predicate_loop<is_inf>},
     {"isfinite", nullptr, 1, 1, output::boolean, &predicate_loop<is_finite>},
-    {"signbit", nullptr, 1, 1, output::boolean, &signbit_loop},
+    {"signbit", nullptr, 1, 1, output::boolean, &predicate_loop<signbit_of>},
     {"logical_not", nullptr, 1, 1, output::boolean, &predicate_loop<logical_not>},
     {"equal", nullptr, 2, 1, output::boolean, &relation_loop<equal>},
     {"not_equal", nullptr, 2, 1, output::boolean, &relation_loop<not_equal>},
@@ -377,8 +356,6 @@ const loop_row loop_rows[] = {
 };
 
 #undef TARSEL_ENGINE_LOOP
-
-PyArray_DTypeMeta *bool_dtype = nullptr;
 
 // The start of a reduction over no elements: 0 for add, 1 for multiply;
 // over some elements NumPy starts from the first, so -0.0 sums stay -0.0.
@@ -395,48 +372,46 @@ int reduction_start(PyArrayMethod_Context *, npy_bool empty, void *initial)
 // Python int, an int8 ...) is cast to float128 first; the outputs are
 // those of the loop.
 template <output Kind>
-int promote(PyObject *ufunc, PyArray_DTypeMeta *const op_dtypes[], PyArray_DTypeMeta *const signature[],
+int promote(PyObject *ufunc, PyArray_DTypeMeta *const[], PyArray_DTypeMeta *const signature[],
             PyArray_DTypeMeta *new_op_dtypes[])
 {
-    int nin = reinterpret_cast<PyUFuncObject *>(ufunc)->nin, nargs = nin + reinterpret_cast<PyUFuncObject *>(ufunc)->nout;
-    for (int k = 0; k < nargs; ++k) {
+    const PyUFuncObject *u = reinterpret_cast<const PyUFuncObject *>(ufunc);
+    for (int k = 0; k < u->nin + u->nout; ++k) {
         PyArray_DTypeMeta *d = signature[k] ? signature[k]
-                               : k < nin || Kind == output::value ? float128_dtype() : bool_dtype;
+                               : k < u->nin || Kind == output::value ? float128_dtype() : &PyArray_BoolDType;
         Py_INCREF(d);
         new_op_dtypes[k] = d;
     }
-    (void)op_dtypes;
     return 0;
 }
 
-int add_loop(PyObject *ufunc, const char *name, const loop_row &row)
+int add_loop(PyObject *ufunc, const std::string &ufunc_name, const loop_row &row)
 {
     std::vector<PyArray_DTypeMeta *> dtypes;
     for (int k = 0; k < row.nin + row.nout; ++k)
-        dtypes.push_back(k >= row.nin && row.kind == output::boolean ? bool_dtype : float128_dtype());
+        dtypes.push_back(k >= row.nin && row.kind == output::boolean ? &PyArray_BoolDType : float128_dtype());
     // Every loop reads and writes elements through memcpy, so the same loop
     // serves unaligned operands.
     std::vector<PyType_Slot> slots = {{NPY_METH_strided_loop, reinterpret_cast<void *>(row.loop)},
                                       {NPY_METH_unaligned_strided_loop, reinterpret_cast<void *>(row.loop)}};
-    std::string ufunc_name = name;
     if (ufunc_name == "add")
         slots.push_back({NPY_METH_get_reduction_initial, reinterpret_cast<void *>(&reduction_start<0>)});
     if (ufunc_name == "multiply")
         slots.push_back({NPY_METH_get_reduction_initial, reinterpret_cast<void *>(&reduction_start<1>)});
     slots.push_back({0, nullptr});
     std::string method_name = "float128_" + ufunc_name;
-    PyArrayMethod_Spec spec = {};
-    spec.name = method_name.c_str();
-    spec.nin = row.nin;
-    spec.nout = row.nout;
-    spec.casting = NPY_NO_CASTING;
+    method_description method = {};
+    method.name = method_name.c_str();
+    method.nin = row.nin;
+    method.nout = row.nout;
+    method.casting = NPY_NO_CASTING;
     // The engine's loops poll for Ctrl-C on the calling thread, which needs
     // the interpreter lock held.
-    spec.flags = NPY_ARRAYMETHOD_FLAGS(NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED |
-                                       NPY_METH_REQUIRES_PYAPI);
-    spec.dtypes = dtypes.data();
-    spec.slots = slots.data();
-    if (PyUFunc_AddLoopFromSpec(ufunc, &spec) < 0)
+    method.flags = NPY_ARRAYMETHOD_FLAGS(NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED |
+                                         NPY_METH_REQUIRES_PYAPI);
+    method.dtypes = dtypes.data();
+    method.slots = slots.data();
+    if (PyUFunc_AddLoopFromSpec(ufunc, &method) < 0)
         return -1;
 
     // The promoters of a two-operand ufunc: float128 beside any other
@@ -467,61 +442,54 @@ int add_loop(PyObject *ufunc, const char *name, const loop_row &row)
     return 0;
 }
 
+// Every loop under each NumPy name it serves, in the order of the rows.
+std::vector<std::pair<std::string, const loop_row *>> named_loops()
+{
+    std::vector<std::pair<std::string, const loop_row *>> loops;
+    for (const loop_row &row : loop_rows) {
+        std::string names = row.ufuncs;
+        for (std::size_t start = 0, end; start < names.size(); start = end + 1) {
+            end = names.find(' ', start);
+            if (end == std::string::npos)
+                end = names.size();
+            loops.push_back({names.substr(start, end - start), &row});
+        }
+    }
+    return loops;
+}
+
 } // namespace
 
 PyObject *ufunc_loop_list()
 {
     PyObject *list = PyList_New(0);
-    for (const loop_row &row : loop_rows) {
-        std::string names = row.ufuncs;
-        for (std::size_t start = 0; list && start < names.size();) {
-            std::size_t end = names.find(' ', start);
-            if (end == std::string::npos)
-                end = names.size();
-            PyObject *item = Py_BuildValue("(s#iiz)", names.data() + start, Py_ssize_t(end - start), row.nin,
-                                           row.nout, row.engine);
-            if (!item || PyList_Append(list, item) < 0) {
-                Py_XDECREF(item);
-                Py_CLEAR(list);
-                break;
-            }
-            Py_DECREF(item);
-            start = end + 1;
+    for (const auto &[name, row] : named_loops()) {
+        PyObject *item = list ? Py_BuildValue("(siiz)", name.c_str(), row->nin, row->nout, row->engine) : nullptr;
+        if (!item || PyList_Append(list, item) < 0) {
+            Py_XDECREF(item);
+            Py_XDECREF(list);
+            return nullptr;
         }
+        Py_DECREF(item);
     }
     return list;
 }
 
 int register_ufunc_loops()
 {
-    bool_dtype = NPY_DTYPE(PyArray_DescrFromType(NPY_BOOL));
     PyObject *numpy = PyImport_ImportModule("numpy");
     if (!numpy)
         return -1;
-    for (const loop_row &row : loop_rows) {
-        std::string names = row.ufuncs;
-        std::size_t start = 0;
-        while (start < names.size()) {
-            std::size_t end = names.find(' ', start);
-            if (end == std::string::npos)
-                end = names.size();
-            std::string name = names.substr(start, end - start);
-            start = end + 1;
-            PyObject *ufunc = PyObject_GetAttrString(numpy, name.c_str());
-            if (!ufunc) {
-                Py_DECREF(numpy);
-                return -1;
-            }
-            int status = add_loop(ufunc, name.c_str(), row);
-            Py_DECREF(ufunc);
-            if (status < 0) {
-                Py_DECREF(numpy);
-                return -1;
-            }
-        }
+    int status = 0;
+    for (const auto &[name, row] : named_loops()) {
+        PyObject *ufunc = PyObject_GetAttrString(numpy, name.c_str());
+        status = ufunc ? add_loop(ufunc, name, *row) : -1;
+        Py_XDECREF(ufunc);
+        if (status < 0)
+            break;
     }
     Py_DECREF(numpy);
-    return 0;
+    return status;
 }
 
 } // namespace tarsel_dtype
