@@ -16,6 +16,8 @@
 #    requirements, the module built and installed into it, and pytest on
 #    every processor (pytest-xdist); under the first interpreter again with
 #    TARSEL_SIMD at every level and TARSEL_NUM_THREADS=1;
+#    the dtype, array and reduction tests under the first interpreter again with
+#    the oldest NumPy the module supports (tests/setup/python.sh);
 # 4. the Python tests once more, under the first of those interpreters, against
 #    the module built with AddressSanitizer and UndefinedBehaviorSanitizer, in
 #    its own venv (build/venvs/<tag>-sanitize).
@@ -125,6 +127,8 @@ for level in scalar sse2 avx2 avx512; do
   TARSEL_SIMD=$level TARSEL_NUM_THREADS=1 TARSEL_OTHER_VERSION_MODULE="" TARSEL_SKIP_C_LAYER=1 \
     "${venvs[0]}/bin/python" -m pytest -q -n "$jobs" tests/python
 done
+
+run_oldest_numpy_tests "${venvs[0]}" "$jobs"
 
 py=$(tested_pythons | awk '{print $1}')
 sanitize_venv="$(venv_dir "$py")-sanitize"
