@@ -370,14 +370,21 @@ int reduction_start(PyArrayMethod_Context *, npy_bool empty, void *initial)
 
 // Mixed operands: every input that is not float128 (a float64 array, a
 // Python int, an int8 ...) is cast to float128 first; the outputs are
-// those of the loop.
+// those of the loop.  Where the caller fixes another dtype (dtype=object,
+// as Dask's sum asks), every operand it leaves open takes that dtype.
 template <output Kind>
 int promote(PyObject *ufunc, PyArray_DTypeMeta *const[], PyArray_DTypeMeta *const signature[],
             PyArray_DTypeMeta *new_op_dtypes[])
 {
     const PyUFuncObject *u = reinterpret_cast<const PyUFuncObject *>(ufunc);
-    for (int k = 0; k < u->nin + u->nout; ++k) {
+    int nargs = u->nin + u->nout;
+    PyArray_DTypeMeta *fixed = nullptr;
+    for (int k = 0; k < nargs && !fixed; ++k)
+        if (signature[k] && signature[k] != float128_dtype())
+            fixed = signature[k];
+    for (int k = 0; k < nargs; ++k) {
         PyArray_DTypeMeta *d = signature[k] ? signature[k]
+                               : fixed ? fixed
                                : k < u->nin || Kind == output::value ? float128_dtype() : &PyArray_BoolDType;
         Py_INCREF(d);
         new_op_dtypes[k] = d;

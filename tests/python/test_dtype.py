@@ -245,6 +245,21 @@ def test_the_dtype_and_its_arrays_pickle_bit_for_bit(protocol):
     assert bits(np.load(buffer, allow_pickle=True)) == bits(x)
 
 
+def test_dask_arrays_of_the_dtype_give_the_in_memory_bits():
+    da = pytest.importorskip("dask.array")
+    x = as_float128(values(500))
+    for chunks in (7, 137, len(x)):
+        dx = da.from_array(x, chunks=chunks)
+        assert dx.dtype == f128
+        assert bits((np.sin(dx) * dx + 1).compute(scheduler="sync")) == bits(np.sin(x) * x + 1)
+
+
+def test_a_dtype_fixed_by_the_caller_is_taken_for_every_open_operand():
+    x = np.array([F("0.1"), F(2)])
+    assert np.add.reduce(x, dtype=object) == F("0.1") + F(2)
+    assert np.add(x, 1, dtype=np.float64).dtype == np.float64
+
+
 def test_finfo_states_the_facts_of_the_format():
     fi = tarsel.finfo
     assert fi.eps == F(2.0**-104) and fi.max.hi == np.finfo(np.float64).max and fi.max.lo > 0
