@@ -8,8 +8,10 @@ ufunc: nanoseconds per element through the ufunc (np.add(x, y) on float128
 arrays), through the array function on the (N, 2) views of the same arrays
 (tarsel.add_arrays(as_rows(x), as_rows(y))), and their ratio, which the
 dtype keeps within 1.15.  Also np.add.reduce (the exact sum) beside
-tarsel.sum_arrays.  Best of --rounds, CPU time of this thread.  It asserts
-nothing.
+tarsel.sum_arrays.  Then, where they are installed, the same operations on
+the same values through xprec's ddouble and numpy-quaddtype's binary128
+dtype, with each peer's time over tarsel's.  Best of --rounds, CPU time of
+this thread.  It asserts nothing.
 """
 
 import argparse
@@ -67,6 +69,52 @@ def main():
     t_sum = best(lambda: np.add.reduce(x), args.rounds)
     t_rows = best(lambda: tarsel.sum_arrays(tarsel.as_rows(x)), args.rounds)
     print(f"{'add.reduce':14} {1e9 * t_sum / n:9.2f} {1e9 * t_rows / n:12.2f} {t_sum / t_rows:6.2f}")
+    peer_table(x, y, pairs, n, args.rounds)
+
+
+def peers(pairs):
+    """The peers' arrays of the same values: (name, x, y) for each installed one."""
+    found = []
+    values = pairs[:, 0]
+    try:
+        import xprec
+        found.append(("xprec", values.astype(xprec.ddouble), values[::-1].astype(xprec.ddouble)))
+    except ImportError:
+        pass
+    try:
+        import numpy_quaddtype
+        quad = numpy_quaddtype.QuadPrecDType()
+        found.append(("quaddtype", values.astype(quad), values[::-1].astype(quad)))
+    except ImportError:
+        pass
+    return found
+
+
+OPERATIONS = [("add", 2), ("multiply", 2), ("divide", 2), ("sqrt", 1), ("exp", 1), ("log", 1), ("sin", 1),
+              ("cos", 1), ("sum", 1)]
+
+
+def peer_table(x, y, pairs, n, rounds):
+    others = peers(pairs)
+    if not others:
+        print("(xprec and numpy-quaddtype are not installed: no peer table)")
+        return
+    print()
+    print(f"{'operation':10} {'tarsel ns':>10}" + "".join(f" {name + ' ns':>13} {'x':>6}" for name, _, _ in others))
+
+    def call(name, arity, a, b):
+        if name == "sum":
+            return lambda: np.add.reduce(a)
+        ufunc = getattr(np, name)
+        return (lambda: ufunc(a, b)) if arity == 2 else (lambda: ufunc(a))
+
+    for name, arity in OPERATIONS:
+        ours = best(call(name, arity, x, y), rounds)
+        line = f"{name:10} {1e9 * ours / n:10.2f}"
+        for _, a, b in others:
+            theirs = best(call(name, arity, a, b), rounds)
+            line += f" {1e9 * theirs / n:13.2f} {theirs / ours:6.2f}"
+        print(line)
 
 
 if __name__ == "__main__":
