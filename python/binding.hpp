@@ -72,6 +72,9 @@ void register_version(py::module_ &m);
 // tarsel.finfo, as_rows and from_rows_view (python/dtype/).
 void register_dtype(py::module_ &m);
 
+// tarsel.printoptions() (python/dtype/printing.cpp).
+void register_printing(py::module_ &m);
+
 // A float128 array of shape S as a float64 array of shape S + (2,) over the
 // same memory; a null object for anything else.
 py::object float128_rows_view(py::handle src);

@@ -36,4 +36,5 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_version(m);             // __version__ (version.cpp)
     register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
     register_dtype(m);               // float128, finfo, as_rows, from_rows_view (dtype/registration.cpp)
+    register_printing(m);            // printoptions (dtype/printing.cpp)
 }

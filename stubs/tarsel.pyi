@@ -8,7 +8,7 @@ import numpy.typing
 import types
 import typing
 import typing_extensions
-__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'Float128DType', 'abs', 'abs_arrays', 'abs_sqr', 'acos', 'acos_arrays', 'add_arrays', 'as_rows', 'asin', 'asin_arrays', 'atan', 'atan2', 'atan2_arrays', 'atan_arrays', 'ceil', 'ceil_arrays', 'cos', 'cos_arrays', 'cosh', 'cosh_arrays', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'finfo', 'float128', 'floor', 'floor_arrays', 'fmod', 'fmod_arrays', 'from_rows', 'from_rows_view', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'neg_arrays', 'num_threads', 'pi', 'pow', 'pow_arrays', 'round', 'round_arrays', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sinh_arrays', 'sqrt', 'sqrt2', 'sqrt_arrays', 'sub_arrays', 'sum_arrays', 'tan', 'tan_arrays', 'tanh', 'tanh_arrays', 'to_rows', 'trunc', 'trunc_arrays']
+__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'Float128DType', 'abs', 'abs_arrays', 'abs_sqr', 'acos', 'acos_arrays', 'add_arrays', 'as_rows', 'asin', 'asin_arrays', 'atan', 'atan2', 'atan2_arrays', 'atan_arrays', 'ceil', 'ceil_arrays', 'cos', 'cos_arrays', 'cosh', 'cosh_arrays', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'finfo', 'float128', 'floor', 'floor_arrays', 'fmod', 'fmod_arrays', 'from_rows', 'from_rows_view', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'neg_arrays', 'num_threads', 'pi', 'pow', 'pow_arrays', 'printoptions', 'round', 'round_arrays', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sinh_arrays', 'sqrt', 'sqrt2', 'sqrt_arrays', 'sub_arrays', 'sum_arrays', 'tan', 'tan_arrays', 'tanh', 'tanh_arrays', 'to_rows', 'trunc', 'trunc_arrays']
 class Complex128:
     """
     A complex number whose real and imaginary parts are double-double Float128 values.
@@ -611,6 +611,10 @@ def pow_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: ty
     Unlike C99 and NumPy (x = a[i], y = b[i]): a zero x with a NaN y gives +0.0; pow(+-1, +-inf)
     and pow(1, nan) are NaN; -inf with a y that is not an integer gives NaN, and a negative x with
     an infinite or huge y gives NaN (an integral exponent needs |b| <= 9e18).
+    """
+def printoptions(**kwargs) -> typing.Any:
+    """
+    numpy.printoptions(**options) with the elements of float128 arrays printed as the shortest text that reads back, format(x, "<"), instead of the fixed 32 digits of str(x): "with tarsel.printoptions(): print(x)".  Other elements print as NumPy prints them; a formatter given in options keeps its keys.
     """
 def round(x: Float128) -> Float128:
     """

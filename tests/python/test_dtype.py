@@ -260,6 +260,17 @@ def test_a_dtype_fixed_by_the_caller_is_taken_for_every_open_operand():
     assert np.add(x, 1, dtype=np.float64).dtype == np.float64
 
 
+def test_printoptions_show_the_shortest_text_that_reads_back_and_leave_other_arrays_alone():
+    x = as_float128(values(6)[1:])
+    others = [np.array(["a", "b"]), np.array([b"c"]), np.arange(3.0)]
+    plain = [repr(a) for a in others]
+    with tarsel.printoptions(linewidth=10**6):
+        text = repr(x)
+        assert [repr(a) for a in others] == plain
+    body = text[text.index("[") + 1:text.rindex("]")]
+    assert [F.from_decimal(t).to_bytes() for t in body.split(", ")] == [v.to_bytes() for v in x]
+
+
 def test_finfo_states_the_facts_of_the_format():
     fi = tarsel.finfo
     assert fi.eps == F(2.0**-104) and fi.max.hi == np.finfo(np.float64).max and fi.max.lo > 0

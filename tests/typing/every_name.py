@@ -81,6 +81,8 @@ def dtype(values: list[Float128]) -> Float128:
     x = np.array(values, dtype=tarsel.float128)
     assert isinstance(tarsel.float128, tarsel.Float128DType) and tarsel.finfo.bits == 128
     back = tarsel.from_rows_view(tarsel.as_rows(x))
+    with tarsel.printoptions(precision=3):
+        assert repr(back)
     return Float128(float(back.size))
 
 
