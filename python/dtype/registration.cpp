@@ -66,7 +66,8 @@ py::object as_rows(py::handle x)
 
 // The inverse view: a float64 array whose last axis has length 2 and a
 // stride of 8 bytes (the hi and lo of one value side by side) as a
-// float128 array of the other axes.
+// float128 array of the other axes.  An empty array holds no element, so
+// the stride NumPy gives its last axis does not matter.
 py::object from_rows_view(py::handle a)
 {
     if (!PyArray_Check(a.ptr()) || PyArray_TYPE(reinterpret_cast<PyArrayObject *>(a.ptr())) != NPY_DOUBLE ||
@@ -74,7 +75,7 @@ py::object from_rows_view(py::handle a)
         throw py::type_error("from_rows_view() takes a float64 ndarray in native byte order");
     PyArrayObject *arr = reinterpret_cast<PyArrayObject *>(a.ptr());
     int nd = PyArray_NDIM(arr);
-    if (nd < 1 || PyArray_DIM(arr, nd - 1) != 2 || PyArray_STRIDE(arr, nd - 1) != 8)
+    if (nd < 1 || PyArray_DIM(arr, nd - 1) != 2 || (PyArray_STRIDE(arr, nd - 1) != 8 && PyArray_SIZE(arr) != 0))
         throw py::value_error("from_rows_view() needs a last axis of length 2 whose two doubles lie side by side "
                               "(stride 8); copy the array first, e.g. with numpy.ascontiguousarray");
     Py_INCREF(float128_descr());
