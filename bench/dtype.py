@@ -57,7 +57,7 @@ def main():
     print(f"processor: {processor()}; level {tarsel.simd_level}; threads {tarsel.num_threads}; "
           f"NumPy {np.__version__}; N = {n}")
     print(f"{'ufunc':14} {'ufunc ns':>9} {'array fn ns':>12} {'ratio':>6}")
-    for ufunc_name, nin, nout, engine in tarsel._ufunc_loops:
+    for ufunc_name, nin, nout, engine in tarsel._core._ufunc_loops:
         if engine is None:
             continue
         operands = [x, y][:nin]

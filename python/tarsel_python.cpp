@@ -1,4 +1,9 @@
-// tarsel_python.cpp -- the Python module tarsel.
+// tarsel_python.cpp -- tarsel._core, the compiled part of the package tarsel.
+//
+// The package re-exports every name of this module (python/tarsel/), and the
+// names present themselves as tarsel.X, the path users import them from and
+// pickles name: while the names are registered the module answers to
+// "tarsel", so that classes, signatures and functions carry that path.
 //
 // Registration runs in one fixed order, because pybind11 tries overloads in
 // the order they were registered: the Float128 class, the Complex128 class,
@@ -13,8 +18,11 @@
 namespace py = pybind11;
 using namespace tarsel_binding;
 
-PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
+PYBIND11_MODULE(_core, m, py::multiple_interpreters::not_supported())
 {
+    py::object own_name = m.attr("__name__");
+    m.attr("__name__") = "tarsel";
+
     // Module docstring.
     m.doc() = "tarsel: 128-bit double-double arithmetic module";
 
@@ -37,4 +45,6 @@ PYBIND11_MODULE(tarsel, m, py::multiple_interpreters::not_supported())
     register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
     register_dtype(m);               // float128, finfo, as_rows, from_rows_view (dtype/registration.cpp)
     register_printing(m);            // printoptions (dtype/printing.cpp)
+
+    m.attr("__name__") = own_name;
 }

@@ -13,9 +13,10 @@ every Python version (pybind11 writes collections.abc.Buffer when built for
 module attribute keeps its type but not its value (simd_level and
 num_threads are read from the processor, the affinity mask and the
 environment at import), except __all__ and __version__, which the source
-fixes.  Stubs describe types, so the file is the same on every machine.  The
-wheel installs the file as the stub-only package tarsel-stubs (PEP 561),
-where type checkers look for the stubs of a single-module distribution.  stubs/regenerate.sh builds the module from
+fixes; and the compiled module tarsel._core, whose names the package
+re-exports, is left out.  Stubs describe types, so the file is the same on
+every machine.  The wheel installs the file as tarsel/__init__.pyi, beside
+the py.typed marker (PEP 561).  stubs/regenerate.sh builds the module from
 this checkout first."""
 import argparse
 import difflib
@@ -49,7 +50,8 @@ def generate():
     with tempfile.TemporaryDirectory() as out:
         subprocess.run([sys.executable, "-m", "pybind11_stubgen", "tarsel", "--exit-code", "-o", out], check=True,
                        stdout=subprocess.DEVNULL)
-        text = (Path(out) / "tarsel.pyi").read_text(encoding="utf-8")
+        text = (Path(out) / "tarsel" / "__init__.pyi").read_text(encoding="utf-8")
+    text = text.replace("from . import _core\n", "")
     return MODULE_VALUE.sub(r"\1", portable_buffer(COMPLEX_PARAMETER.sub(PYTHON_NUMBERS, text)))
 
 

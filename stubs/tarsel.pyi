@@ -733,7 +733,6 @@ def trunc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> 
     """
 __version__: str = '0.1.0'
 _array_functions: tuple
-_ufunc_loops: list
 e: Float128
 finfo: types.SimpleNamespace
 float128: Float128DType

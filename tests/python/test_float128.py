@@ -178,7 +178,7 @@ def test_import_into_another_interpreter_version_fails_with_the_mismatch_text():
                     "builds it, or set TARSEL_OTHER_VERSION_MODULE to the path of such a build")
     loader = (
         "import importlib.machinery, importlib.util, sys\n"
-        "found = importlib.util.spec_from_file_location('tarsel', sys.argv[1])\n"
+        "found = importlib.util.spec_from_file_location('tarsel._core', sys.argv[1])\n"
         "try:\n"
         "    importlib.util.module_from_spec(found)\n"
         "except ImportError as exc:\n"

@@ -34,8 +34,9 @@ def test_kept_stubs_are_what_the_module_generates_now(machine):
 
 
 def test_the_installed_stub_package_is_the_kept_file():
-    installed = Path(tarsel.__file__).parent / "tarsel-stubs" / "__init__.pyi"
-    assert installed.read_text(encoding="utf-8") == STUB.read_text(encoding="utf-8")
+    package = Path(tarsel.__file__).parent
+    assert (package / "__init__.pyi").read_text(encoding="utf-8") == STUB.read_text(encoding="utf-8")
+    assert (package / "py.typed").exists()
 
 
 def names_used(source):

@@ -57,9 +57,9 @@ install_module() {
   "$1/bin/python" -m pip install -q --no-build-isolation --no-deps --force-reinstall .
 }
 
-# The installed module file of the venv $1.
+# The installed compiled module (tarsel._core) of the venv $1.
 module_path() {
-  "$1/bin/python" -c 'import tarsel; print(tarsel.__file__)'
+  "$1/bin/python" -c 'import tarsel._core; print(tarsel._core.__file__)'
 }
 
 # The oldest NumPy the module supports (pyproject.toml: numpy>=2.0).  The
@@ -69,8 +69,9 @@ TARSEL_OLDEST_NUMPY=2.0.2
 
 # Runs the NumPy-facing Python tests under the oldest supported NumPy with
 # the module built in the venv $1: a venv of the same interpreter whose
-# requirements are the test requirements with NumPy pinned, and the module
-# file alone on PYTHONPATH (so that the newer NumPy beside it stays out).
+# requirements are the test requirements with NumPy pinned, and the
+# installed package alone on PYTHONPATH (so that the newer NumPy beside it
+# stays out).
 run_oldest_numpy_tests() {
   local venv=$1 jobs=$2 py dir constraint module_dir
   py=$(readlink -f "$venv/bin/python")
@@ -82,7 +83,7 @@ run_oldest_numpy_tests() {
   module_dir="$dir/tarsel-module"
   rm -rf "$module_dir"
   mkdir -p "$module_dir"
-  cp "$(module_path "$venv")" "$module_dir/"
+  cp -r "$(dirname "$(module_path "$venv")")" "$module_dir/"
   echo "== NumPy-facing Python tests under NumPy $("$dir/bin/python" -c 'import numpy; print(numpy.__version__)') ($dir)"
   PYTHONPATH="$module_dir" TARSEL_OTHER_VERSION_MODULE="" TARSEL_SKIP_C_LAYER=1 \
     "$dir/bin/python" -m pytest -q -n "$jobs" tests/python/test_dtype.py tests/python/test_arrays.py \
