@@ -254,6 +254,22 @@ def test_dask_arrays_of_the_dtype_give_the_in_memory_bits():
         assert bits((np.sin(dx) * dx + 1).compute(scheduler="sync")) == bits(np.sin(x) * x + 1)
 
 
+@pytest.mark.parametrize("shape, chunks", [((1000,), 7), ((1000,), 1000), ((40, 25), (7, 25)), ((40, 25), (40, 3)),
+                                           ((0,), 5), ((3, 0), 2)])
+def test_the_dask_sum_is_the_in_memory_exact_sum_for_every_chunking(shape, chunks):
+    da = pytest.importorskip("dask.array")
+    import tarsel.dask
+    n = math.prod(shape)
+    rng = np.random.default_rng(n)
+    plain = np.ldexp(rng.standard_normal(n), rng.integers(-300, 300, n)).reshape(shape)
+    wide = as_float128(np.stack([plain.ravel(), np.ldexp(plain.ravel(), -60)], axis=1)).reshape(shape)
+    for x, exact in ((plain, tarsel.fsum(plain.ravel())), (wide, tarsel.sum_arrays(wide.ravel()))):
+        total = tarsel.dask.fsum(da.from_array(x, chunks=chunks)).compute(scheduler="sync")
+        assert isinstance(total, F) and total.to_bytes() == exact.to_bytes()
+    with pytest.raises(TypeError, match="dask.array.Array"):
+        tarsel.dask.fsum(plain)
+
+
 def test_a_dtype_fixed_by_the_caller_is_taken_for_every_open_operand():
     x = np.array([F("0.1"), F(2)])
     assert np.add.reduce(x, dtype=object) == F("0.1") + F(2)

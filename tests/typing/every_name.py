@@ -6,10 +6,12 @@ import math
 import pickle
 from fractions import Fraction
 
+import dask.array as da
 import numpy as np
 import numpy.typing as npt
 
 import tarsel
+import tarsel.dask
 from tarsel import Complex128, Float128
 
 
@@ -65,6 +67,8 @@ def reductions(values: list[Float128]) -> Float128:
     x: npt.NDArray[np.float64] = np.array([1e20, 1.0, -1e20])
     rows = tarsel.to_rows(values)
     sums: list[Float128] = [tarsel.fsum(x), tarsel.fdot(x, x), tarsel.sum_arrays(rows), tarsel.dot_arrays(rows, rows)]
+    chunked = da.from_array(x, chunks=2)  # type: ignore[no-untyped-call]
+    assert tarsel.dask.fsum(chunked).compute(scheduler="sync") == sums[0]
     acc = tarsel.Accumulator()
     acc.add(x)
     acc.add(rows)
