@@ -18,6 +18,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -212,10 +213,11 @@ int divmod_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[],
 /* --- the engine's functions --- */
 
 // Whether the n elements of an input at `in` with stride `in_step` share
-// memory with the output other than element for element.
+// memory with the output other than element for element.  An output of
+// stride 0 is a reduction's running value: each row reads the one before.
 bool overlaps(const char *in, npy_intp in_step, const char *out, npy_intp out_step, npy_intp n)
 {
-    if (in == out && in_step == out_step)
+    if (in == out && in_step == out_step && out_step != 0)
         return false;
     auto span = [n](const char *p, npy_intp step, const char *&lo, const char *&hi) {
         const char *last = p + (n - 1) * step;
@@ -414,8 +416,13 @@ int add_loop(PyObject *ufunc, const std::string &ufunc_name, const loop_row &row
     method.casting = NPY_NO_CASTING;
     // The engine's loops poll for Ctrl-C on the calling thread, which needs
     // the interpreter lock held.
-    method.flags = NPY_ARRAYMETHOD_FLAGS(NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED |
-                                         NPY_METH_REQUIRES_PYAPI);
+    int flags = NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED | NPY_METH_REQUIRES_PYAPI;
+    // Reductions of these over several axes at once (x.sum(), np.max(x)),
+    // as NumPy allows for its own floats.
+    static const std::set<std::string> reorderable = {"add", "multiply", "maximum", "minimum", "fmax", "fmin"};
+    if (reorderable.count(ufunc_name))
+        flags |= NPY_METH_IS_REORDERABLE;
+    method.flags = NPY_ARRAYMETHOD_FLAGS(flags);
     method.dtypes = dtypes.data();
     method.slots = slots.data();
     if (PyUFunc_AddLoopFromSpec(ufunc, &method) < 0)

@@ -120,6 +120,24 @@ def test_every_loop_gives_the_bits_of_the_scalar_function(name, nin, nout, engin
             assert bool(result[i]) == bool(want), (name, row)
 
 
+VALUE_PAIRS = [row for row in LOOPS if row[1] == 2 and row[2] == 1 and fixed(row[0]) is None or
+               row[0] in ("maximum", "minimum", "fmax", "fmin", "copysign")]
+
+
+@pytest.mark.parametrize("name, nin, nout, engine", VALUE_PAIRS, ids=[row[0] for row in VALUE_PAIRS])
+@pytest.mark.parametrize("n", [2, 41, 3000])
+def test_reduce_and_accumulate_carry_the_running_value_from_row_to_row(name, nin, nout, engine, n):
+    ufunc = getattr(np, name)
+    x = as_float128(values(n)[-n:] * 0.5 + 1.0)
+    running, want = x[:1].copy(), [x[0]]
+    for k in range(1, n):
+        running = ufunc(running, x[k:k + 1])
+        want.append(running[0])
+    assert bits(ufunc.accumulate(x)) == bits(np.array(want, f128))
+    if name != "add":   # add sums exactly: the reductions' test
+        assert ufunc.reduce(x).to_bytes() == want[-1].to_bytes()
+
+
 @pytest.mark.parametrize("n", [3, 300_001])
 def test_strided_unaligned_and_overlapping_operands_give_the_contiguous_bits(n):
     pairs = values(n)[: 2 * (n // 2)]
@@ -231,6 +249,30 @@ def test_reductions_sum_exactly_and_start_empty_ones_at_their_identity():
         want.append(running)
     assert [v.to_bytes() for v in np.cumsum(y)] == [v.to_bytes() for v in want]
     assert np.array([F(1), F(2), F(4)]).mean() == F(7) / F(3)
+
+
+@pytest.mark.parametrize("layout", [lambda a: a, lambda a: a.T, lambda a: a[:, ::3], lambda a: a[::-1]],
+                         ids=["c", "transposed", "strided", "reversed"])
+def test_reductions_over_every_axis_at_once(layout):
+    rng = np.random.default_rng(5)
+    plain = layout(np.ldexp(rng.standard_normal((60, 50)), rng.integers(-200, 200, (60, 50))))
+    x = plain.astype(f128)
+    assert x.sum().to_bytes() == tarsel.fsum(plain.ravel()).to_bytes() == x.sum(axis=(0, 1)).to_bytes()
+    assert np.max(x) == F(plain.max()) and np.min(x) == F(plain.min())
+    exponents = layout(rng.integers(-5, 6, (60, 50)))
+    assert np.prod(np.ldexp(1.0, exponents).astype(f128)) == F(math.ldexp(1.0, int(exponents.sum())))
+
+
+def test_xarray_data_arrays_compute_sum_and_print():
+    xr = pytest.importorskip("xarray")
+    x = as_float128(values(30)[18:]).reshape(5, 6)
+    d = xr.DataArray(x, dims=("t", "s"))
+    assert d.dtype == f128 and bits((d * 3 + d).values) == bits(x * 3 + x)
+    # NumPy's isdtype refuses every dtype it does not define, so xarray's
+    # reductions need skipna=False (their NaN-skipping path asks isdtype).
+    assert d.sum(skipna=False).values[()].to_bytes() == x.sum().to_bytes()
+    assert bits(d.sum("s", skipna=False).values) == bits(x.sum(axis=1))
+    assert "dtype=tarsel.float128" in repr(d)
 
 
 @pytest.mark.parametrize("protocol", range(pickle.HIGHEST_PROTOCOL + 1))
