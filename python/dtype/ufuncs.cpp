@@ -212,6 +212,26 @@ int divmod_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[],
 
 /* --- the engine's functions --- */
 
+// Ctrl-C between the engine's blocks, polled on the calling thread.  The
+// loops ask NumPy to keep the interpreter lock (NPY_METH_REQUIRES_PYAPI),
+// but NumPy 2.0's reductions run them without it: then the check takes the
+// lock for the moment it needs it.  The dtype lives in the main interpreter
+// only, where the GIL-state calls are valid.
+bool signal_pending(void *)
+{
+    if (PyGILState_Check())
+        return PyErr_CheckSignals() != 0;
+    PyGILState_STATE state = PyGILState_Ensure();
+    bool pending = PyErr_CheckSignals() != 0;
+    PyGILState_Release(state);
+    return pending;
+}
+
+tarsel_engine::interruption_check signal_check()
+{
+    return {&signal_pending, nullptr};
+}
+
 // Whether the n elements of an input at `in` with stride `in_step` share
 // memory with the output other than element for element.  An output of
 // stride 0 is a reduction's running value: each row reads the one before.
@@ -260,7 +280,7 @@ int exact_sum(char *const data[], npy_intp n, const npy_intp s[])
     acc.add(hi);
     acc.add(lo);
     tars::strided_rows terms{data[1], n, s[1], 8};
-    if (tars::add_row_sum(acc, terms, tarsel_binding::engine_settings(), tarsel_binding::signal_check()) ==
+    if (tars::add_row_sum(acc, terms, tarsel_binding::engine_settings(), signal_check()) ==
         tarsel_engine::run_status::interrupted)
         return -1;
     store(data[2], acc.round());
@@ -292,7 +312,7 @@ int engine_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
     tarsel_engine::row_view a = rows_at(data[0], s[0]), b = rows_at(data[nin - 1], s[nin - 1]);
     if (s[nin] == 16 && reinterpret_cast<std::uintptr_t>(data[nin]) % alignof(double) == 0) {
         if (tarsel_engine::run_rows(F, tarsel_binding::engine_settings(), a, b, reinterpret_cast<double *>(data[nin]),
-                                    n, tarsel_binding::signal_check()) == tarsel_engine::run_status::interrupted)
+                                    n, signal_check()) == tarsel_engine::run_status::interrupted)
             return -1;
         return 0;
     }
@@ -302,7 +322,7 @@ int engine_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
         tarsel_engine::row_view a_part = rows_at(data[0] + begin * s[0], s[0]);
         tarsel_engine::row_view b_part = rows_at(data[nin - 1] + begin * s[nin - 1], s[nin - 1]);
         if (tarsel_engine::run_rows(F, tarsel_binding::engine_settings(), a_part, b_part, rows, count,
-                                    tarsel_binding::signal_check()) == tarsel_engine::run_status::interrupted)
+                                    signal_check()) == tarsel_engine::run_status::interrupted)
             return -1;
         for (npy_intp i = 0; i < count; ++i)
             std::memcpy(data[nin] + (begin + i) * s[nin], rows + 2 * i, 16);

@@ -86,6 +86,6 @@ run_oldest_numpy_tests() {
   cp -r "$(dirname "$(module_path "$venv")")" "$module_dir/"
   echo "== NumPy-facing Python tests under NumPy $("$dir/bin/python" -c 'import numpy; print(numpy.__version__)') ($dir)"
   PYTHONPATH="$module_dir" TARSEL_OTHER_VERSION_MODULE="" TARSEL_SKIP_C_LAYER=1 \
-    "$dir/bin/python" -m pytest -q -n "$jobs" tests/python/test_dtype.py tests/python/test_arrays.py \
+    "$dir/bin/python" -m pytest -q -n "$jobs" tests/python/test_dtype.py tests/python/test_arrays.py tests/python/test_engine.py \
     tests/python/test_reductions.py tests/python/test_rows.py
 }
