@@ -7,8 +7,9 @@
 // truncated toward zero ("unsafe"), and a NaN or a value out of range gives
 // what NumPy's float64 cast gives for hi, with its warning.  Text (str and
 // bytes) is read as Float128.from_decimal reads it and written as the
-// shortest text that reads back, format(x, "<").  The casts to and from
-// object come from NumPy itself, through the element's getitem and setitem.
+// shortest text that reads back, format(x, "<"); NumPy's StringDType holds
+// that text whatever its length.  The casts to and from object come from
+// NumPy itself, through the element's getitem and setitem.
 #include "python/dtype/dtype.hpp"
 
 #include "tarsel/tarsel_math.h"
@@ -284,6 +285,88 @@ int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], co
     return 0;
 }
 
+// NumPy's StringDType holds texts of any length (UTF-8, out of line), so
+// every value fits.  The allocator's lock is held only to copy a text in or
+// out, never across a call into Python.
+PyArray_StringDTypeObject *string_descr(PyArray_Descr *d)
+{
+    return reinterpret_cast<PyArray_StringDTypeObject *>(d);
+}
+
+int cast_float128_to_string(PyArrayMethod_Context *context, char *const data[], const npy_intp dimensions[],
+                            const npy_intp strides[], NpyAuxData *)
+{
+    PyArray_StringDTypeObject *descr = string_descr(context->descriptors[1]);
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+        PyObject *value = object_from_value(load(in));
+        if (!value)
+            return -1;
+        PyObject *text = PyObject_Format(value, shortest_format);
+        Py_DECREF(value);
+        if (!text)
+            return -1;
+        Py_ssize_t n;
+        const char *utf8 = PyUnicode_AsUTF8AndSize(text, &n);
+        if (!utf8) {
+            Py_DECREF(text);
+            return -1;
+        }
+        npy_string_allocator *allocator = NpyString_acquire_allocator(descr);
+        int packed = NpyString_pack(allocator, reinterpret_cast<npy_packed_static_string *>(out), utf8, size_t(n));
+        NpyString_release_allocator(allocator);
+        Py_DECREF(text);
+        if (packed < 0) {
+            PyErr_NoMemory();
+            return -1;
+        }
+    }
+    return 0;
+}
+
+// A missing string (StringDType(na_object=...)) reads as NaN when its
+// missing value is NaN-like and as the default string when it is a text;
+// otherwise it raises ValueError.
+int cast_string_to_float128(PyArrayMethod_Context *context, char *const data[], const npy_intp dimensions[],
+                            const npy_intp strides[], NpyAuxData *)
+{
+    PyArray_StringDTypeObject *descr = string_descr(context->descriptors[0]);
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+        npy_static_string view = {0, nullptr};
+        npy_string_allocator *allocator = NpyString_acquire_allocator(descr);
+        int missing = NpyString_load(allocator, reinterpret_cast<const npy_packed_static_string *>(in), &view);
+        std::string text = missing == 0 && view.buf ? std::string(view.buf, view.size) : std::string();
+        NpyString_release_allocator(allocator);
+        if (missing < 0) {
+            PyErr_SetString(PyExc_MemoryError, "a StringDType element could not be read");
+            return -1;
+        }
+        if (missing == 1) {
+            if (descr->has_nan_na) {
+                text = "nan";
+            } else if (descr->has_string_na) {
+                text.assign(descr->default_string.buf ? descr->default_string.buf : "", descr->default_string.size);
+            } else {
+                PyErr_SetString(PyExc_ValueError, "a missing string has no float128 value");
+                return -1;
+            }
+        }
+        PyObject *obj = PyUnicode_DecodeUTF8(text.data(), Py_ssize_t(text.size()), nullptr);
+        if (!obj)
+            return -1;
+        tarsel x;
+        bool ok = value_from_object(obj, x);
+        Py_DECREF(obj);
+        if (!ok)
+            return -1;
+        store(out, x);
+    }
+    return 0;
+}
+
 /* --- descriptors --- */
 
 // d in native byte order (a new reference).
@@ -356,6 +439,33 @@ NPY_CASTING resolve_to_text(PyObject *, PyArray_DTypeMeta *const[], PyArray_Desc
     loop[0] = float128_descr();
     Py_INCREF(loop[0]);
     return NPY_SAME_KIND_CASTING;
+}
+
+NPY_CASTING resolve_to_string(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
+                              PyArray_Descr *loop[], npy_intp *)
+{
+    if (given[1]) {
+        Py_INCREF(given[1]);
+        loop[1] = given[1];
+    } else {
+        PyObject *fresh = PyObject_CallNoArgs(reinterpret_cast<PyObject *>(&PyArray_StringDType));
+        loop[1] = reinterpret_cast<PyArray_Descr *>(fresh);
+        if (!loop[1])
+            return NPY_CASTING(-1);
+    }
+    loop[0] = float128_descr();
+    Py_INCREF(loop[0]);
+    return NPY_SAME_KIND_CASTING;
+}
+
+NPY_CASTING resolve_from_string(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
+                                PyArray_Descr *loop[], npy_intp *)
+{
+    Py_INCREF(given[0]);
+    loop[0] = given[0];
+    loop[1] = float128_descr();
+    Py_INCREF(loop[1]);
+    return NPY_UNSAFE_CASTING;
 }
 
 /* --- the table --- */
@@ -451,7 +561,7 @@ method_description **cast_methods()
     NPY_ARRAYMETHOD_FLAGS python = NPY_ARRAYMETHOD_FLAGS(NPY_METH_REQUIRES_PYAPI | NPY_METH_SUPPORTS_UNALIGNED |
                                                          NPY_METH_NO_FLOATINGPOINT_ERRORS);
     PyArray_DTypeMeta *self = nullptr;   // the DType being defined
-    std::size_t count = std::size(rows) * 2 + 5;
+    std::size_t count = std::size(rows) * 2 + 7;
     storage.methods.reserve(count);
     storage.slots.reserve(count);
     storage.dtypes.reserve(count);
@@ -477,6 +587,10 @@ method_description **cast_methods()
     add_cast("float128_to_bytes", self, bytes, NPY_SAME_KIND_CASTING, python,
              reinterpret_cast<void *>(&resolve_to_text<NPY_STRING>),
              reinterpret_cast<void *>(&cast_float128_to_text<false>));
+    add_cast("string_to_float128", &PyArray_StringDType, self, NPY_UNSAFE_CASTING, python,
+             reinterpret_cast<void *>(&resolve_from_string), reinterpret_cast<void *>(&cast_string_to_float128));
+    add_cast("float128_to_string", self, &PyArray_StringDType, NPY_SAME_KIND_CASTING, python,
+             reinterpret_cast<void *>(&resolve_to_string), reinterpret_cast<void *>(&cast_float128_to_string));
 
     for (std::size_t k = 0; k < storage.methods.size(); ++k) {
         storage.methods[k].dtypes = storage.dtypes[k].data();

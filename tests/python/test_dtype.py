@@ -215,6 +215,24 @@ def test_text_and_object_casts():
     assert objs.astype(object)[0].to_bytes() == F("0.1").to_bytes()
 
 
+@pytest.mark.parametrize("missing, want", [(np.nan, "nan"), ("7.5", "7.5"), (None, ValueError)])
+def test_string_dtype_holds_every_text_and_reads_missing_values(missing, want):
+    S = np.dtypes.StringDType
+    x = np.concatenate([as_float128(values(40)), np.array([F(1e-5)])])   # 1e-5 read exactly: 70 characters
+    texts = x.astype(S())
+    assert texts.dtype == S() and max(len(t) for t in texts) > 64     # longer than an unsized U holds
+    assert bits(texts.astype(f128)[~np.isnan(x)]) == bits(x[~np.isnan(x)])
+    assert list(texts) == list(x.astype("U1400"))
+    with pytest.raises(ValueError, match="'0.1x'"):
+        np.array(["0.1x"], dtype=S()).astype(f128)
+    holes = np.array(["0.1", missing], dtype=S(na_object=missing))
+    if want is ValueError:
+        with pytest.raises(ValueError, match="missing"):
+            holes.astype(f128)
+    else:
+        assert bits(holes.astype(f128)) == bits(np.array([F("0.1"), F.from_decimal(want)]))
+
+
 def test_views_share_memory_and_keep_the_low_parts():
     x = as_float128(values(5))
     rows = tarsel.as_rows(x)
