@@ -75,6 +75,11 @@ void register_dtype(py::module_ &m);
 // tarsel.printoptions() (python/dtype/printing.cpp).
 void register_printing(py::module_ &m);
 
+// Last: Float128's number and comparison slots, its constructor for no
+// argument or a float, and module functions in front of the pybind11 ones
+// for Float128 arguments; every other call goes on to pybind11 unchanged.
+void register_fast_paths(py::module_ &m);
+
 // A float128 array of shape S as a float64 array of shape S + (2,) over the
 // same memory; a null object for anything else.
 py::object float128_rows_view(py::handle src);

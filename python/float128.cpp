@@ -32,7 +32,8 @@ auto in_place_float128(Update update)
 
 void register_float128(py::module_ &m)
 {
-    py::class_<float128> f128(m, "Float128", docs::float128_class);
+    // Room for the value inside each instance (float128_instances.hpp).
+    py::class_<float128> f128(m, "Float128", docs::float128_class, py::custom_type_setup(&value_storage_setup));
 
     // Constructors: zero, then anything with a float value.
     f128.def(py::init<>(), docs::float128_zero);

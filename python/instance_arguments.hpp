@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "tarsel/tarsel_complex.hpp"
+#include "python/float128_instances.hpp"
 #include "python/number_arguments.hpp"
 
 namespace tarsel_binding {
@@ -111,8 +112,32 @@ private:
     }
 };
 
+// A Float128 returned by value becomes an instance that holds the value
+// itself (float128_instances.hpp); a reference keeps pybind11's way.
 template <>
-class type_caster<tars::float128> : public initialised_instance_caster<tars::float128> {};
+class type_caster<tars::float128> : public initialised_instance_caster<tars::float128> {
+public:
+    using initialised_instance_caster::cast;
+
+    static handle cast(const tars::float128 &src, return_value_policy policy, handle parent)
+    {
+        if (policy == return_value_policy::automatic || policy == return_value_policy::automatic_reference ||
+            policy == return_value_policy::copy || policy == return_value_policy::move) {
+            if (PyTypeObject *type = tarsel_binding::float128_type_with_storage()) {
+                PyObject *made = tarsel_binding::new_instance(type, src);
+                if (!made)
+                    throw error_already_set();
+                return made;
+            }
+        }
+        return type_caster_base::cast(src, policy, parent);
+    }
+
+    static handle cast(tars::float128 &&src, return_value_policy policy, handle parent)
+    {
+        return cast(static_cast<const tars::float128 &>(src), policy, parent);
+    }
+};
 
 // A Complex128 parameter takes, when conversion is allowed, a Python complex,
 // float or int (subclasses included) as the value Complex128(x) gives it: a
