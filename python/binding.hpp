@@ -80,6 +80,10 @@ void register_printing(py::module_ &m);
 // for Float128 arguments; every other call goes on to pybind11 unchanged.
 void register_fast_paths(py::module_ &m);
 
+// The metaclass Float128 is made with: pybind11's, with calls of the class
+// through vectorcall, which register_fast_paths then gives a fast path.
+py::object float128_metaclass();
+
 // A float128 array of shape S as a float64 array of shape S + (2,) over the
 // same memory; a null object for anything else.
 py::object float128_rows_view(py::handle src);

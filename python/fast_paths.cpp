@@ -204,6 +204,26 @@ PyObject *fast_compare(PyObject *a, PyObject *b, int op)
     return call_method(names[op], a, b);
 }
 
+/* --- deallocation --- */
+
+// An instance that holds its value itself, with no weak reference and
+// nothing pybind11 keeps alive for it, owns nothing but its memory; any
+// other goes through pybind11's deallocation.
+destructor pybind11_dealloc = nullptr;
+
+void fast_dealloc(PyObject *self)
+{
+    auto *inst = reinterpret_cast<py::detail::instance *>(self);
+    if (is_float128(self) && value_of(self) == value_storage(self) && !inst->weakrefs && !inst->has_patients &&
+        !inst->simple_instance_registered) {
+        PyTypeObject *type = Py_TYPE(self);
+        type->tp_free(self);
+        Py_DECREF(type);
+        return;
+    }
+    pybind11_dealloc(self);
+}
+
 /* --- the constructor --- */
 
 // Float128() and Float128(f) for an exact float f: the fresh instance
@@ -221,6 +241,26 @@ int fast_init(PyObject *self, PyObject *args, PyObject *kwargs)
         }
     }
     return pybind11_init(self, args, kwargs);
+}
+
+// Float128(...) itself: its metaclass lets calls of the class go through
+// vectorcall (pybind11's metaclass takes only the tuple call), so that a
+// call the fast path takes builds no argument tuple and skips __new__ and
+// __init__.  Any other call is the metaclass's tuple call, as Python would
+// make it.  Subclasses have no vectorcall of their own.
+PyObject *fast_construct(PyObject *cls, PyObject *const *args, size_t nargsf, PyObject *kwnames)
+{
+    auto *type = reinterpret_cast<PyTypeObject *>(cls);
+    Py_ssize_t n = PyVectorcall_NARGS(nargsf);
+    if (!kwnames && (n == 0 || (n == 1 && PyFloat_CheckExact(args[0]))))
+        return result(type, float128(n == 0 ? 0.0 : PyFloat_AS_DOUBLE(args[0])));
+    py::tuple positional(n);
+    for (Py_ssize_t k = 0; k < n; ++k)
+        positional[size_t(k)] = py::reinterpret_borrow<py::object>(args[k]);
+    py::dict keywords;
+    for (Py_ssize_t k = 0; kwnames && k < PyTuple_GET_SIZE(kwnames); ++k)
+        keywords[PyTuple_GET_ITEM(kwnames, k)] = py::reinterpret_borrow<py::object>(args[n + k]);
+    return Py_TYPE(cls)->tp_call(cls, positional.ptr(), kwnames ? keywords.ptr() : nullptr);
 }
 
 /* --- module functions --- */
@@ -372,6 +412,21 @@ bool layout_as_expected(PyTypeObject *type)
 
 } // namespace
 
+py::object float128_metaclass()
+{
+    auto *base = reinterpret_cast<PyObject *>(py::detail::get_internals().default_metaclass);
+    py::dict namespace_;
+    namespace_["__module__"] = "tarsel";
+    namespace_["__doc__"] = "The metaclass of Float128: pybind11's, calling the class through vectorcall.";
+    py::object meta = py::reinterpret_borrow<py::object>(reinterpret_cast<PyObject *>(&PyType_Type))(
+        "Float128Type", py::make_tuple(py::handle(base)), namespace_);
+    auto *type = reinterpret_cast<PyTypeObject *>(meta.ptr());
+    type->tp_vectorcall_offset = offsetof(PyTypeObject, tp_vectorcall);
+    type->tp_flags |= Py_TPFLAGS_HAVE_VECTORCALL;
+    PyType_Modified(type);
+    return meta;
+}
+
 void value_storage_setup(PyHeapTypeObject *heap_type)
 {
     PyTypeObject *type = &heap_type->ht_type;
@@ -414,6 +469,8 @@ void register_fast_paths(py::module_ &m)
     nb->nb_absolute = &fast_absolute;
     nb->nb_bool = &fast_bool;
     type->tp_richcompare = &fast_compare;
+    pybind11_dealloc = type->tp_dealloc;
+    type->tp_dealloc = &fast_dealloc;
     // Setting __init__ gives the type Python's generic tp_init, which calls
     // it; fast_init goes in front of that.
     // The pybind11 functions behind the fronts, for the tests that compare
@@ -427,6 +484,8 @@ void register_fast_paths(py::module_ &m)
     type_handle.attr("__init__") = init;
     pybind11_init = type->tp_init;
     type->tp_init = &fast_init;
+    if (PyType_HasFeature(Py_TYPE(type), Py_TPFLAGS_HAVE_VECTORCALL))
+        type->tp_vectorcall = &fast_construct;
     PyType_Modified(type);
 
     for (const fast_function &f : fast_functions) {

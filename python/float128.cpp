@@ -32,8 +32,12 @@ auto in_place_float128(Update update)
 
 void register_float128(py::module_ &m)
 {
-    // Room for the value inside each instance (float128_instances.hpp).
-    py::class_<float128> f128(m, "Float128", docs::float128_class, py::custom_type_setup(&value_storage_setup));
+    // Room for the value inside each instance (float128_instances.hpp), and
+    // a metaclass that lets the class be called through vectorcall
+    // (fast_paths.cpp).
+    py::object meta = float128_metaclass();
+    py::class_<float128> f128(m, "Float128", docs::float128_class, py::custom_type_setup(&value_storage_setup),
+                              py::metaclass(meta));
 
     // Constructors: zero, then anything with a float value.
     f128.def(py::init<>(), docs::float128_zero);
