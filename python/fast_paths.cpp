@@ -14,7 +14,7 @@
 // the call, unchanged, to the pybind11 method or function it stands in
 // front of.  The results are the same functions of the object layer, so
 // the same bits, and the exceptions are pybind11's own.  Results hold their
-// value in the instance (float128_instances.hpp).
+// value in the instance (instance_storage.hpp).
 //
 // Subclasses of Float128 keep Python's generic slots, which call the
 // pybind11 methods: an instance of a subclass is never taken by a fast path.
@@ -24,7 +24,7 @@
 #include <string>
 
 #include "python/binding.hpp"
-#include "python/float128_instances.hpp"
+#include "python/instance_storage.hpp"
 
 namespace tarsel_binding {
 
@@ -392,7 +392,7 @@ py::object put_in_front(py::handle scope, const fast_function &f)
 
 /* --- the check of pybind11's layout --- */
 
-// Instances made by pybind11 must show the layout float128_instances.hpp
+// Instances made by pybind11 must show the layout instance_storage.hpp
 // writes: the simple layout with value_ptr first, and the room for the value
 // after the record.
 bool layout_as_expected(PyTypeObject *type)

@@ -32,7 +32,7 @@ auto in_place_float128(Update update)
 
 void register_float128(py::module_ &m)
 {
-    // Room for the value inside each instance (float128_instances.hpp), and
+    // Room for the value inside each instance (instance_storage.hpp), and
     // a metaclass that lets the class be called through vectorcall
     // (fast_paths.cpp).
     py::object meta = float128_metaclass();

@@ -21,7 +21,7 @@
 #include <utility>
 
 #include "tarsel/tarsel_complex.hpp"
-#include "python/float128_instances.hpp"
+#include "python/instance_storage.hpp"
 #include "python/number_arguments.hpp"
 
 namespace tarsel_binding {
@@ -113,7 +113,7 @@ private:
 };
 
 // A Float128 returned by value becomes an instance that holds the value
-// itself (float128_instances.hpp); a reference keeps pybind11's way.
+// itself (instance_storage.hpp); a reference keeps pybind11's way.
 template <>
 class type_caster<tars::float128> : public initialised_instance_caster<tars::float128> {
 public:

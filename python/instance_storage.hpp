@@ -1,4 +1,4 @@
-// float128_instances.hpp -- Float128 instances that hold their value
+// instance_storage.hpp -- Float128 instances that hold their value
 // themselves.
 //
 // pybind11 keeps the C++ value of an instance behind a pointer in the
@@ -16,8 +16,8 @@
 // simple layout: value_ptr, then the holder).  value_storage_ready() checks
 // that layout once at import, on instances pybind11 made itself, and the
 // fast paths stay off if it differs.
-#ifndef TARSEL_FLOAT128_INSTANCES_HPP
-#define TARSEL_FLOAT128_INSTANCES_HPP
+#ifndef TARSEL_INSTANCE_STORAGE_HPP
+#define TARSEL_INSTANCE_STORAGE_HPP
 
 #include <pybind11/pybind11.h>
 
@@ -85,4 +85,4 @@ inline PyObject *new_instance(PyTypeObject *type, const tars::float128 &x)
 
 } // namespace tarsel_binding
 
-#endif // TARSEL_FLOAT128_INSTANCES_HPP
+#endif // TARSEL_INSTANCE_STORAGE_HPP
