@@ -28,7 +28,9 @@ auto in_place_complex128(Update update)
 
 void register_complex128(py::module_ &m)
 {
-    py::class_<complex128> c128(m, "Complex128", docs::complex128_class);
+    // Room for the value inside each instance (instance_storage.hpp).
+    py::class_<complex128> c128(m, "Complex128", docs::complex128_class,
+                                py::custom_type_setup(&value_storage_setup<complex128>));
 
     // Constructors: zero, two floats, two Float128 values, a Python complex.
     c128.def(py::init<>(), docs::complex128_zero);

@@ -1,30 +1,36 @@
-// fast_paths.cpp -- Float128 arithmetic at the speed of a Python number.
+// fast_paths.cpp -- Float128 and Complex128 arithmetic at the speed of a
+// Python number.
 //
 // pybind11 runs an operator through its overload dispatcher: argument
 // casters, a heap value per result and the instance registry, which cost
 // far more than the double-double arithmetic.  Installed last, after every
-// name is registered, this file gives Float128
-//  - number and rich-comparison slots of its own type (+ - * / and their
-//    in-place forms, unary - and +, abs, bool, the six comparisons),
-//  - module functions of a Float128 argument (exp ... isfinite, pow, atan2,
-//    fmod) that are thin callables in front of the pybind11 functions,
+// name is registered, this file gives
+//  - Float128 number and rich-comparison slots of its own type (+ - * / and
+//    their in-place forms, unary - and +, abs, bool, the six comparisons),
+//    and Complex128 its + - * / and their in-place forms,
+//  - module functions (exp ... isfinite, pow, atan2, fmod) that are thin
+//    callables in front of the pybind11 functions, taking a Float128 and,
+//    for sin, cos, tan, sinh, cosh, tanh and abs, a Complex128,
 //  - a constructor path for Float128() and Float128(a float),
 // each of which computes when every operand is an initialised instance of
-// Float128 itself (an exact float for the constructor) and otherwise hands
+// the class itself (an exact float for the constructor) and otherwise hands
 // the call, unchanged, to the pybind11 method or function it stands in
-// front of.  The results are the same functions of the object layer, so
-// the same bits, and the exceptions are pybind11's own.  Results hold their
-// value in the instance (instance_storage.hpp).
+// front of (a Python number meeting a Complex128 included).  The results
+// are the same functions of the object layer, so the same bits, and the
+// exceptions are pybind11's own.  Results hold their value in the instance
+// (instance_storage.hpp).
 //
-// Subclasses of Float128 keep Python's generic slots, which call the
-// pybind11 methods: an instance of a subclass is never taken by a fast path.
+// Subclasses keep Python's generic slots, which call the pybind11 methods:
+// an instance of a subclass is never taken by a fast path.
 #include <pybind11/pybind11.h>
 
 #include <deque>
 #include <string>
+#include <type_traits>
 
 #include "python/binding.hpp"
 #include "python/instance_storage.hpp"
+#include "tarsel/tarsel_complex.hpp"
 
 namespace tarsel_binding {
 
@@ -32,27 +38,62 @@ using tars::float128;
 
 namespace {
 
+using tars::complex128;
+
 bool layout_checked = false;
 
 /* --- operands --- */
 
+template <class T>
 PyObject *fast_add(PyObject *a, PyObject *b);
 
-// An instance of Float128 itself (of the calling interpreter's class): its
+// An instance of T's class itself (of the calling interpreter): its
 // addition slot is this file's, where a subclass has Python's generic one.
-inline bool is_float128(PyObject *obj)
+template <class T>
+bool is_exactly(PyObject *obj)
 {
     PyNumberMethods *nb = Py_TYPE(obj)->tp_as_number;
-    return nb && nb->nb_add == &fast_add;
+    return nb && nb->nb_add == &fast_add<T>;
 }
 
-// The value of an initialised instance of Float128 itself, else nullptr.
-inline float128 *fast_operand(PyObject *obj)
+// The value of an initialised instance of T's class itself, else nullptr.
+template <class T>
+T *fast_operand(PyObject *obj)
 {
-    return is_float128(obj) ? value_of(obj) : nullptr;
+    return is_exactly<T>(obj) ? value_of<T>(obj) : nullptr;
 }
 
-PyObject *result(PyTypeObject *type, const float128 &x)
+// The right operand of an operator: an initialised instance of the class
+// itself, or for Complex128 an exact Python float or complex, taken as its
+// parameters take them.  Anything else goes to pybind11.
+bool right_operand(PyObject *obj, float128 &y)
+{
+    float128 *v = fast_operand<float128>(obj);
+    if (v)
+        y = *v;
+    return v;
+}
+
+bool right_operand(PyObject *obj, complex128 &y)
+{
+    if (complex128 *v = fast_operand<complex128>(obj)) {
+        y = *v;
+        return true;
+    }
+    if (PyFloat_CheckExact(obj)) {
+        y = complex128(PyFloat_AS_DOUBLE(obj), 0.0);
+        return true;
+    }
+    if (PyComplex_CheckExact(obj)) {
+        Py_complex c = PyComplex_AsCComplex(obj);
+        y = complex128(c.real, c.imag);
+        return true;
+    }
+    return false;
+}
+
+template <class T>
+PyObject *result(PyTypeObject *type, const T &x)
 {
     return new_instance(type, x);
 }
@@ -83,80 +124,88 @@ PyObject *call_method(const char *name, PyObject *self, PyObject *other = nullpt
 // that defines the method and no reflected one: the left operand's method
 // when it is a Float128, else NotImplemented.
 
-template <class Op>
+template <class T, class Op>
 PyObject *binary(PyObject *a, PyObject *b, const char *name, Op op)
 {
-    float128 *x = fast_operand(a), *y = fast_operand(b);
-    if (x && y)
-        return result(Py_TYPE(a), op(*x, *y));
-    if (is_float128(a))
+    T *x = fast_operand<T>(a), y;
+    if (x && right_operand(b, y))
+        return result<T>(Py_TYPE(a), op(*x, y));
+    if (is_exactly<T>(a))
         return call_method(name, a, b);
     Py_RETURN_NOTIMPLEMENTED;
 }
 
+template <class T>
 PyObject *fast_add(PyObject *a, PyObject *b)
 {
-    return binary(a, b, "__add__", [](const float128 &x, const float128 &y) { return x + y; });
+    return binary<T>(a, b, "__add__", [](const T &x, const T &y) { return x + y; });
 }
 
+template <class T>
 PyObject *fast_subtract(PyObject *a, PyObject *b)
 {
-    return binary(a, b, "__sub__", [](const float128 &x, const float128 &y) { return x - y; });
+    return binary<T>(a, b, "__sub__", [](const T &x, const T &y) { return x - y; });
 }
 
+template <class T>
 PyObject *fast_multiply(PyObject *a, PyObject *b)
 {
-    return binary(a, b, "__mul__", [](const float128 &x, const float128 &y) { return x * y; });
+    return binary<T>(a, b, "__mul__", [](const T &x, const T &y) { return x * y; });
 }
 
+template <class T>
 PyObject *fast_divide(PyObject *a, PyObject *b)
 {
-    return binary(a, b, "__truediv__", [](const float128 &x, const float128 &y) { return x / y; });
+    return binary<T>(a, b, "__truediv__", [](const T &x, const T &y) { return x / y; });
 }
 
 // In place: the left instance is updated and returned, except a module
 // constant, whose result is a new instance (constants.cpp).  Only an
-// instance of Float128 itself reaches these slots as the left operand.
-template <class Op>
+// instance of the class itself reaches these slots as the left operand.
+template <class T, class Op>
 PyObject *in_place(PyObject *a, PyObject *b, const char *name, Op op)
 {
-    float128 *x = fast_operand(a), *y = fast_operand(b);
-    if (!x || !y)
+    T *x = fast_operand<T>(a), y;
+    if (!x || !right_operand(b, y))
         return call_method(name, a, b);
     if (is_module_constant(a)) {
-        float128 r = *x;
-        op(r, *y);
-        return result(Py_TYPE(a), r);
+        T r = *x;
+        op(r, y);
+        return result<T>(Py_TYPE(a), r);
     }
-    op(*x, *y);
+    op(*x, y);
     return Py_NewRef(a);
 }
 
+template <class T>
 PyObject *fast_in_place_add(PyObject *a, PyObject *b)
 {
-    return in_place(a, b, "__iadd__", [](float128 &x, const float128 &y) { x += y; });
+    return in_place<T>(a, b, "__iadd__", [](T &x, const T &y) { x += y; });
 }
 
+template <class T>
 PyObject *fast_in_place_subtract(PyObject *a, PyObject *b)
 {
-    return in_place(a, b, "__isub__", [](float128 &x, const float128 &y) { x -= y; });
+    return in_place<T>(a, b, "__isub__", [](T &x, const T &y) { x -= y; });
 }
 
+template <class T>
 PyObject *fast_in_place_multiply(PyObject *a, PyObject *b)
 {
-    return in_place(a, b, "__imul__", [](float128 &x, const float128 &y) { x *= y; });
+    return in_place<T>(a, b, "__imul__", [](T &x, const T &y) { x *= y; });
 }
 
+template <class T>
 PyObject *fast_in_place_divide(PyObject *a, PyObject *b)
 {
-    return in_place(a, b, "__itruediv__", [](float128 &x, const float128 &y) { x /= y; });
+    return in_place<T>(a, b, "__itruediv__", [](T &x, const T &y) { x /= y; });
 }
 
 template <class Op>
 PyObject *unary(PyObject *a, const char *name, Op op)
 {
-    if (float128 *x = fast_operand(a))
-        return result(Py_TYPE(a), op(*x));
+    if (float128 *x = fast_operand<float128>(a))
+        return result<float128>(Py_TYPE(a), op(*x));
     return call_method(name, a);
 }
 
@@ -177,7 +226,7 @@ PyObject *fast_absolute(PyObject *a)
 
 int fast_bool(PyObject *a)
 {
-    if (float128 *x = fast_operand(a))
+    if (float128 *x = fast_operand<float128>(a))
         return !(*x == float128(0.0));
     PyObject *r = call_method("__bool__", a);
     if (!r)
@@ -189,7 +238,7 @@ int fast_bool(PyObject *a)
 
 PyObject *fast_compare(PyObject *a, PyObject *b, int op)
 {
-    float128 *x = fast_operand(a), *y = fast_operand(b);
+    float128 *x = fast_operand<float128>(a), *y = fast_operand<float128>(b);
     if (x && y) {
         switch (op) {
         case Py_LT: return boolean(*x < *y);
@@ -206,16 +255,19 @@ PyObject *fast_compare(PyObject *a, PyObject *b, int op)
 
 /* --- deallocation --- */
 
-// An instance that holds its value itself, with no weak reference and
+// An instance of either class itself (a subclass's instance never holds its
+// value itself) that holds its value itself, with no weak reference and
 // nothing pybind11 keeps alive for it, owns nothing but its memory; any
-// other goes through pybind11's deallocation.
+// other goes through pybind11's deallocation, which is the same function
+// for both classes.
 destructor pybind11_dealloc = nullptr;
 
 void fast_dealloc(PyObject *self)
 {
     auto *inst = reinterpret_cast<py::detail::instance *>(self);
-    if (is_float128(self) && value_of(self) == value_storage(self) && !inst->weakrefs && !inst->has_patients &&
-        !inst->simple_instance_registered) {
+    if ((is_exactly<float128>(self) ? value_of<float128>(self) == value_storage<float128>(self)
+                                     : value_of<complex128>(self) == value_storage<complex128>(self)) &&
+        !inst->weakrefs && !inst->has_patients && !inst->simple_instance_registered) {
         PyTypeObject *type = Py_TYPE(self);
         type->tp_free(self);
         Py_DECREF(type);
@@ -233,7 +285,7 @@ initproc pybind11_init = nullptr;
 
 int fast_init(PyObject *self, PyObject *args, PyObject *kwargs)
 {
-    if (is_float128(self) && !value_of(self) && !(kwargs && PyDict_GET_SIZE(kwargs))) {
+    if (is_exactly<float128>(self) && !value_of<float128>(self) && !(kwargs && PyDict_GET_SIZE(kwargs))) {
         Py_ssize_t n = PyTuple_GET_SIZE(args);
         if (n == 0 || (n == 1 && PyFloat_CheckExact(PyTuple_GET_ITEM(args, 0)))) {
             hold_value(self, float128(n == 0 ? 0.0 : PyFloat_AS_DOUBLE(PyTuple_GET_ITEM(args, 0))));
@@ -253,7 +305,7 @@ PyObject *fast_construct(PyObject *cls, PyObject *const *args, size_t nargsf, Py
     auto *type = reinterpret_cast<PyTypeObject *>(cls);
     Py_ssize_t n = PyVectorcall_NARGS(nargsf);
     if (!kwnames && (n == 0 || (n == 1 && PyFloat_CheckExact(args[0]))))
-        return result(type, float128(n == 0 ? 0.0 : PyFloat_AS_DOUBLE(args[0])));
+        return result<float128>(type, float128(n == 0 ? 0.0 : PyFloat_AS_DOUBLE(args[0])));
     py::tuple positional(n);
     for (Py_ssize_t k = 0; k < n; ++k)
         positional[size_t(k)] = py::reinterpret_borrow<py::object>(args[k]);
@@ -284,17 +336,38 @@ PyObject *original_of(PyObject *self)
 // the guard is here.
 PyObject *initialiser(PyObject *self, PyObject *const *args, Py_ssize_t nargs, PyObject *kwnames)
 {
-    if (nargs >= 1 && is_float128(args[0]) && value_of(args[0]) == value_storage(args[0]))
+    if (nargs >= 1 && is_exactly<float128>(args[0]) &&
+        value_of<float128>(args[0]) == value_storage<float128>(args[0]))
         Py_RETURN_NONE;
     return PyObject_Vectorcall(original_of(self), args, size_t(nargs), kwnames);
 }
 
-template <float128 (*F)(float128)>
+// The Float128 class of the calling interpreter, for abs of a Complex128.
+PyTypeObject *float128_type()
+{
+    return type_with_storage<float128>();
+}
+
+// F of a Float128, or C of a Complex128 where the function has a complex
+// overload.
+template <float128 (*F)(float128), auto C = nullptr>
 PyObject *real_function(PyObject *self, PyObject *const *args, Py_ssize_t nargs, PyObject *kwnames)
 {
-    if (nargs == 1 && !kwnames)
-        if (float128 *x = fast_operand(args[0]))
-            return result(Py_TYPE(args[0]), F(*x));
+    if (nargs == 1 && !kwnames) {
+        if (float128 *x = fast_operand<float128>(args[0]))
+            return result<float128>(Py_TYPE(args[0]), F(*x));
+        if constexpr (C != nullptr) {
+            if (complex128 *z = fast_operand<complex128>(args[0])) {
+                auto r = C(*z);
+                if constexpr (std::is_same_v<decltype(r), float128>) {
+                    if (PyTypeObject *type = float128_type())
+                        return result<float128>(type, r);
+                } else {
+                    return result<complex128>(Py_TYPE(args[0]), r);
+                }
+            }
+        }
+    }
     return PyObject_Vectorcall(original_of(self), args, size_t(nargs), kwnames);
 }
 
@@ -302,9 +375,9 @@ template <float128 (*F)(float128, float128)>
 PyObject *real_function2(PyObject *self, PyObject *const *args, Py_ssize_t nargs, PyObject *kwnames)
 {
     if (nargs == 2 && !kwnames) {
-        float128 *x = fast_operand(args[0]), *y = fast_operand(args[1]);
+        float128 *x = fast_operand<float128>(args[0]), *y = fast_operand<float128>(args[1]);
         if (x && y)
-            return result(Py_TYPE(args[0]), F(*x, *y));
+            return result<float128>(Py_TYPE(args[0]), F(*x, *y));
     }
     return PyObject_Vectorcall(original_of(self), args, size_t(nargs), kwnames);
 }
@@ -313,7 +386,7 @@ template <bool (*F)(const float128 &)>
 PyObject *predicate(PyObject *self, PyObject *const *args, Py_ssize_t nargs, PyObject *kwnames)
 {
     if (nargs == 1 && !kwnames)
-        if (float128 *x = fast_operand(args[0]))
+        if (float128 *x = fast_operand<float128>(args[0]))
             return boolean(F(*x));
     return PyObject_Vectorcall(original_of(self), args, size_t(nargs), kwnames);
 }
@@ -341,6 +414,13 @@ float128 f_fmod(float128 x, float128 y) { return tars::fmod(x, y); }
 bool f_isnan(const float128 &x) { return tars::isnan(x); }
 bool f_isinf(const float128 &x) { return tars::isinf(x); }
 bool f_isfinite(const float128 &x) { return tars::isfinite(x); }
+complex128 z_sin(const complex128 &z) { return tars::sin(z); }
+complex128 z_cos(const complex128 &z) { return tars::cos(z); }
+complex128 z_tan(const complex128 &z) { return tars::tan(z); }
+complex128 z_sinh(const complex128 &z) { return tars::sinh(z); }
+complex128 z_cosh(const complex128 &z) { return tars::cosh(z); }
+complex128 z_tanh(const complex128 &z) { return tars::tanh(z); }
+float128 z_abs(const complex128 &z) { return tars::abs(z); }
 
 // METH_FASTCALL | METH_KEYWORDS.
 using fast_call = PyObject *(*)(PyObject *, PyObject *const *, Py_ssize_t, PyObject *);
@@ -352,14 +432,14 @@ struct fast_function {
 
 const fast_function fast_functions[] = {
     {"exp", &real_function<f_exp>},       {"log", &real_function<f_log>},
-    {"sqrt", &real_function<f_sqrt>},     {"sin", &real_function<f_sin>},
-    {"cos", &real_function<f_cos>},       {"tan", &real_function<f_tan>},
+    {"sqrt", &real_function<f_sqrt>},     {"sin", &real_function<f_sin, z_sin>},
+    {"cos", &real_function<f_cos, z_cos>},       {"tan", &real_function<f_tan, z_tan>},
     {"atan", &real_function<f_atan>},     {"asin", &real_function<f_asin>},
-    {"acos", &real_function<f_acos>},     {"sinh", &real_function<f_sinh>},
-    {"cosh", &real_function<f_cosh>},     {"tanh", &real_function<f_tanh>},
+    {"acos", &real_function<f_acos>},     {"sinh", &real_function<f_sinh, z_sinh>},
+    {"cosh", &real_function<f_cosh, z_cosh>},     {"tanh", &real_function<f_tanh, z_tanh>},
     {"floor", &real_function<f_floor>},   {"ceil", &real_function<f_ceil>},
     {"trunc", &real_function<f_trunc>},   {"round", &real_function<f_round>},
-    {"abs", &real_function<f_abs>},       {"isnan", &predicate<f_isnan>},
+    {"abs", &real_function<f_abs, z_abs>},       {"isnan", &predicate<f_isnan>},
     {"isinf", &predicate<f_isinf>},       {"isfinite", &predicate<f_isfinite>},
     {"pow", &real_function2<f_pow>},      {"atan2", &real_function2<f_atan2>},
     {"fmod", &real_function2<f_fmod>},
@@ -392,25 +472,46 @@ py::object put_in_front(py::handle scope, const fast_function &f)
 
 /* --- the check of pybind11's layout --- */
 
-// Instances made by pybind11 must show the layout instance_storage.hpp
+// Instances pybind11 makes must show the layout instance_storage.hpp
 // writes: the simple layout with value_ptr first, and the room for the value
 // after the record.
-bool layout_as_expected(PyTypeObject *type)
+template <class T>
+bool layout_as_expected(PyTypeObject *type, const T &sample)
 {
-    if (type->tp_basicsize < value_offset + Py_ssize_t(sizeof(float128)))
+    if (type->tp_basicsize < value_offset<T> + Py_ssize_t(sizeof(T)))
         return false;
     py::object made = py::reinterpret_steal<py::object>(
-        py::detail::type_caster_base<float128>::cast(float128(1.5), py::return_value_policy::move, nullptr).ptr());
+        py::detail::type_caster_base<T>::cast(sample, py::return_value_policy::copy, nullptr).ptr());
     if (!made)
         throw py::error_already_set();
     auto *inst = reinterpret_cast<py::detail::instance *>(made.ptr());
     py::detail::value_and_holder v_h = inst->get_value_and_holder();
-    return inst->simple_layout && v_h.value_ptr() == inst->simple_value_holder[0] &&
-           v_h.holder_constructed() && value_of(made.ptr()) == &py::cast<float128 &>(made) &&
-           *value_of(made.ptr()) == float128(1.5);
+    return inst->simple_layout && v_h.value_ptr() == inst->simple_value_holder[0] && v_h.holder_constructed() &&
+           value_of<T>(made.ptr()) == &py::cast<T &>(made);
+}
+
+template <class T>
+void install_arithmetic(PyTypeObject *type)
+{
+    PyNumberMethods *nb = type->tp_as_number;
+    nb->nb_add = &fast_add<T>;
+    nb->nb_subtract = &fast_subtract<T>;
+    nb->nb_multiply = &fast_multiply<T>;
+    nb->nb_true_divide = &fast_divide<T>;
+    nb->nb_inplace_add = &fast_in_place_add<T>;
+    nb->nb_inplace_subtract = &fast_in_place_subtract<T>;
+    nb->nb_inplace_multiply = &fast_in_place_multiply<T>;
+    nb->nb_inplace_true_divide = &fast_in_place_divide<T>;
+    pybind11_dealloc = type->tp_dealloc;
+    type->tp_dealloc = &fast_dealloc;
 }
 
 } // namespace
+
+bool instance_layout_checked()
+{
+    return layout_checked;
+}
 
 py::object float128_metaclass()
 {
@@ -427,52 +528,24 @@ py::object float128_metaclass()
     return meta;
 }
 
-void value_storage_setup(PyHeapTypeObject *heap_type)
-{
-    PyTypeObject *type = &heap_type->ht_type;
-    if (type->tp_basicsize == Py_ssize_t(sizeof(py::detail::instance)))
-        type->tp_basicsize = value_offset + Py_ssize_t(sizeof(float128));
-}
-
-bool value_storage_ready(PyTypeObject *type)
-{
-    return layout_checked && type->tp_basicsize >= value_offset + Py_ssize_t(sizeof(float128));
-}
-
-PyTypeObject *float128_type_with_storage()
-{
-    if (!layout_checked)
-        return nullptr;
-    py::detail::type_info *info = py::detail::get_type_info(typeid(float128));
-    return info && value_storage_ready(info->type) ? info->type : nullptr;
-}
-
 void register_fast_paths(py::module_ &m)
 {
-    py::object type_handle = m.attr("Float128");
+    py::object type_handle = m.attr("Float128"), complex_handle = m.attr("Complex128");
     auto *type = reinterpret_cast<PyTypeObject *>(type_handle.ptr());
-    if (!layout_as_expected(type))
+    auto *complex_type = reinterpret_cast<PyTypeObject *>(complex_handle.ptr());
+    if (!layout_as_expected(type, float128(1.5)) || !layout_as_expected(complex_type, complex128(1.5, -2.5)))
         return;   // pybind11 lays instances out otherwise: every call keeps pybind11's path
     layout_checked = true;
 
+    install_arithmetic<float128>(type);
+    install_arithmetic<complex128>(complex_type);
     PyNumberMethods *nb = type->tp_as_number;
-    nb->nb_add = &fast_add;
-    nb->nb_subtract = &fast_subtract;
-    nb->nb_multiply = &fast_multiply;
-    nb->nb_true_divide = &fast_divide;
-    nb->nb_inplace_add = &fast_in_place_add;
-    nb->nb_inplace_subtract = &fast_in_place_subtract;
-    nb->nb_inplace_multiply = &fast_in_place_multiply;
-    nb->nb_inplace_true_divide = &fast_in_place_divide;
     nb->nb_negative = &fast_negative;
     nb->nb_positive = &fast_positive;
     nb->nb_absolute = &fast_absolute;
     nb->nb_bool = &fast_bool;
     type->tp_richcompare = &fast_compare;
-    pybind11_dealloc = type->tp_dealloc;
-    type->tp_dealloc = &fast_dealloc;
-    // Setting __init__ gives the type Python's generic tp_init, which calls
-    // it; fast_init goes in front of that.
+
     // The pybind11 functions behind the fronts, for the tests that compare
     // both ways (tarsel._core._pybind11_function).
     py::dict originals;
@@ -487,6 +560,7 @@ void register_fast_paths(py::module_ &m)
     if (PyType_HasFeature(Py_TYPE(type), Py_TPFLAGS_HAVE_VECTORCALL))
         type->tp_vectorcall = &fast_construct;
     PyType_Modified(type);
+    PyType_Modified(complex_type);
 
     for (const fast_function &f : fast_functions) {
         originals[f.name] = m.attr(f.name);

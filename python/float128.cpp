@@ -36,7 +36,7 @@ void register_float128(py::module_ &m)
     // a metaclass that lets the class be called through vectorcall
     // (fast_paths.cpp).
     py::object meta = float128_metaclass();
-    py::class_<float128> f128(m, "Float128", docs::float128_class, py::custom_type_setup(&value_storage_setup),
+    py::class_<float128> f128(m, "Float128", docs::float128_class, py::custom_type_setup(&value_storage_setup<float128>),
                               py::metaclass(meta));
 
     // Constructors: zero, then anything with a float value.

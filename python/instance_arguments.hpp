@@ -89,10 +89,33 @@ struct handle_type_name<tarsel_binding::instance_object<T>> {
 };
 
 // Loads an instance of a bound class as pybind11 does, but refuses one that
-// holds no value with TypeError.
+// holds no value with TypeError.  A value returned by value becomes an
+// instance that holds it itself (instance_storage.hpp); a reference keeps
+// pybind11's way.
 template <class T>
 class initialised_instance_caster : public type_caster_base<T> {
 public:
+    using type_caster_base<T>::cast;
+
+    static handle cast(const T &src, return_value_policy policy, handle parent)
+    {
+        if (policy == return_value_policy::automatic || policy == return_value_policy::automatic_reference ||
+            policy == return_value_policy::copy || policy == return_value_policy::move) {
+            if (PyTypeObject *type = tarsel_binding::type_with_storage<T>()) {
+                PyObject *made = tarsel_binding::new_instance(type, src);
+                if (!made)
+                    throw error_already_set();
+                return made;
+            }
+        }
+        return type_caster_base<T>::cast(src, policy, parent);
+    }
+
+    static handle cast(T &&src, return_value_policy policy, handle parent)
+    {
+        return cast(static_cast<const T &>(src), policy, parent);
+    }
+
     bool load(handle src, bool convert)
     {
         if (lacks_value(src))
@@ -112,32 +135,8 @@ private:
     }
 };
 
-// A Float128 returned by value becomes an instance that holds the value
-// itself (instance_storage.hpp); a reference keeps pybind11's way.
 template <>
-class type_caster<tars::float128> : public initialised_instance_caster<tars::float128> {
-public:
-    using initialised_instance_caster::cast;
-
-    static handle cast(const tars::float128 &src, return_value_policy policy, handle parent)
-    {
-        if (policy == return_value_policy::automatic || policy == return_value_policy::automatic_reference ||
-            policy == return_value_policy::copy || policy == return_value_policy::move) {
-            if (PyTypeObject *type = tarsel_binding::float128_type_with_storage()) {
-                PyObject *made = tarsel_binding::new_instance(type, src);
-                if (!made)
-                    throw error_already_set();
-                return made;
-            }
-        }
-        return type_caster_base::cast(src, policy, parent);
-    }
-
-    static handle cast(tars::float128 &&src, return_value_policy policy, handle parent)
-    {
-        return cast(static_cast<const tars::float128 &>(src), policy, parent);
-    }
-};
+class type_caster<tars::float128> : public initialised_instance_caster<tars::float128> {};
 
 // A Complex128 parameter takes, when conversion is allowed, a Python complex,
 // float or int (subclasses included) as the value Complex128(x) gives it: a

@@ -1,7 +1,8 @@
-"""Float128's fast paths (operator slots, module functions, the
-constructor) against the pybind11 functions they stand in front of: for
-every kind of operand the same result bits or the same exception and
-message, the same identities for the in-place operators, and no leak."""
+"""The fast paths of Float128 and Complex128 (operator slots, module
+functions, the constructor) against the pybind11 functions they stand in
+front of: for every kind of operand the same result bits or the same
+exception and message, the same identities for the in-place operators,
+and no leak."""
 import math
 import operator
 import struct
@@ -13,6 +14,7 @@ import numpy as np
 import pytest
 
 import tarsel
+from tarsel import Complex128 as C
 from tarsel import Float128 as F
 
 ORIGINAL = {name: tarsel._core._pybind11_function(name) for name in
@@ -21,6 +23,10 @@ ORIGINAL = {name: tarsel._core._pybind11_function(name) for name in
 
 
 class Sub(F):
+    pass
+
+
+class SubC(C):
     pass
 
 
@@ -40,8 +46,14 @@ KINDS = {
     "None": lambda: None,
     "float": lambda: 1.5,
     "int": lambda: 3,
+    "complex": lambda: 0.5 - 2j,
+    "Complex128": lambda: C(0.1, -2.5),
+    "Complex128 nan": lambda: C(math.nan, -0.0),
+    "Complex128 subclass": lambda: SubC(1.0, 2.0),
+    "Complex128 uninitialised": lambda: C.__new__(C),
 }
-FLOAT128_KINDS = [k for k in KINDS if k not in ("None", "float", "int")]
+FLOAT128_KINDS = ["value", "negative zero", "inf", "nan payload", "constant", "subclass", "uninitialised"]
+COMPLEX_KINDS = [k for k in KINDS if k.startswith("Complex128")]
 
 
 def bits(r):
@@ -64,12 +76,15 @@ BINARY = [(operator.add, "__add__"), (operator.sub, "__sub__"), (operator.mul, "
           (operator.eq, "__eq__"), (operator.ne, "__ne__"), (operator.gt, "__gt__"), (operator.ge, "__ge__")]
 
 
-@pytest.mark.parametrize("op, dunder", BINARY, ids=[d for _, d in BINARY])
-@pytest.mark.parametrize("left", FLOAT128_KINDS)
+CASES = [(op, dunder, F, left) for op, dunder in BINARY for left in FLOAT128_KINDS] + \
+        [(op, dunder, C, left) for op, dunder in BINARY[:4] for left in COMPLEX_KINDS]
+
+
+@pytest.mark.parametrize("op, dunder, cls, left", CASES, ids=[f"{c[1]}-{c[3]}" for c in CASES])
 @pytest.mark.parametrize("right", list(KINDS))
-def test_binary_operators_give_what_the_pybind11_method_gives(op, dunder, left, right):
+def test_binary_operators_give_what_the_pybind11_method_gives(op, dunder, cls, left, right):
     a, b = KINDS[left](), KINDS[right]()
-    expected = outcome(lambda: getattr(F, dunder)(a, b))
+    expected = outcome(lambda: getattr(cls, dunder)(a, b))
     if expected == ("result", NotImplemented):
         # Python then tries the other operand (Float128 has no reflected
         # methods): identity for == and !=, TypeError for the others.
@@ -96,13 +111,16 @@ IN_PLACE = [(operator.iadd, "__iadd__"), (operator.isub, "__isub__"), (operator.
             (operator.itruediv, "__itruediv__")]
 
 
-@pytest.mark.parametrize("op, dunder", IN_PLACE, ids=[d for _, d in IN_PLACE])
-@pytest.mark.parametrize("left", FLOAT128_KINDS)
+IN_PLACE_CASES = [(op, dunder, cls, left) for op, dunder in IN_PLACE
+                  for cls, kinds in ((F, FLOAT128_KINDS), (C, COMPLEX_KINDS)) for left in kinds]
+
+
+@pytest.mark.parametrize("op, dunder, cls, left", IN_PLACE_CASES, ids=[f"{c[1]}-{c[3]}" for c in IN_PLACE_CASES])
 @pytest.mark.parametrize("right", list(KINDS))
-def test_in_place_operators_update_the_left_instance_as_pybind11_does(op, dunder, left, right):
+def test_in_place_operators_update_the_left_instance_as_pybind11_does(op, dunder, cls, left, right):
     a, b = KINDS[left](), KINDS[right]()
     expected_object = KINDS[left]()
-    expected = outcome(lambda: getattr(F, dunder)(expected_object, b))
+    expected = outcome(lambda: getattr(cls, dunder)(expected_object, b))
     pi_before = tarsel.pi.to_bytes()
     got = outcome(lambda: op(a, b))
     if expected == ("result", NotImplemented):
@@ -113,7 +131,7 @@ def test_in_place_operators_update_the_left_instance_as_pybind11_does(op, dunder
         result = op(KINDS[left](), b) if left == "constant" else None
         assert left != "constant" or result is not tarsel.pi
         assert tarsel.pi.to_bytes() == pi_before
-        if left not in ("constant", "uninitialised"):
+        if left not in ("constant", "uninitialised", "Complex128 uninitialised"):
             same = KINDS[left]()
             assert op(same, b) is same
 
@@ -172,24 +190,25 @@ def test_the_fronts_keep_the_names_docstrings_and_modules_of_the_functions():
 LEAK_PROBE = """
     import gc, math, sys
     import tarsel
+    from tarsel import Complex128 as C
     from tarsel import Float128 as F
-    x, y, u = F(1.5), F(2.5), F.__new__(F)
+    x, y, u, z = F(1.5), F(2.5), F.__new__(F), C(1.0, 2.0)
     def work():
         for _ in range(200_000):
             x + y; x * y; x / y; x - y; -x; abs(x); x < y; x == y; bool(x); tarsel.exp(x); tarsel.pow(x, y)
-            tarsel.isnan(x); F(1.5); F(); tarsel.sin(0.5)
-            z = F(1.0); z += y; z *= x
-            for bad in (lambda: x + None, lambda: u + x, lambda: x < None, lambda: tarsel.exp(u)):
+            tarsel.isnan(x); F(1.5); F(); tarsel.sin(0.5); z * z; z + 1.5; tarsel.sin(z); tarsel.abs(z)
+            w = F(1.0); w += y; w *= x
+            for bad in (lambda: x + None, lambda: u + x, lambda: x < None, lambda: tarsel.exp(u), lambda: z + x):
                 try:
                     bad()
                 except TypeError:
                     pass
     work()
     gc.collect()
-    blocks, refs = sys.getallocatedblocks(), [sys.getrefcount(v) for v in (x, y, u, F)]
+    blocks, refs = sys.getallocatedblocks(), [sys.getrefcount(v) for v in (x, y, u, z, F, C)]
     work()
     gc.collect()
-    print(sys.getallocatedblocks() - blocks, [sys.getrefcount(v) for v in (x, y, u, F)] == refs)
+    print(sys.getallocatedblocks() - blocks, [sys.getrefcount(v) for v in (x, y, u, z, F, C)] == refs)
 """
 
 
