@@ -214,6 +214,21 @@ std::string element_text(const char *p, npy_intp size, bool wide)
     return text;
 }
 
+// The value a text reads as (as Float128.from_decimal reads it), stored at
+// out; false with a Python exception set for a text that is no number.
+// The reference to text is consumed.
+bool store_text_value(PyObject *text, char *out)
+{
+    if (!text)
+        return false;
+    tarsel x;
+    bool ok = value_from_object(text, x);
+    Py_DECREF(text);
+    if (ok)
+        store(out, x);
+    return ok;
+}
+
 template <bool Wide>
 int cast_text_to_float128(PyArrayMethod_Context *context, char *const data[], const npy_intp dimensions[],
                           const npy_intp strides[], NpyAuxData *)
@@ -223,15 +238,8 @@ int cast_text_to_float128(PyArrayMethod_Context *context, char *const data[], co
     char *out = data[1];
     for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
         std::string text = element_text(in, size, Wide);
-        PyObject *obj = PyUnicode_DecodeLatin1(text.data(), Py_ssize_t(text.size()), nullptr);
-        if (!obj)
+        if (!store_text_value(PyUnicode_DecodeLatin1(text.data(), Py_ssize_t(text.size()), nullptr), out))
             return -1;
-        tarsel x;
-        bool ok = value_from_object(obj, x);
-        Py_DECREF(obj);
-        if (!ok)
-            return -1;
-        store(out, x);
     }
     return 0;
 }
@@ -247,6 +255,18 @@ constexpr npy_intp default_text_length = 64;
 // presentation type (format(x, "") is str(x), the fixed 32 digits).
 PyObject *shortest_format = nullptr;
 
+// The shortest text that reads back of the element at in (a new
+// reference), or nullptr with a Python exception set.
+PyObject *shortest_text(const char *in)
+{
+    PyObject *value = object_from_value(load(in));
+    if (!value)
+        return nullptr;
+    PyObject *text = PyObject_Format(value, shortest_format);
+    Py_DECREF(value);
+    return text;
+}
+
 template <bool Wide>
 int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], const npy_intp dimensions[],
                           const npy_intp strides[], NpyAuxData *)
@@ -255,11 +275,7 @@ int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], co
     const char *in = data[0];
     char *out = data[1];
     for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
-        PyObject *value = object_from_value(load(in));
-        if (!value)
-            return -1;
-        PyObject *text = PyObject_Format(value, shortest_format);
-        Py_DECREF(value);
+        PyObject *text = shortest_text(in);
         if (!text)
             return -1;
         Py_ssize_t n = PyUnicode_GET_LENGTH(text);
@@ -300,11 +316,7 @@ int cast_float128_to_string(PyArrayMethod_Context *context, char *const data[], 
     const char *in = data[0];
     char *out = data[1];
     for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
-        PyObject *value = object_from_value(load(in));
-        if (!value)
-            return -1;
-        PyObject *text = PyObject_Format(value, shortest_format);
-        Py_DECREF(value);
+        PyObject *text = shortest_text(in);
         if (!text)
             return -1;
         Py_ssize_t n;
@@ -354,15 +366,8 @@ int cast_string_to_float128(PyArrayMethod_Context *context, char *const data[], 
                 return -1;
             }
         }
-        PyObject *obj = PyUnicode_DecodeUTF8(text.data(), Py_ssize_t(text.size()), nullptr);
-        if (!obj)
+        if (!store_text_value(PyUnicode_DecodeUTF8(text.data(), Py_ssize_t(text.size()), nullptr), out))
             return -1;
-        tarsel x;
-        bool ok = value_from_object(obj, x);
-        Py_DECREF(obj);
-        if (!ok)
-            return -1;
-        store(out, x);
     }
     return 0;
 }
@@ -423,12 +428,17 @@ NPY_CASTING resolve_from_text(PyObject *, PyArray_DTypeMeta *const[], PyArray_De
     return NPY_UNSAFE_CASTING;
 }
 
+// To str, bytes (a length of default_text_length when none is given) or
+// StringDType (NPY_VSTRING).
 template <int TypeNum>
 NPY_CASTING resolve_to_text(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
                             PyArray_Descr *loop[], npy_intp *)
 {
     if (given[1]) {
         loop[1] = native(given[1]);
+    } else if (TypeNum == NPY_VSTRING) {
+        PyObject *fresh = PyObject_CallNoArgs(reinterpret_cast<PyObject *>(&PyArray_StringDType));
+        loop[1] = reinterpret_cast<PyArray_Descr *>(fresh);
     } else {
         loop[1] = PyArray_DescrNewFromType(TypeNum);
         if (loop[1])
@@ -439,33 +449,6 @@ NPY_CASTING resolve_to_text(PyObject *, PyArray_DTypeMeta *const[], PyArray_Desc
     loop[0] = float128_descr();
     Py_INCREF(loop[0]);
     return NPY_SAME_KIND_CASTING;
-}
-
-NPY_CASTING resolve_to_string(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
-                              PyArray_Descr *loop[], npy_intp *)
-{
-    if (given[1]) {
-        Py_INCREF(given[1]);
-        loop[1] = given[1];
-    } else {
-        PyObject *fresh = PyObject_CallNoArgs(reinterpret_cast<PyObject *>(&PyArray_StringDType));
-        loop[1] = reinterpret_cast<PyArray_Descr *>(fresh);
-        if (!loop[1])
-            return NPY_CASTING(-1);
-    }
-    loop[0] = float128_descr();
-    Py_INCREF(loop[0]);
-    return NPY_SAME_KIND_CASTING;
-}
-
-NPY_CASTING resolve_from_string(PyObject *, PyArray_DTypeMeta *const[], PyArray_Descr *const given[],
-                                PyArray_Descr *loop[], npy_intp *)
-{
-    Py_INCREF(given[0]);
-    loop[0] = given[0];
-    loop[1] = float128_descr();
-    Py_INCREF(loop[1]);
-    return NPY_UNSAFE_CASTING;
 }
 
 /* --- the table --- */
@@ -588,9 +571,10 @@ method_description **cast_methods()
              reinterpret_cast<void *>(&resolve_to_text<NPY_STRING>),
              reinterpret_cast<void *>(&cast_float128_to_text<false>));
     add_cast("string_to_float128", &PyArray_StringDType, self, NPY_UNSAFE_CASTING, python,
-             reinterpret_cast<void *>(&resolve_from_string), reinterpret_cast<void *>(&cast_string_to_float128));
+             reinterpret_cast<void *>(&resolve_from_text), reinterpret_cast<void *>(&cast_string_to_float128));
     add_cast("float128_to_string", self, &PyArray_StringDType, NPY_SAME_KIND_CASTING, python,
-             reinterpret_cast<void *>(&resolve_to_string), reinterpret_cast<void *>(&cast_float128_to_string));
+             reinterpret_cast<void *>(&resolve_to_text<NPY_VSTRING>),
+             reinterpret_cast<void *>(&cast_float128_to_string));
 
     for (std::size_t k = 0; k < storage.methods.size(); ++k) {
         storage.methods[k].dtypes = storage.dtypes[k].data();
