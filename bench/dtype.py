@@ -15,12 +15,12 @@ this thread.  It asserts nothing.
 """
 
 import argparse
-import platform
 import time
 
 import numpy as np
 
 import tarsel
+from arrays import processor
 
 
 def best(call, rounds):
@@ -31,17 +31,6 @@ def best(call, rounds):
         call()
         times.append(time.thread_time() - start)
     return min(times)
-
-
-def processor():
-    try:
-        with open("/proc/cpuinfo") as info:
-            for line in info:
-                if line.startswith("model name"):
-                    return line.split(":", 1)[1].strip()
-    except OSError:
-        pass
-    return platform.processor()
 
 
 def main():

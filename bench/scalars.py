@@ -19,26 +19,15 @@ printed beside it).  It asserts nothing.
 import argparse
 import math
 import operator
-import platform
 import sys
 import timeit
 import tracemalloc
 
 import tarsel
+from arrays import processor
 
 OPERATIONS = ["x + y", "x - y", "x * y", "x / y", "x < y", "x == y", "exp(x)", "sqrt(x)", "sin(x)", "make(1.5)",
               "z * w"]
-
-
-def processor():
-    try:
-        with open("/proc/cpuinfo") as info:
-            for line in info:
-                if line.startswith("model name"):
-                    return line.split(":", 1)[1].strip()
-    except OSError:
-        pass
-    return platform.processor()
 
 
 def libraries():
