@@ -9,6 +9,8 @@
 // Float128 and np.array([Float128(...)]) finds the dtype by itself.
 #include "python/dtype/dtype.hpp"
 
+#include "src/linalg/matmul_reference.hpp"
+
 #include "python/binding.hpp"
 
 #include <cmath>
@@ -195,6 +197,20 @@ int fill(void *data, npy_intp n, void *)
     return 0;
 }
 
+// np.dot, np.inner and np.vdot: the sum of products of n pairs, the entry
+// of a 1 x n by n x 1 matrix product, so the same bits as np.matmul.
+void dot(void *ip1, npy_intp is1, void *ip2, npy_intp is2, void *op, npy_intp n, void *)
+{
+    tarsel_linalg::matmul_operands ops;
+    ops.a = {static_cast<const char *>(ip1), 0, is1};
+    ops.b = {static_cast<const char *>(ip2), is2, 0};
+    ops.c = {static_cast<char *>(op), 0, 0};
+    ops.n = 1;
+    ops.k = n;
+    ops.m = 1;
+    tarsel_linalg::reference_matmul(ops, 0, 1, 0, 1);
+}
+
 } // namespace
 
 PyArray_DTypeMeta *float128_dtype()
@@ -238,6 +254,7 @@ int define_dtype(PyObject *float128_type)
         {NPY_DT_PyArray_ArrFuncs_argmin, reinterpret_cast<void *>(&arg_extreme<-1>)},
         {NPY_DT_PyArray_ArrFuncs_nonzero, reinterpret_cast<void *>(&nonzero)},
         {NPY_DT_PyArray_ArrFuncs_fill, reinterpret_cast<void *>(&fill)},
+        {NPY_DT_PyArray_ArrFuncs_dotfunc, reinterpret_cast<void *>(&dot)},
         {0, nullptr},
     };
     dtype_description description = {};

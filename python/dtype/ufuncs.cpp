@@ -16,6 +16,7 @@
 // element in order, so that each result sees the one before it.
 #include "python/dtype/dtype.hpp"
 
+#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <set>
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "python/binding.hpp"
+#include "src/linalg/matmul.hpp"
 #include "src/sum/reductions.hpp"
 #include "tarsel/tarsel_integer.h"
 #include "tarsel/tarsel_math.h"
@@ -334,6 +336,33 @@ int engine_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
 
 enum class output { value, boolean };
 
+/* --- the matrix product --- */
+
+// np.matmul, the gufunc (n?,k),(k,m?)->(n?,m?): dimensions holds the outer
+// count, then n, k and m; steps the outer steps of the three operands, then
+// the core steps of a (n, k), b (k, m) and c (n, m).  NumPy copies an output
+// that overlaps an input before the loop sees it.
+int matmul_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[], const npy_intp steps[],
+                NpyAuxData *)
+{
+    tarsel_linalg::matmul_operands ops;
+    ops.n = dimensions[1];
+    ops.k = dimensions[2];
+    ops.m = dimensions[3];
+    for (npy_intp o = 0; o < dimensions[0]; ++o) {
+        ops.a = {data[0] + o * steps[0], steps[3], steps[4]};
+        ops.b = {data[1] + o * steps[1], steps[5], steps[6]};
+        ops.c = {data[2] + o * steps[2], steps[7], steps[8]};
+        if (tarsel_linalg::matmul(ops, tarsel_binding::engine_settings(), signal_check()) ==
+            tarsel_engine::run_status::interrupted)
+            return -1;
+    }
+    // NumPy reads the flags after a generalized ufunc whatever the loop
+    // says: those of the error terms are not the user's business.
+    std::feclearexcept(FE_ALL_EXCEPT);
+    return 0;
+}
+
 struct loop_row {
     const char *ufuncs;   // space-separated NumPy names
     const char *engine;   // the engine's function, or null
@@ -354,6 +383,7 @@ const loop_row loop_rows[] = {
     {"rint", nullptr, 1, 1, output::value, &unary_loop<rint>},
     {"sign", nullptr, 1, 1, output::value, &unary_loop<sign>},
     {"copysign", nullptr, 2, 1, output::value, &binary_loop<copysign>},
+    {"matmul", nullptr, 2, 1, output::value, &matmul_loop},
     {"maximum", nullptr, 2, 1, output::value, &binary_loop<extreme<true, true>>},
     {"minimum", nullptr, 2, 1, output::value, &binary_loop<extreme<false, true>>},
     {"fmax", nullptr, 2, 1, output::value, &binary_loop<extreme<true, false>>},

@@ -1,0 +1,97 @@
+// matmul.cpp -- the matrix product's reference kernel, the choice of kernel
+// and the split of the rows of C over threads.
+#include "src/linalg/matmul.hpp"
+
+#include "src/linalg/matmul_reference.hpp"
+#include "src/sum/reductions.hpp"
+
+namespace tarsel_linalg {
+
+namespace {
+
+void reference_rows(const matmul_operands &ops, std::ptrdiff_t begin, std::ptrdiff_t end)
+{
+    reference_matmul(ops, begin, end, 0, ops.m);
+}
+
+matmul_kernel kernel_for(tarsel_engine::simd_level level)
+{
+    switch (level) {
+    case tarsel_engine::simd_level::avx512: return avx512_matmul;
+    case tarsel_engine::simd_level::avx2: return avx2_matmul;
+    case tarsel_engine::simd_level::sse2: return sse2_matmul;
+    default: return scalar_matmul;
+    }
+}
+
+struct job {
+    const matmul_operands *ops;
+    matmul_kernel kernel;
+};
+
+void run_rows(void *context, int, std::ptrdiff_t begin, std::ptrdiff_t end)
+{
+    const job *j = static_cast<const job *>(context);
+    j->kernel(*j->ops, begin, end);
+}
+
+// The exact entries of rows [begin, end), each on this thread alone.
+struct exact_job {
+    const matmul_operands *ops;
+    tarsel_engine::simd_level level;
+};
+
+bool never(void *)
+{
+    return false;
+}
+
+void run_exact_rows(void *context, int, std::ptrdiff_t begin, std::ptrdiff_t end)
+{
+    const exact_job *j = static_cast<const exact_job *>(context);
+    const matmul_operands &ops = *j->ops;
+    const tarsel_engine::engine_settings one_thread = {j->level, 1};
+    for (std::ptrdiff_t i = begin; i < end; ++i)
+        for (std::ptrdiff_t c = 0; c < ops.m; ++c) {
+            tars::superaccumulator acc;
+            tars::strided_rows row = {ops.a.base + i * ops.a.row_step, ops.k, ops.a.col_step, 8};
+            tars::strided_rows column = {ops.b.base + c * ops.b.col_step, ops.k, ops.b.row_step, 8};
+            tars::add_row_dot(acc, row, column, one_thread, {&never, nullptr});
+            store_element(ops.c.base + i * ops.c.row_step + c * ops.c.col_step, acc.round());
+        }
+}
+
+// Multiply-adds per thread from which a thread pays for its start, and per
+// chunk between two polls of the interruption check.
+constexpr std::ptrdiff_t work_per_thread = std::ptrdiff_t(1) << 21;
+constexpr std::ptrdiff_t work_per_chunk = std::ptrdiff_t(1) << 22;
+
+} // namespace
+
+const matmul_kernel scalar_matmul = &reference_rows;
+
+tarsel_engine::run_status matmul(const matmul_operands &ops, const tarsel_engine::engine_settings &settings,
+                                 tarsel_engine::interruption_check check)
+{
+    if (ops.n == 0 || ops.m == 0)
+        return tarsel_engine::run_status::finished;
+    std::ptrdiff_t per_row = ops.k * ops.m > 0 ? ops.k * ops.m : 1;
+    int parts = tarsel_engine::threads_worth(ops.n * per_row, work_per_thread, settings.threads);
+    std::ptrdiff_t chunk = work_per_chunk / per_row > 0 ? work_per_chunk / per_row : 1;
+    job j = {&ops, kernel_for(settings.level)};
+    return tarsel_engine::run_split(ops.n, parts, chunk, 1, {&run_rows, &j}, check);
+}
+
+tarsel_engine::run_status matmul_exact(const matmul_operands &ops, const tarsel_engine::engine_settings &settings,
+                                       tarsel_engine::interruption_check check)
+{
+    if (ops.n == 0 || ops.m == 0)
+        return tarsel_engine::run_status::finished;
+    std::ptrdiff_t per_row = ops.k * ops.m > 0 ? 4 * ops.k * ops.m : 1;
+    int parts = tarsel_engine::threads_worth(ops.n * per_row, work_per_thread, settings.threads);
+    std::ptrdiff_t chunk = work_per_chunk / per_row > 0 ? work_per_chunk / per_row : 1;
+    exact_job j = {&ops, settings.level};
+    return tarsel_engine::run_split(ops.n, parts, chunk, 1, {&run_exact_rows, &j}, check);
+}
+
+} // namespace tarsel_linalg
