@@ -75,6 +75,10 @@ void register_dtype(py::module_ &m);
 // tarsel.printoptions() (python/dtype/printing.cpp).
 void register_printing(py::module_ &m);
 
+// The entry points of tarsel.linalg: matrix products and factorizations of
+// one matrix at a time (linalg.cpp).
+void register_linalg(py::module_ &m);
+
 // Last: Float128's number and comparison slots, its constructor for no
 // argument or a float, and module functions in front of the pybind11 ones
 // for Float128 arguments; every other call goes on to pybind11 unchanged.

@@ -45,6 +45,7 @@ PYBIND11_MODULE(_core, m, py::multiple_interpreters::not_supported())
     register_reductions(m);          // exact sums, dot products, Accumulator (reductions.cpp)
     register_dtype(m);               // float128, finfo, as_rows, from_rows_view (dtype/registration.cpp)
     register_printing(m);            // printoptions (dtype/printing.cpp)
+    register_linalg(m);              // _linalg_* for tarsel.linalg (linalg.cpp)
     register_fast_paths(m);          // Float128's slots, constructor and module functions in front (fast_paths.cpp)
 
     m.attr("__name__") = own_name;

@@ -12,6 +12,7 @@ import numpy.typing as npt
 
 import tarsel
 import tarsel.dask
+import tarsel.linalg
 from tarsel import Complex128, Float128
 
 
@@ -69,6 +70,9 @@ def reductions(values: list[Float128]) -> Float128:
     sums: list[Float128] = [tarsel.fsum(x), tarsel.fdot(x, x), tarsel.sum_arrays(rows), tarsel.dot_arrays(rows, rows)]
     chunked = da.from_array(x, chunks=2)  # type: ignore[no-untyped-call]
     assert tarsel.dask.fsum(chunked).compute(scheduler="sync") == sums[0]
+    system = np.array([[2.0, 1.0], [1.0, 3.0]])
+    solution = tarsel.linalg.solve(system, np.array([3.0, 4.0]))
+    assert tarsel.linalg.matmul(system, solution, exact=True)[0] == Float128(3.0)
     acc = tarsel.Accumulator()
     acc.add(x)
     acc.add(rows)
