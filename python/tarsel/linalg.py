@@ -139,17 +139,23 @@ def solve(a: Any, b: Any) -> np.ndarray:
     return x[..., 0] if vector else x
 
 
-def inv(a: Any) -> np.ndarray:
-    """The inverse of each square matrix."""
+def _per_square_matrix(a: Any, compute) -> np.ndarray:
+    """compute(pairs of one matrix) -> (status, pairs), over a stack of
+    square matrices, raising LinAlgError for a status other than ok."""
     a = _float128(a)
     _square(a)
     lead, matrices = _stack(a)
     results = []
     for m in matrices:
-        status, x = _core._linalg_inv(_pairs(m))
+        status, x = compute(_pairs(m))
         _check(status)
         results.append(_matrix(x))
     return _assemble(lead, results)
+
+
+def inv(a: Any) -> np.ndarray:
+    """The inverse of each square matrix."""
+    return _per_square_matrix(a, _core._linalg_inv)
 
 
 def det(a: Any) -> Any:
@@ -167,15 +173,8 @@ def det(a: Any) -> Any:
 def cholesky(a: Any, upper: bool = False) -> np.ndarray:
     """The Cholesky factor L (a = L L^T, from a's lower triangle), or its
     transpose with upper=True."""
-    a = _float128(a)
-    _square(a)
-    lead, matrices = _stack(a)
-    results = []
-    for m in matrices:
-        status, l = _core._linalg_cholesky(_pairs(m))
-        _check(status)
-        results.append(_matrix(l).T.copy() if upper else _matrix(l))
-    return _assemble(lead, results)
+    lower = _per_square_matrix(a, _core._linalg_cholesky)
+    return np.swapaxes(lower, -1, -2).copy() if upper else lower
 
 
 def qr(a: Any, mode: str = "reduced") -> Any:

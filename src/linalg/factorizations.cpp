@@ -183,6 +183,20 @@ outcome orthogonalize(dense &w, dense &v)
     return outcome::no_convergence;
 }
 
+// Columns from `first` on of rows c, c + 1, ... of m multiplied by the
+// reflector I - 2 v v^T / vv, whose v starts at row c.
+void reflect(dense &m, const std::vector<float128> &v, const float128 &vv, std::ptrdiff_t c, std::ptrdiff_t first)
+{
+    for (std::ptrdiff_t j = first; j < m.cols; ++j) {
+        float128 dot = zero;
+        for (std::ptrdiff_t i = c; i < m.rows; ++i)
+            dot += v[std::size_t(i - c)] * m(i, j);
+        float128 f = two * dot / vv;
+        for (std::ptrdiff_t i = c; i < m.rows; ++i)
+            m(i, j) -= f * v[std::size_t(i - c)];
+    }
+}
+
 bool has_nan(const dense &a)
 {
     return std::any_of(a.v.begin(), a.v.end(), [](const float128 &x) { return tars::isnan(x); });
@@ -285,14 +299,7 @@ void qr(const dense &a, dense &q, dense &r, bool complete)
         float128 vv = zero;
         for (const float128 &x : v)
             vv += square(x);
-        for (std::ptrdiff_t j = c; j < n; ++j) {
-            float128 dot = zero;
-            for (std::ptrdiff_t i = c; i < m; ++i)
-                dot += v[std::size_t(i - c)] * work(i, j);
-            float128 f = two * dot / vv;
-            for (std::ptrdiff_t i = c; i < m; ++i)
-                work(i, j) -= f * v[std::size_t(i - c)];
-        }
+        reflect(work, v, vv, c, c);
         for (std::ptrdiff_t i = c + 1; i < m; ++i)
             work(i, c) = zero;
         v.push_back(vv);   // v^T v, kept with its reflector
@@ -311,15 +318,7 @@ void qr(const dense &a, dense &q, dense &r, bool complete)
         const std::vector<float128> &v = reflectors[std::size_t(c)];
         if (v.empty())
             continue;
-        const float128 &vv = v.back();
-        for (std::ptrdiff_t j = 0; j < columns; ++j) {
-            float128 dot = zero;
-            for (std::ptrdiff_t i = c; i < m; ++i)
-                dot += v[std::size_t(i - c)] * q(i, j);
-            float128 f = two * dot / vv;
-            for (std::ptrdiff_t i = c; i < m; ++i)
-                q(i, j) -= f * v[std::size_t(i - c)];
-        }
+        reflect(q, v, v.back(), c, 0);
     }
 }
 
