@@ -1,6 +1,6 @@
 """Speed of linear algebra on float128 arrays, side by side in one run.
 
-    python bench/linalg.py [--sizes 128 512 1024] [--solve-n 200] [--rounds 3]
+    python bench/linalg.py [--sizes 128 512 1024] [--solve-n 200] [--refined-n 1000] [--rounds 3]
 
 Prints the processor and the engine's level, then for each size n the
 matrix product of two n x n matrices: seconds with one thread and with all
@@ -8,7 +8,8 @@ of them (tarsel.num_threads), the same product through xprec's ddouble and
 numpy-quaddtype's dtype and through NumPy's float64 BLAS, each peer's time
 over tarsel's, and tarsel's double-double multiply-adds per second beside
 an estimate of the machine's peak for them.  Then solve and svd of an n x
-n matrix (--solve-n) beside mpmath at 106 bits and xprec.  Best of
+n matrix (--solve-n) beside mpmath at 106 bits and xprec, and
+solve_refined beside numpy.linalg.solve at --refined-n.  Best of
 --rounds wall-clock times (the threads count); mpmath runs once.  It
 asserts nothing.
 """
@@ -88,6 +89,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--sizes", type=int, nargs="+", default=[128, 512, 1024])
     parser.add_argument("--solve-n", type=int, default=200)
+    parser.add_argument("--refined-n", type=int, default=1000)
     parser.add_argument("--rounds", type=int, default=3)
     args = parser.parse_args()
     ghz = clock_ghz()
@@ -144,6 +146,12 @@ def main():
         xp_svd = best(lambda: xprec.linalg.svd(y), 1)
     print(f"solve   {t_solve:9.3f} {mp_solve:9.3f} {mp_solve / t_solve:7.1f} {'-':>9} {'-':>7}")
     print(f"svd     {t_svd:9.3f} {mp_svd:9.3f} {mp_svd / t_svd:7.1f} {xp_svd:9.3f} {xp_svd / t_svd:7.1f}")
+    n = args.refined_n
+    a64, b64 = rng.standard_normal((n, n)), rng.standard_normal(n)
+    t_numpy = best(lambda: np.linalg.solve(a64, b64), args.rounds)
+    t_refined = best(lambda: la.solve_refined(a64, b64), args.rounds)
+    print(f"\nsolve_refined, n = {n}: {t_refined:.4f} s; numpy.linalg.solve {t_numpy:.4f} s; "
+          f"ratio {t_refined / t_numpy:.1f}")
 
 
 if __name__ == "__main__":

@@ -189,6 +189,8 @@ def test_stacks_of_systems_follow_numpy_solve():
     x = la.solve(a, b)
     assert x.shape == (3, 4, 2) and bits(x[1]) == bits(la.solve(a[1], b[1]))
     assert la.solve(a, b[0, :, 0]).shape == (3, 4) and la.inv(a).shape == (3, 4, 4) and la.det(a).shape == (3,)
+    objects = np.array([[F(2), F("0.1")], [F(1), F(3)]], dtype=object)   # converted exactly, as the casts do
+    assert bits(la.solve(objects, [1, 2])) == bits(la.solve(objects.astype(f128), np.array([1, 2], dtype=f128)))
 
 
 @pytest.mark.parametrize("call, error", [
