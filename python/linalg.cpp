@@ -41,9 +41,12 @@ pairs store_values(const std::vector<tars::float128> &values)
     return store(m);
 }
 
+// The outcome's name for tarsel.linalg; an interruption raises the
+// exception the signal handler set.
 const char *name(outcome o)
 {
     switch (o) {
+    case outcome::interrupted: throw py::error_already_set();
     case outcome::ok: return "ok";
     case outcome::singular: return "singular";
     case outcome::not_positive_definite: return "not positive definite";
@@ -72,28 +75,28 @@ pairs matmul(const pairs &a, const pairs &b, bool exact)
 py::tuple solve(const pairs &a, const pairs &b)
 {
     dense x = load(b);
-    outcome o = tarsel_linalg::solve(load(a), x);
+    outcome o = tarsel_linalg::solve(load(a), x, signal_check());
     return py::make_tuple(name(o), store(x));
 }
 
 py::tuple inverse(const pairs &a)
 {
     dense inv;
-    outcome o = tarsel_linalg::inverse(load(a), inv);
+    outcome o = tarsel_linalg::inverse(load(a), inv, signal_check());
     return py::make_tuple(name(o), store(inv));
 }
 
 py::tuple cholesky(const pairs &a)
 {
     dense l;
-    outcome o = tarsel_linalg::cholesky(load(a), l);
+    outcome o = tarsel_linalg::cholesky(load(a), l, signal_check());
     return py::make_tuple(name(o), store(l));
 }
 
 py::tuple qr(const pairs &a, bool complete)
 {
     dense q, r;
-    tarsel_linalg::qr(load(a), q, r, complete);
+    name(tarsel_linalg::qr(load(a), q, r, complete, signal_check()));
     return py::make_tuple(store(q), store(r));
 }
 
@@ -101,7 +104,7 @@ py::tuple svd(const pairs &a, bool vectors)
 {
     std::vector<tars::float128> s;
     dense u, vt;
-    outcome o = tarsel_linalg::svd(load(a), s, vectors ? &u : nullptr, vectors ? &vt : nullptr);
+    outcome o = tarsel_linalg::svd(load(a), s, vectors ? &u : nullptr, vectors ? &vt : nullptr, signal_check());
     return py::make_tuple(name(o), store_values(s), store(u), store(vt));
 }
 
@@ -109,7 +112,7 @@ py::tuple eigh(const pairs &a, bool vectors)
 {
     std::vector<tars::float128> w;
     dense v;
-    outcome o = tarsel_linalg::eigh(load(a), w, vectors ? &v : nullptr);
+    outcome o = tarsel_linalg::eigh(load(a), w, vectors ? &v : nullptr, signal_check());
     return py::make_tuple(name(o), store_values(w), store(v));
 }
 
@@ -120,7 +123,11 @@ void register_linalg(py::module_ &m)
     m.def("_linalg_matmul", &matmul, py::arg("a"), py::arg("b"), py::arg("exact"));
     m.def("_linalg_solve", &solve, py::arg("a"), py::arg("b"));
     m.def("_linalg_inv", &inverse, py::arg("a"));
-    m.def("_linalg_det", [](const pairs &a) { return tarsel_linalg::determinant(load(a)); }, py::arg("a"));
+    m.def("_linalg_det", [](const pairs &a) {
+        tars::float128 det;
+        name(tarsel_linalg::determinant(load(a), det, signal_check()));
+        return det;
+    }, py::arg("a"));
     m.def("_linalg_cholesky", &cholesky, py::arg("a"));
     m.def("_linalg_qr", &qr, py::arg("a"), py::arg("complete"));
     m.def("_linalg_svd", &svd, py::arg("a"), py::arg("vectors"));

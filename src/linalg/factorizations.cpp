@@ -62,9 +62,10 @@ dense transposed(const dense &a)
 
 // LU with partial pivoting in place: the multipliers below the diagonal,
 // U on and above it.  perm[i] is the original row now at row i; sign the
-// permutation's sign.  False when a pivot is exactly zero (the elimination
-// goes on past it, so the determinant is still the product of the pivots).
-bool lu(dense &a, std::vector<std::ptrdiff_t> &perm, int &sign)
+// permutation's sign.  singular when a pivot is exactly zero (the
+// elimination goes on past it, so the determinant is still the product of
+// the pivots).
+outcome lu(dense &a, std::vector<std::ptrdiff_t> &perm, int &sign, interruption_check check)
 {
     const std::ptrdiff_t n = a.rows;
     perm.resize(std::size_t(n));
@@ -72,6 +73,8 @@ bool lu(dense &a, std::vector<std::ptrdiff_t> &perm, int &sign)
     sign = 1;
     bool regular = true;
     for (std::ptrdiff_t k = 0; k < n; ++k) {
+        if (check.poll(check.context))
+            return outcome::interrupted;
         std::ptrdiff_t p = k;
         for (std::ptrdiff_t i = k + 1; i < n; ++i)
             if (tars::abs(a(i, k)) > tars::abs(a(p, k)))
@@ -93,7 +96,7 @@ bool lu(dense &a, std::vector<std::ptrdiff_t> &perm, int &sign)
                 a(i, j) -= m * a(k, j);
         }
     }
-    return regular;
+    return regular ? outcome::ok : outcome::singular;
 }
 
 // X from the LU factors and the right-hand sides B (n x r).
@@ -155,13 +158,15 @@ std::vector<std::ptrdiff_t> sorted_order(const std::vector<float128> &values, bo
 // One-sided Jacobi on the rows of w (the columns of A, m >= n): rotations
 // of pairs of rows until every pair is orthogonal to about m u; v
 // accumulates the same rotations.
-outcome orthogonalize(dense &w, dense &v)
+outcome orthogonalize(dense &w, dense &v, interruption_check check)
 {
     const std::ptrdiff_t n = w.rows, m = w.cols;
     const float128 tolerance = unit_roundoff * float128(double(m > 1 ? m : 1));
     for (int sweep = 0; sweep < max_sweeps; ++sweep) {
         bool rotated = false;
-        for (std::ptrdiff_t p = 0; p + 1 < n; ++p)
+        for (std::ptrdiff_t p = 0; p + 1 < n; ++p) {
+            if (check.poll(check.context))
+                return outcome::interrupted;
             for (std::ptrdiff_t q = p + 1; q < n; ++q) {
                 float128 alpha = zero, beta = zero, gamma = zero;
                 for (std::ptrdiff_t k = 0; k < m; ++k) {
@@ -177,6 +182,7 @@ outcome orthogonalize(dense &w, dense &v)
                 rotate_rows(w, p, q, c, s);
                 rotate_rows(v, p, q, c, s);
             }
+        }
         if (!rotated)
             return outcome::ok;
     }
@@ -229,40 +235,43 @@ void to_pairs(const dense &m, double *pairs)
         tarsel_extract(m.v[i].data, &pairs[2 * i], &pairs[2 * i + 1]);
 }
 
-outcome solve(dense a, dense &b)
+outcome solve(dense a, dense &b, interruption_check check)
 {
     std::vector<std::ptrdiff_t> perm;
     int sign;
-    if (!lu(a, perm, sign))
-        return outcome::singular;
-    b = lu_solve(a, perm, b);
-    return outcome::ok;
+    outcome o = lu(a, perm, sign, check);
+    if (o == outcome::ok)
+        b = lu_solve(a, perm, b);
+    return o;
 }
 
-outcome inverse(const dense &a, dense &inv)
+outcome inverse(const dense &a, dense &inv, interruption_check check)
 {
     inv = dense(a.rows, a.rows);
     for (std::ptrdiff_t i = 0; i < a.rows; ++i)
         inv(i, i) = one;
-    return solve(a, inv);
+    return solve(a, inv, check);
 }
 
-float128 determinant(dense a)
+outcome determinant(dense a, float128 &det, interruption_check check)
 {
     std::vector<std::ptrdiff_t> perm;
     int sign;
-    lu(a, perm, sign);
-    float128 det = float128(double(sign));
+    if (lu(a, perm, sign, check) == outcome::interrupted)
+        return outcome::interrupted;
+    det = float128(double(sign));
     for (std::ptrdiff_t i = 0; i < a.rows; ++i)
         det *= a(i, i);
-    return det;
+    return outcome::ok;
 }
 
-outcome cholesky(const dense &a, dense &l)
+outcome cholesky(const dense &a, dense &l, interruption_check check)
 {
     const std::ptrdiff_t n = a.rows;
     l = dense(n, n);
     for (std::ptrdiff_t j = 0; j < n; ++j) {
+        if (check.poll(check.context))
+            return outcome::interrupted;
         float128 d = a(j, j);
         for (std::ptrdiff_t k = 0; k < j; ++k)
             d -= square(l(j, k));
@@ -279,12 +288,14 @@ outcome cholesky(const dense &a, dense &l)
     return outcome::ok;
 }
 
-void qr(const dense &a, dense &q, dense &r, bool complete)
+outcome qr(const dense &a, dense &q, dense &r, bool complete, interruption_check check)
 {
     const std::ptrdiff_t m = a.rows, n = a.cols, k = std::min(m, n);
     dense work = a;
     std::vector<std::vector<float128>> reflectors;
     for (std::ptrdiff_t c = 0; c < k; ++c) {
+        if (check.poll(check.context))
+            return outcome::interrupted;
         // The reflector H = I - 2 v v^T / (v^T v) that maps column c below
         // the diagonal onto a multiple of e_c.
         std::vector<float128> v(static_cast<std::size_t>(m - c));
@@ -320,9 +331,10 @@ void qr(const dense &a, dense &q, dense &r, bool complete)
             continue;
         reflect(q, v, v.back(), c, 0);
     }
+    return outcome::ok;
 }
 
-outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt)
+outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt, interruption_check check)
 {
     // Jacobi on the columns of the taller orientation: w holds them as rows.
     const bool wide = a.rows < a.cols;
@@ -331,7 +343,9 @@ outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt)
     dense v(n, n);
     for (std::ptrdiff_t i = 0; i < n; ++i)
         v(i, i) = one;
-    outcome status = orthogonalize(w, v);
+    outcome status = orthogonalize(w, v, check);
+    if (status == outcome::interrupted)
+        return status;
     std::vector<float128> lengths(static_cast<std::size_t>(n));
     for (std::ptrdiff_t j = 0; j < n; ++j)
         lengths[std::size_t(j)] = norm(&w(j, 0), m, 1);
@@ -357,7 +371,7 @@ outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt)
     return status;
 }
 
-outcome eigh(const dense &a, std::vector<float128> &w, dense *vectors)
+outcome eigh(const dense &a, std::vector<float128> &w, dense *vectors, interruption_check check)
 {
     const std::ptrdiff_t n = a.rows;
     dense s(n, n), v(n, n);
@@ -369,7 +383,9 @@ outcome eigh(const dense &a, std::vector<float128> &w, dense *vectors)
     outcome status = outcome::no_convergence;
     for (int sweep = 0; sweep < max_sweeps && status != outcome::ok; ++sweep) {
         bool rotated = false;
-        for (std::ptrdiff_t p = 0; p + 1 < n; ++p)
+        for (std::ptrdiff_t p = 0; p + 1 < n; ++p) {
+            if (check.poll(check.context))
+                return outcome::interrupted;
             for (std::ptrdiff_t q = p + 1; q < n; ++q) {
                 float128 apq = s(p, q);
                 if (!(tars::abs(apq) > unit_roundoff * tars::sqrt(tars::abs(s(p, p))) * tars::sqrt(tars::abs(s(q, q))))) {
@@ -397,6 +413,7 @@ outcome eigh(const dense &a, std::vector<float128> &w, dense *vectors)
                     v(r, q) = sn * g + c * h;
                 }
             }
+        }
         if (!rotated)
             status = outcome::ok;
     }

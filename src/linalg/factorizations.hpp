@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "src/engine/dispatch.hpp"
 #include "tarsel/tarsel.hpp"
 
 namespace tarsel_linalg {
@@ -40,35 +41,40 @@ struct dense {
 dense from_pairs(const double *pairs, std::ptrdiff_t rows, std::ptrdiff_t cols);
 void to_pairs(const dense &m, double *pairs);
 
-enum class outcome { ok, singular, not_positive_definite, no_convergence };
+enum class outcome { ok, singular, not_positive_definite, no_convergence, interrupted };
+
+// Every function below polls `check` once per column (or row of pairs) of
+// its work and returns interrupted, with its outputs unspecified, when the
+// check asks it to stop.
+using tarsel_engine::interruption_check;
 
 // Solves A X = B for square A; B is overwritten with X.  singular when a
 // pivot is exactly zero (NaN entries give NaN results, not an error).
-outcome solve(dense a, dense &b);
+outcome solve(dense a, dense &b, interruption_check check);
 
 // The inverse of square A, or singular.
-outcome inverse(const dense &a, dense &inv);
+outcome inverse(const dense &a, dense &inv, interruption_check check);
 
 // The determinant of square A: the product of the pivots of its LU
 // factors, with the sign of the row permutation.
-float128 determinant(dense a);
+outcome determinant(dense a, float128 &det, interruption_check check);
 
 // The lower Cholesky factor L of symmetric A = L L^T (A's lower triangle is
 // read), or not_positive_definite.
-outcome cholesky(const dense &a, dense &l);
+outcome cholesky(const dense &a, dense &l, interruption_check check);
 
 // The QR factors of A (m x n): Q with orthonormal columns and R upper
 // triangular; reduced, Q is m x k and R k x n, k = min(m, n); complete, Q
 // is m x m and R m x n.
-void qr(const dense &a, dense &q, dense &r, bool complete);
+outcome qr(const dense &a, dense &q, dense &r, bool complete, interruption_check check);
 
 // The singular values of A (m x n) in descending order, and with vectors
 // the reduced U (m x k) and V^T (k x n), k = min(m, n).
-outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt);
+outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt, interruption_check check);
 
 // The eigenvalues of symmetric A in ascending order and, when v is given,
 // the orthonormal eigenvectors as its columns (A's lower triangle is read).
-outcome eigh(const dense &a, std::vector<float128> &w, dense *v);
+outcome eigh(const dense &a, std::vector<float128> &w, dense *v, interruption_check check);
 
 } // namespace tarsel_linalg
 

@@ -4,6 +4,8 @@ count the run uses), its accuracy and the exact product's against
 fractions, and tarsel.linalg's factorizations against exact rational
 arithmetic, with numpy.linalg's shapes and errors."""
 import math
+import subprocess
+import sys
 from fractions import Fraction
 
 import numpy as np
@@ -230,3 +232,27 @@ def test_solve_refined_reports_a_matrix_too_ill_conditioned_for_float64():
     h = np.array([[1.0 / (i + j + 1) for j in range(14)] for i in range(14)])
     with pytest.raises(np.linalg.LinAlgError, match="did not converge"):
         la.solve_refined(h, np.ones(14))
+
+
+INTERRUPTED_FACTORIZATION = """
+import signal, sys, time
+import numpy as np
+import tarsel.linalg as la
+a = np.random.default_rng(0).standard_normal((300, 300))
+signal.signal(signal.SIGALRM, signal.default_int_handler)
+start = time.perf_counter()
+signal.setitimer(signal.ITIMER_REAL, 0.2)
+try:
+    getattr(la, sys.argv[1])(a)
+    print("finished", time.perf_counter() - start)
+except KeyboardInterrupt:
+    print("interrupted", time.perf_counter() - start)
+"""
+
+
+@pytest.mark.parametrize("function", ["svd", "eigh"])
+def test_keyboard_interrupt_stops_a_long_factorization(function):
+    out = subprocess.run([sys.executable, "-c", INTERRUPTED_FACTORIZATION, function], capture_output=True, text=True,
+                         timeout=300)
+    outcome, elapsed = out.stdout.split()
+    assert outcome == "interrupted" and float(elapsed) < 1.0, out.stdout + out.stderr
