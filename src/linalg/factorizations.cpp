@@ -162,18 +162,26 @@ outcome orthogonalize(dense &w, dense &v, interruption_check check)
 {
     const std::ptrdiff_t n = w.rows, m = w.cols;
     const float128 tolerance = unit_roundoff * float128(double(m > 1 ? m : 1));
+    // The squared lengths of the rows, computed afresh each sweep and
+    // updated after each rotation (alpha - t gamma and beta + t gamma, t the
+    // rotation's tangent), which saves two of the three sums per pair.
+    std::vector<float128> squared(static_cast<std::size_t>(n));
     for (int sweep = 0; sweep < max_sweeps; ++sweep) {
         bool rotated = false;
+        for (std::ptrdiff_t p = 0; p < n; ++p) {
+            float128 sum = zero;
+            for (std::ptrdiff_t k = 0; k < m; ++k)
+                sum += square(w(p, k));
+            squared[std::size_t(p)] = sum;
+        }
         for (std::ptrdiff_t p = 0; p + 1 < n; ++p) {
             if (check.poll(check.context))
                 return outcome::interrupted;
             for (std::ptrdiff_t q = p + 1; q < n; ++q) {
-                float128 alpha = zero, beta = zero, gamma = zero;
-                for (std::ptrdiff_t k = 0; k < m; ++k) {
-                    alpha += square(w(p, k));
-                    beta += square(w(q, k));
+                float128 &alpha = squared[std::size_t(p)], &beta = squared[std::size_t(q)];
+                float128 gamma = zero;
+                for (std::ptrdiff_t k = 0; k < m; ++k)
                     gamma += w(p, k) * w(q, k);
-                }
                 if (!(tars::abs(gamma) > tolerance * tars::sqrt(alpha) * tars::sqrt(beta)))
                     continue;
                 rotated = true;
@@ -181,6 +189,9 @@ outcome orthogonalize(dense &w, dense &v, interruption_check check)
                 rotation((beta - alpha) / (two * gamma), c, s);
                 rotate_rows(w, p, q, c, s);
                 rotate_rows(v, p, q, c, s);
+                float128 t = s / c;
+                alpha -= t * gamma;
+                beta += t * gamma;
             }
         }
         if (!rotated)
@@ -336,33 +347,48 @@ outcome qr(const dense &a, dense &q, dense &r, bool complete, interruption_check
 
 outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt, interruption_check check)
 {
-    // Jacobi on the columns of the taller orientation: w holds them as rows.
+    // The taller orientation B (m x n, m >= n) is first factored B = Q R;
+    // one-sided Jacobi then turns the rows of R (the columns of R^T), which
+    // converges in far fewer sweeps than on B itself (Drmac and Veselic,
+    // SIAM J. Matrix Anal. Appl. 29(4), 2008).  With W = Rot R the rows of W
+    // orthogonal, R = Rot^T diag(|w_j|) (rows w_j / |w_j|), so B's left
+    // singular vectors are the columns of Q Rot^T and its right ones the
+    // normalized rows of W.
     const bool wide = a.rows < a.cols;
-    dense w = wide ? a : transposed(a);
-    const std::ptrdiff_t n = w.rows, m = w.cols;
+    const dense tall = wide ? transposed(a) : a;
+    const std::ptrdiff_t m = tall.rows, n = tall.cols;
+    dense q, w;
+    outcome status = qr(tall, q, w, false, check);
+    if (status == outcome::interrupted)
+        return status;
     dense v(n, n);
     for (std::ptrdiff_t i = 0; i < n; ++i)
         v(i, i) = one;
-    outcome status = orthogonalize(w, v, check);
+    status = orthogonalize(w, v, check);
     if (status == outcome::interrupted)
         return status;
     std::vector<float128> lengths(static_cast<std::size_t>(n));
     for (std::ptrdiff_t j = 0; j < n; ++j)
-        lengths[std::size_t(j)] = norm(&w(j, 0), m, 1);
+        lengths[std::size_t(j)] = norm(&w(j, 0), n, 1);
     std::vector<std::ptrdiff_t> order = sorted_order(lengths, true);
     s.resize(std::size_t(n));
-    dense left(m, n), right(n, n);   // columns: left singular vectors of the taller orientation, right ones
-    for (std::ptrdiff_t j = 0; j < n; ++j) {
-        std::ptrdiff_t from = order[std::size_t(j)];
-        float128 length = lengths[std::size_t(from)];
-        s[std::size_t(j)] = length;
-        for (std::ptrdiff_t i = 0; i < m; ++i)
-            left(i, j) = length == zero ? (i == j ? one : zero) : w(from, i) / length;
-        for (std::ptrdiff_t i = 0; i < n; ++i)
-            right(i, j) = v(from, i);
-    }
+    for (std::ptrdiff_t j = 0; j < n; ++j)
+        s[std::size_t(j)] = lengths[std::size_t(order[std::size_t(j)])];
     if (u && vt) {
-        // A = left diag(s) right^T, or its transpose when A is wide.
+        dense left(m, n), right(n, n);   // B = left diag(s) right^T
+        for (std::ptrdiff_t j = 0; j < n; ++j) {
+            std::ptrdiff_t from = order[std::size_t(j)];
+            float128 length = lengths[std::size_t(from)];
+            for (std::ptrdiff_t i = 0; i < n; ++i)
+                right(i, j) = length == zero ? (i == j ? one : zero) : w(from, i) / length;
+            for (std::ptrdiff_t i = 0; i < m; ++i) {
+                float128 x = zero;
+                for (std::ptrdiff_t t = 0; t < n; ++t)
+                    x += q(i, t) * v(from, t);
+                left(i, j) = x;
+            }
+        }
+        // A = B, or A = B^T when A is wide.
         *u = wide ? right : left;
         *vt = wide ? transposed(left) : transposed(right);
     }
