@@ -12,7 +12,7 @@ numpy.linalg.LinAlgError; NaN and infinite entries give NaN results.
     cholesky                    the lower (or upper) factor
     qr                          Householder reflections
     lstsq                       Householder QR, the SVD for rank and s
-    svd                         one-sided Jacobi
+    svd                         Householder QR, then one-sided Jacobi
     eigh                        cyclic Jacobi
     norm                        vector and matrix norms
     solve_refined(a, b)         float64 data: LAPACK's float64 inverse, then
@@ -205,8 +205,9 @@ def _complete_basis(u: np.ndarray) -> np.ndarray:
 
 
 def svd(a: Any, full_matrices: bool = True, compute_uv: bool = True, hermitian: bool = False) -> Any:
-    """Singular values in descending order (one-sided Jacobi), with U and Vh
-    when compute_uv; full_matrices completes U and Vh to square matrices."""
+    """Singular values in descending order (Householder QR, then one-sided
+    Jacobi on the triangular factor), with U and Vh when compute_uv;
+    full_matrices completes U and Vh to square matrices."""
     a = _float128(a)
     if a.ndim < 2:
         raise LinAlgError(f"{a.ndim}-dimensional array given. Array must be at least two-dimensional")

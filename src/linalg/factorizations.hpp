@@ -1,6 +1,7 @@
 // factorizations.hpp -- dense linear algebra in double-double arithmetic:
-// LU with partial pivoting, Cholesky, Householder QR, one-sided Jacobi SVD
-// and cyclic Jacobi for symmetric eigenproblems.
+// LU with partial pivoting, Cholesky, Householder QR, the SVD by one-sided
+// Jacobi on the triangular factor of a QR, and cyclic Jacobi for symmetric
+// eigenproblems.
 //
 // Every operation is the object layer's double-double arithmetic, in a
 // fixed order, so results do not depend on the processor or on threads.
