@@ -9,7 +9,7 @@
 // Float128 and np.array([Float128(...)]) finds the dtype by itself.
 #include "python/dtype/dtype.hpp"
 
-#include "src/linalg/matmul_reference.hpp"
+#include "src/linalg/matmul.hpp"
 
 #include "python/binding.hpp"
 

@@ -2,10 +2,48 @@
 // and the split of the rows of C over threads.
 #include "src/linalg/matmul.hpp"
 
-#include "src/linalg/matmul_reference.hpp"
+#include <cstring>
+
 #include "src/sum/reductions.hpp"
+#include "tarsel/tarsel.h"
 
 namespace tarsel_linalg {
+
+namespace {
+
+void store_element(char *e, tarsel x)
+{
+    double hi, lo;
+    tarsel_extract(x, &hi, &lo);
+    std::memcpy(e, &hi, 8);
+    std::memcpy(e + 8, &lo, 8);
+}
+
+} // namespace
+
+[[gnu::noinline]] void reference_step(const double *acc, const double *a, const double *b, bool first, double *out)
+{
+    tarsel p = tarsel_mul(tarsel_from_hi_lo(a[0], a[1]), tarsel_from_hi_lo(b[0], b[1]));
+    tarsel_extract(first ? p : tarsel_add(tarsel_from_hi_lo(acc[0], acc[1]), p), &out[0], &out[1]);
+}
+
+void reference_matmul(const matmul_operands &ops, std::ptrdiff_t begin, std::ptrdiff_t end, std::ptrdiff_t j_begin,
+                      std::ptrdiff_t j_end)
+{
+    for (std::ptrdiff_t i = begin; i < end; ++i) {
+        const char *row = ops.a.base + i * ops.a.row_step;
+        for (std::ptrdiff_t j = j_begin; j < j_end; ++j) {
+            const char *column = ops.b.base + j * ops.b.col_step;
+            double c[2] = {0.0, 0.0}, a[2], b[2];
+            for (std::ptrdiff_t t = 0; t < ops.k; ++t) {
+                std::memcpy(a, row + t * ops.a.col_step, 16);
+                std::memcpy(b, column + t * ops.b.row_step, 16);
+                reference_step(c, a, b, t == 0, c);
+            }
+            std::memcpy(ops.c.base + i * ops.c.row_step + j * ops.c.col_step, c, 16);
+        }
+    }
+}
 
 namespace {
 

@@ -42,6 +42,19 @@ struct matmul_operands {
     std::ptrdiff_t n, k, m;
 };
 
+// One step of an entry: out = a b (first) or acc + a b, each operand a
+// pair (hi, lo), by the scalar layer.  Compiled once, out of line, and
+// called by the reference and by every kernel for a lane it does not
+// compute itself: which NaN survives an operation on two NaNs depends on
+// the operand order the compiler picks, and two copies could pick
+// differently.
+void reference_step(const double *acc, const double *a, const double *b, bool first, double *out);
+
+// Entries (i, j) of C for rows [begin, end) and columns [j_begin, j_end),
+// step by step with reference_step.
+void reference_matmul(const matmul_operands &ops, std::ptrdiff_t begin, std::ptrdiff_t end, std::ptrdiff_t j_begin,
+                      std::ptrdiff_t j_end);
+
 // Computes rows [begin, end) of C.
 using matmul_kernel = void (*)(const matmul_operands &ops, std::ptrdiff_t begin, std::ptrdiff_t end);
 

@@ -6,9 +6,10 @@
 // accumulators in registers.  Each step is the lanes' tarsel_mul and
 // tarsel_add; a lane where the scalar function would take another branch
 // (an infinity, a NaN, a product that needs rescaling) has that step done
-// again with the scalar functions, so every lane holds the bits of the
-// reference sequence (matmul.hpp).  Columns past the last whole panel are
-// computed by the scalar reference.
+// again by the reference's own step (reference_step, never inlined here),
+// so every lane holds the bits of the reference sequence, NaN payloads
+// included (matmul.hpp).  Columns past the last whole panel are computed
+// by the reference.
 //
 // Included by the translation unit of each instruction set, which
 // instantiates matmul_rows<V> with its own lane count.
@@ -18,9 +19,9 @@
 #include <cstring>
 #include <vector>
 
+#include "src/engine/lane_rows.hpp"
 #include "src/engine/lanes.hpp"
 #include "src/linalg/matmul.hpp"
-#include "src/linalg/matmul_reference.hpp"
 
 namespace tarsel_lanes {
 namespace {
@@ -58,21 +59,23 @@ void matmul_rows(const tarsel_linalg::matmul_operands &ops, std::ptrdiff_t begin
                 for (int v = 0; v < panel_vectors; ++v) {
                     std::size_t at = std::size_t(t * width + v * L);
                     dd<V> b = {load_doubles<V>(&panel_hi[at]), load_doubles<V>(&panel_lo[at])};
-                    mask_t<V> to_scalar = {};
+                    // Lanes with an infinity or a NaN among the operands or
+                    // in the result, and those the kernels leave to the
+                    // scalar functions, take the reference's step.
+                    mask_t<V> to_scalar = not_finite(a) | not_finite(b);
                     dd<V> p = mul_kernel(a, b, to_scalar);
                     dd<V> sum = t == 0 ? p : add_kernel(acc[v], p, to_scalar);
+                    to_scalar |= not_finite(sum);
                     if (__builtin_expect(any_lane<V>(to_scalar), 0)) {
                         for (int l = 0; l < L; ++l) {
                             if (!to_scalar[l])
                                 continue;
-                            tarsel product = tarsel_mul(tarsel_from_hi_lo(ahi, alo),
-                                                        tarsel_from_hi_lo(b.hi[l], b.lo[l]));
-                            tarsel r = t == 0 ? product
-                                              : tarsel_add(tarsel_from_hi_lo(acc[v].hi[l], acc[v].lo[l]), product);
-                            double hi, lo;
-                            tarsel_extract(r, &hi, &lo);
-                            sum.hi[l] = hi;
-                            sum.lo[l] = lo;
+                            const double previous[2] = {acc[v].hi[l], acc[v].lo[l]}, left[2] = {ahi, alo},
+                                         right[2] = {b.hi[l], b.lo[l]};
+                            double step[2];
+                            tarsel_linalg::reference_step(previous, left, right, t == 0, step);
+                            sum.hi[l] = step[0];
+                            sum.lo[l] = step[1];
                         }
                     }
                     acc[v] = sum;
