@@ -33,6 +33,19 @@ def random_matrix(rng, shape, spread=8):
     return tarsel.from_rows_view(np.ascontiguousarray(pairs))
 
 
+def numpy_calls_the_dtypes_dot_function():
+    """NumPy 2.5 calls a new-style dtype's dot function in np.dot, np.inner
+    and np.vdot; older releases raise TypeError there."""
+    try:
+        np.dot(np.ones(1, f128), np.ones(1, f128))
+    except TypeError:
+        return False
+    return True
+
+
+DOT = numpy_calls_the_dtypes_dot_function()
+
+
 def reference_product(a, b):
     """Each entry as the product is defined: a0 b0, then + a_t b_t in order."""
     c = np.zeros((a.shape[0], b.shape[1]), dtype=f128)
@@ -57,9 +70,10 @@ def test_the_product_is_the_in_order_sum_of_products_bit_for_bit(n, k, m):
     assert c.dtype == f128 and c.shape == (n, m)
     assert bits(c) == bits(reference_product(a, b))
     assert bits(np.matmul(a.T.copy().T, b[:, ::-1].copy()[:, ::-1])) == bits(c)   # other strides
-    assert bits(np.dot(a, b)) == bits(c)
-    if n and m:
-        assert np.inner(a[0], b[:, 0]).to_bytes() == c[0, 0].to_bytes() == np.vdot(a[0], b[:, 0]).to_bytes()
+    if DOT:
+        assert bits(np.dot(a, b)) == bits(c)
+        if n and m:
+            assert np.inner(a[0], b[:, 0]).to_bytes() == c[0, 0].to_bytes() == np.vdot(a[0], b[:, 0]).to_bytes()
 
 
 def test_special_values_take_the_scalar_steps_in_every_lane():
