@@ -16,6 +16,7 @@
 #ifndef TARSEL_LINALG_MATMUL_LANES_HPP
 #define TARSEL_LINALG_MATMUL_LANES_HPP
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -42,11 +43,16 @@ void matmul_rows(const tarsel_linalg::matmul_operands &ops, std::ptrdiff_t begin
     }
     std::vector<double> panel_hi(std::size_t(k * width)), panel_lo(std::size_t(k * width));
     for (std::ptrdiff_t j0 = 0; j0 < whole; j0 += width) {
+        bool panel_finite = true;
         for (std::ptrdiff_t t = 0; t < k; ++t)
             for (std::ptrdiff_t j = 0; j < width; ++j) {
                 const char *e = ops.b.base + t * ops.b.row_step + (j0 + j) * ops.b.col_step;
-                std::memcpy(&panel_hi[std::size_t(t * width + j)], e, 8);
-                std::memcpy(&panel_lo[std::size_t(t * width + j)], e + 8, 8);
+                double hi, lo;
+                std::memcpy(&hi, e, 8);
+                std::memcpy(&lo, e + 8, 8);
+                panel_finite = panel_finite && std::isfinite(hi) && std::isfinite(lo);
+                panel_hi[std::size_t(t * width + j)] = hi;
+                panel_lo[std::size_t(t * width + j)] = lo;
             }
         for (std::ptrdiff_t i = begin; i < end; ++i) {
             const char *row = ops.a.base + i * ops.a.row_step;
@@ -56,16 +62,20 @@ void matmul_rows(const tarsel_linalg::matmul_operands &ops, std::ptrdiff_t begin
                 std::memcpy(&ahi, row + t * ops.a.col_step, 8);
                 std::memcpy(&alo, row + t * ops.a.col_step + 8, 8);
                 dd<V> a = broadcast<V>(ahi, alo);
+                // Lanes with an infinity or a NaN among the operands, and
+                // those the kernels leave to the scalar functions (an
+                // infinite or NaN running sum among them), take the
+                // reference's step.  From finite operands the kernels' own
+                // steps give the reference's bits, infinities included.
+                const bool operands_finite = panel_finite && std::isfinite(ahi) && std::isfinite(alo);
                 for (int v = 0; v < panel_vectors; ++v) {
                     std::size_t at = std::size_t(t * width + v * L);
                     dd<V> b = {load_doubles<V>(&panel_hi[at]), load_doubles<V>(&panel_lo[at])};
-                    // Lanes with an infinity or a NaN among the operands or
-                    // in the result, and those the kernels leave to the
-                    // scalar functions, take the reference's step.
-                    mask_t<V> to_scalar = not_finite(a) | not_finite(b);
+                    mask_t<V> to_scalar = {};
+                    if (__builtin_expect(!operands_finite, 0))
+                        to_scalar = not_finite(a) | not_finite(b);
                     dd<V> p = mul_kernel(a, b, to_scalar);
                     dd<V> sum = t == 0 ? p : add_kernel(acc[v], p, to_scalar);
-                    to_scalar |= not_finite(sum);
                     if (__builtin_expect(any_lane<V>(to_scalar), 0)) {
                         for (int l = 0; l < L; ++l) {
                             if (!to_scalar[l])
