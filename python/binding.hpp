@@ -36,6 +36,10 @@ const tarsel_engine::engine_settings &engine_settings();
 // and the exception its handler raised is then set.
 tarsel_engine::interruption_check signal_check();
 
+// The same for code that NumPy may run without the interpreter lock (the
+// dtype's loops, main interpreter only): it takes the lock to poll.
+tarsel_engine::interruption_check signal_check_unlocked();
+
 // The element-wise functions over (N, 2) float64 arrays: the arithmetic,
 // sin, cos, exp and log; then the other real functions.
 void register_arrays(py::module_ &m);

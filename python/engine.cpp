@@ -31,11 +31,29 @@ bool signal_pending(void *)
     return PyErr_CheckSignals() != 0;
 }
 
+// The same where NumPy may run the caller without the interpreter lock:
+// the lock is taken for the moment the check needs it.  The GIL-state calls
+// are valid in the main interpreter only, where the dtype's loops run.
+bool signal_pending_unlocked(void *context)
+{
+    if (PyGILState_Check())
+        return signal_pending(context);
+    PyGILState_STATE state = PyGILState_Ensure();
+    bool pending = signal_pending(context);
+    PyGILState_Release(state);
+    return pending;
+}
+
 } // namespace
 
 tarsel_engine::interruption_check signal_check()
 {
     return {&signal_pending, nullptr};
+}
+
+tarsel_engine::interruption_check signal_check_unlocked()
+{
+    return {&signal_pending_unlocked, nullptr};
 }
 
 void register_engine(py::module_ &m)

@@ -11,7 +11,8 @@
 //  - module functions (exp ... isfinite, pow, atan2, fmod) that are thin
 //    callables in front of the pybind11 functions, taking a Float128 and,
 //    for sin, cos, tan, sinh, cosh, tanh and abs, a Complex128,
-//  - a constructor path for Float128() and Float128(a float),
+//  - a constructor path for Float128() and Float128(a float), through
+//    vectorcall,
 // each of which computes when every operand is an initialised instance of
 // the class itself (an exact float for the constructor) and otherwise hands
 // the call, unchanged, to the pybind11 method or function it stands in
@@ -92,12 +93,6 @@ bool right_operand(PyObject *obj, complex128 &y)
     return false;
 }
 
-template <class T>
-PyObject *result(PyTypeObject *type, const T &x)
-{
-    return new_instance(type, x);
-}
-
 PyObject *boolean(bool b)
 {
     return Py_NewRef(b ? Py_True : Py_False);
@@ -129,7 +124,7 @@ PyObject *binary(PyObject *a, PyObject *b, const char *name, Op op)
 {
     T *x = fast_operand<T>(a), y;
     if (x && right_operand(b, y))
-        return result<T>(Py_TYPE(a), op(*x, y));
+        return new_instance<T>(Py_TYPE(a), op(*x, y));
     if (is_exactly<T>(a))
         return call_method(name, a, b);
     Py_RETURN_NOTIMPLEMENTED;
@@ -171,7 +166,7 @@ PyObject *in_place(PyObject *a, PyObject *b, const char *name, Op op)
     if (is_module_constant(a)) {
         T r = *x;
         op(r, y);
-        return result<T>(Py_TYPE(a), r);
+        return new_instance<T>(Py_TYPE(a), r);
     }
     op(*x, y);
     return Py_NewRef(a);
@@ -205,7 +200,7 @@ template <class Op>
 PyObject *unary(PyObject *a, const char *name, Op op)
 {
     if (float128 *x = fast_operand<float128>(a))
-        return result<float128>(Py_TYPE(a), op(*x));
+        return new_instance<float128>(Py_TYPE(a), op(*x));
     return call_method(name, a);
 }
 
@@ -265,9 +260,9 @@ destructor pybind11_dealloc = nullptr;
 void fast_dealloc(PyObject *self)
 {
     auto *inst = reinterpret_cast<py::detail::instance *>(self);
-    if ((is_exactly<float128>(self) ? value_of<float128>(self) == value_storage<float128>(self)
-                                     : value_of<complex128>(self) == value_storage<complex128>(self)) &&
-        !inst->weakrefs && !inst->has_patients && !inst->simple_instance_registered) {
+    static_assert(value_offset<float128> == value_offset<complex128>, "one place for the value in both classes");
+    if (holds_own_value<float128>(self) && !inst->weakrefs && !inst->has_patients &&
+        !inst->simple_instance_registered) {
         PyTypeObject *type = Py_TYPE(self);
         type->tp_free(self);
         Py_DECREF(type);
@@ -278,34 +273,18 @@ void fast_dealloc(PyObject *self)
 
 /* --- the constructor --- */
 
-// Float128() and Float128(f) for an exact float f: the fresh instance
-// pybind11's __new__ made receives its value here.  Any other call, and
-// every call of a subclass, goes to pybind11's __init__ unchanged.
-initproc pybind11_init = nullptr;
-
-int fast_init(PyObject *self, PyObject *args, PyObject *kwargs)
-{
-    if (is_exactly<float128>(self) && !value_of<float128>(self) && !(kwargs && PyDict_GET_SIZE(kwargs))) {
-        Py_ssize_t n = PyTuple_GET_SIZE(args);
-        if (n == 0 || (n == 1 && PyFloat_CheckExact(PyTuple_GET_ITEM(args, 0)))) {
-            hold_value(self, float128(n == 0 ? 0.0 : PyFloat_AS_DOUBLE(PyTuple_GET_ITEM(args, 0))));
-            return 0;
-        }
-    }
-    return pybind11_init(self, args, kwargs);
-}
-
-// Float128(...) itself: its metaclass lets calls of the class go through
-// vectorcall (pybind11's metaclass takes only the tuple call), so that a
-// call the fast path takes builds no argument tuple and skips __new__ and
+// Float128() and Float128(f) for an exact float f: its metaclass lets calls
+// of the class go through vectorcall (pybind11's metaclass takes only the
+// tuple call), so that these build no argument tuple and skip __new__ and
 // __init__.  Any other call is the metaclass's tuple call, as Python would
-// make it.  Subclasses have no vectorcall of their own.
+// make it, and so is every call of a subclass, which has no vectorcall of
+// its own.
 PyObject *fast_construct(PyObject *cls, PyObject *const *args, size_t nargsf, PyObject *kwnames)
 {
     auto *type = reinterpret_cast<PyTypeObject *>(cls);
     Py_ssize_t n = PyVectorcall_NARGS(nargsf);
     if (!kwnames && (n == 0 || (n == 1 && PyFloat_CheckExact(args[0]))))
-        return result<float128>(type, float128(n == 0 ? 0.0 : PyFloat_AS_DOUBLE(args[0])));
+        return new_instance<float128>(type, float128(n == 0 ? 0.0 : PyFloat_AS_DOUBLE(args[0])));
     py::tuple positional(n);
     for (Py_ssize_t k = 0; k < n; ++k)
         positional[size_t(k)] = py::reinterpret_borrow<py::object>(args[k]);
@@ -336,16 +315,9 @@ PyObject *original_of(PyObject *self)
 // the guard is here.
 PyObject *initialiser(PyObject *self, PyObject *const *args, Py_ssize_t nargs, PyObject *kwnames)
 {
-    if (nargs >= 1 && is_exactly<float128>(args[0]) &&
-        value_of<float128>(args[0]) == value_storage<float128>(args[0]))
+    if (nargs >= 1 && is_exactly<float128>(args[0]) && holds_own_value<float128>(args[0]))
         Py_RETURN_NONE;
     return PyObject_Vectorcall(original_of(self), args, size_t(nargs), kwnames);
-}
-
-// The Float128 class of the calling interpreter, for abs of a Complex128.
-PyTypeObject *float128_type()
-{
-    return type_with_storage<float128>();
 }
 
 // F of a Float128, or C of a Complex128 where the function has a complex
@@ -355,15 +327,15 @@ PyObject *real_function(PyObject *self, PyObject *const *args, Py_ssize_t nargs,
 {
     if (nargs == 1 && !kwnames) {
         if (float128 *x = fast_operand<float128>(args[0]))
-            return result<float128>(Py_TYPE(args[0]), F(*x));
+            return new_instance<float128>(Py_TYPE(args[0]), F(*x));
         if constexpr (C != nullptr) {
             if (complex128 *z = fast_operand<complex128>(args[0])) {
                 auto r = C(*z);
                 if constexpr (std::is_same_v<decltype(r), float128>) {
-                    if (PyTypeObject *type = float128_type())
-                        return result<float128>(type, r);
+                    if (PyTypeObject *type = type_with_storage<float128>())   // abs of a Complex128
+                        return new_instance<float128>(type, r);
                 } else {
-                    return result<complex128>(Py_TYPE(args[0]), r);
+                    return new_instance<complex128>(Py_TYPE(args[0]), r);
                 }
             }
         }
@@ -377,7 +349,7 @@ PyObject *real_function2(PyObject *self, PyObject *const *args, Py_ssize_t nargs
     if (nargs == 2 && !kwnames) {
         float128 *x = fast_operand<float128>(args[0]), *y = fast_operand<float128>(args[1]);
         if (x && y)
-            return result<float128>(Py_TYPE(args[0]), F(*x, *y));
+            return new_instance<float128>(Py_TYPE(args[0]), F(*x, *y));
     }
     return PyObject_Vectorcall(original_of(self), args, size_t(nargs), kwnames);
 }
@@ -431,17 +403,28 @@ struct fast_function {
 };
 
 const fast_function fast_functions[] = {
-    {"exp", &real_function<f_exp>},       {"log", &real_function<f_log>},
-    {"sqrt", &real_function<f_sqrt>},     {"sin", &real_function<f_sin, z_sin>},
-    {"cos", &real_function<f_cos, z_cos>},       {"tan", &real_function<f_tan, z_tan>},
-    {"atan", &real_function<f_atan>},     {"asin", &real_function<f_asin>},
-    {"acos", &real_function<f_acos>},     {"sinh", &real_function<f_sinh, z_sinh>},
-    {"cosh", &real_function<f_cosh, z_cosh>},     {"tanh", &real_function<f_tanh, z_tanh>},
-    {"floor", &real_function<f_floor>},   {"ceil", &real_function<f_ceil>},
-    {"trunc", &real_function<f_trunc>},   {"round", &real_function<f_round>},
-    {"abs", &real_function<f_abs, z_abs>},       {"isnan", &predicate<f_isnan>},
-    {"isinf", &predicate<f_isinf>},       {"isfinite", &predicate<f_isfinite>},
-    {"pow", &real_function2<f_pow>},      {"atan2", &real_function2<f_atan2>},
+    {"exp", &real_function<f_exp>},
+    {"log", &real_function<f_log>},
+    {"sqrt", &real_function<f_sqrt>},
+    {"sin", &real_function<f_sin, z_sin>},
+    {"cos", &real_function<f_cos, z_cos>},
+    {"tan", &real_function<f_tan, z_tan>},
+    {"atan", &real_function<f_atan>},
+    {"asin", &real_function<f_asin>},
+    {"acos", &real_function<f_acos>},
+    {"sinh", &real_function<f_sinh, z_sinh>},
+    {"cosh", &real_function<f_cosh, z_cosh>},
+    {"tanh", &real_function<f_tanh, z_tanh>},
+    {"floor", &real_function<f_floor>},
+    {"ceil", &real_function<f_ceil>},
+    {"trunc", &real_function<f_trunc>},
+    {"round", &real_function<f_round>},
+    {"abs", &real_function<f_abs, z_abs>},
+    {"isnan", &predicate<f_isnan>},
+    {"isinf", &predicate<f_isinf>},
+    {"isfinite", &predicate<f_isfinite>},
+    {"pow", &real_function2<f_pow>},
+    {"atan2", &real_function2<f_atan2>},
     {"fmod", &real_function2<f_fmod>},
 };
 
@@ -464,7 +447,8 @@ py::object put_in_front(py::handle scope, const fast_function &f)
     py::capsule self(original.inc_ref().ptr(), "tarsel.original", [](PyObject *capsule) {
         Py_XDECREF(static_cast<PyObject *>(PyCapsule_GetPointer(capsule, "tarsel.original")));
     });
-    py::object fn = py::reinterpret_steal<py::object>(PyCFunction_NewEx(&made.def, self.ptr(), original.attr("__module__").ptr()));
+    py::object module_name = original.attr("__module__");
+    py::object fn = py::reinterpret_steal<py::object>(PyCFunction_NewEx(&made.def, self.ptr(), module_name.ptr()));
     if (!fn)
         throw py::error_already_set();
     return fn;
@@ -555,10 +539,7 @@ void register_fast_paths(py::module_ &m)
     if (!init)
         throw py::error_already_set();
     type_handle.attr("__init__") = init;
-    pybind11_init = type->tp_init;
-    type->tp_init = &fast_init;
-    if (PyType_HasFeature(Py_TYPE(type), Py_TPFLAGS_HAVE_VECTORCALL))
-        type->tp_vectorcall = &fast_construct;
+    type->tp_vectorcall = &fast_construct;   // its metaclass (float128_metaclass) calls the class through it
     PyType_Modified(type);
     PyType_Modified(complex_type);
 

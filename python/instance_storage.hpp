@@ -77,27 +77,28 @@ T *value_storage(PyObject *obj)
     return reinterpret_cast<T *>(reinterpret_cast<char *>(obj) + value_offset<T>);
 }
 
-// Gives an instance of T's class that holds no value yet the value x,
-// stored inside it, and an empty holder.
+// Whether the instance holds its value itself (not on the heap, as
+// pybind11's constructors leave it, nor none, as __new__ alone does).
 template <class T>
-void hold_value(PyObject *obj, const T &x)
+bool holds_own_value(PyObject *obj)
 {
+    return value_of<T>(obj) == value_storage<T>(obj);
+}
+
+// A new instance of type (T's class itself) holding x inside itself, with
+// an empty holder, or nullptr with a Python exception set.
+template <class T>
+PyObject *new_instance(PyTypeObject *type, const T &x)
+{
+    PyObject *obj = type->tp_alloc(type, 0);   // zeroed: no flag set, no weak reference
+    if (!obj)
+        return nullptr;
     auto *inst = reinterpret_cast<py::detail::instance *>(obj);
     inst->simple_value_holder[0] = new (value_storage<T>(obj)) T(x);
     new (&inst->simple_value_holder[1]) std::unique_ptr<T>();
     inst->simple_layout = true;
     inst->owned = true;
     inst->simple_holder_constructed = true;
-}
-
-// A new instance of type (T's class itself) holding x, or nullptr with a
-// Python exception set.
-template <class T>
-PyObject *new_instance(PyTypeObject *type, const T &x)
-{
-    PyObject *obj = type->tp_alloc(type, 0);   // zeroed: no flag set, no weak reference
-    if (obj)
-        hold_value(obj, x);
     return obj;
 }
 

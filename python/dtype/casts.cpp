@@ -155,41 +155,49 @@ struct half_type {
 
 /* --- the loops --- */
 
+// A cast's loop: convert(in, out) for each of its elements, the loop's
+// status 0; a false from convert stops it with its Python error set (-1).
+template <class Convert>
+int each_element(char *const data[], const npy_intp dimensions[], const npy_intp strides[], Convert convert)
+{
+    const char *in = data[0];
+    char *out = data[1];
+    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1])
+        if (!convert(in, out))
+            return -1;
+    return 0;
+}
+
 template <class Type, class T>
 int cast_to_float128(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[],
                      const npy_intp strides[], NpyAuxData *)
 {
-    const char *in = data[0];
-    char *out = data[1];
-    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+    return each_element(data, dimensions, strides, [](const char *in, char *out) {
         T v;
         std::memcpy(&v, in, sizeof v);
         store(out, Type::value(v));
-    }
-    return 0;
+        return true;
+    });
 }
 
 template <class Type, class T>
 int cast_from_float128(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[],
                        const npy_intp strides[], NpyAuxData *)
 {
-    const char *in = data[0];
-    char *out = data[1];
-    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+    return each_element(data, dimensions, strides, [](const char *in, char *out) {
         T v = Type::of(load(in));
         std::memcpy(out, &v, sizeof v);
-    }
-    return 0;
+        return true;
+    });
 }
 
 int copy_elements(PyArrayMethod_Context *, char *const data[], const npy_intp dimensions[],
                   const npy_intp strides[], NpyAuxData *)
 {
-    const char *in = data[0];
-    char *out = data[1];
-    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1])
+    return each_element(data, dimensions, strides, [](const char *in, char *out) {
         std::memmove(out, in, 16);
-    return 0;
+        return true;
+    });
 }
 
 /* --- text --- */
@@ -234,14 +242,10 @@ int cast_text_to_float128(PyArrayMethod_Context *context, char *const data[], co
                           const npy_intp strides[], NpyAuxData *)
 {
     npy_intp size = context->descriptors[0]->elsize;
-    const char *in = data[0];
-    char *out = data[1];
-    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+    return each_element(data, dimensions, strides, [size](const char *in, char *out) {
         std::string text = element_text(in, size, Wide);
-        if (!store_text_value(PyUnicode_DecodeLatin1(text.data(), Py_ssize_t(text.size()), nullptr), out))
-            return -1;
-    }
-    return 0;
+        return store_text_value(PyUnicode_DecodeLatin1(text.data(), Py_ssize_t(text.size()), nullptr), out);
+    });
 }
 
 // Characters of a str or bytes dtype made without a length.  The shortest
@@ -272,19 +276,17 @@ int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], co
                           const npy_intp strides[], NpyAuxData *)
 {
     npy_intp size = context->descriptors[1]->elsize, length = Wide ? size / 4 : size;
-    const char *in = data[0];
-    char *out = data[1];
-    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+    return each_element(data, dimensions, strides, [size, length](const char *in, char *out) {
         PyObject *text = shortest_text(in);
         if (!text)
-            return -1;
+            return false;
         Py_ssize_t n = PyUnicode_GET_LENGTH(text);
         if (n > length) {
             PyErr_Format(PyExc_ValueError,
                          "the text %R of a float128 value needs %zd characters, more than the %zd of the "
                          "target dtype (1400 hold every value)", text, n, Py_ssize_t(length));
             Py_DECREF(text);
-            return -1;
+            return false;
         }
         std::memset(out, 0, size_t(size));
         for (Py_ssize_t k = 0; k < n; ++k) {
@@ -297,8 +299,8 @@ int cast_float128_to_text(PyArrayMethod_Context *context, char *const data[], co
             }
         }
         Py_DECREF(text);
-    }
-    return 0;
+        return true;
+    });
 }
 
 // NumPy's StringDType holds texts of any length (UTF-8, out of line), so
@@ -313,17 +315,15 @@ int cast_float128_to_string(PyArrayMethod_Context *context, char *const data[], 
                             const npy_intp strides[], NpyAuxData *)
 {
     PyArray_StringDTypeObject *descr = string_descr(context->descriptors[1]);
-    const char *in = data[0];
-    char *out = data[1];
-    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+    return each_element(data, dimensions, strides, [descr](const char *in, char *out) {
         PyObject *text = shortest_text(in);
         if (!text)
-            return -1;
+            return false;
         Py_ssize_t n;
         const char *utf8 = PyUnicode_AsUTF8AndSize(text, &n);
         if (!utf8) {
             Py_DECREF(text);
-            return -1;
+            return false;
         }
         npy_string_allocator *allocator = NpyString_acquire_allocator(descr);
         int packed = NpyString_pack(allocator, reinterpret_cast<npy_packed_static_string *>(out), utf8, size_t(n));
@@ -331,10 +331,10 @@ int cast_float128_to_string(PyArrayMethod_Context *context, char *const data[], 
         Py_DECREF(text);
         if (packed < 0) {
             PyErr_NoMemory();
-            return -1;
+            return false;
         }
-    }
-    return 0;
+        return true;
+    });
 }
 
 // A missing string (StringDType(na_object=...)) reads as NaN when its
@@ -344,9 +344,7 @@ int cast_string_to_float128(PyArrayMethod_Context *context, char *const data[], 
                             const npy_intp strides[], NpyAuxData *)
 {
     PyArray_StringDTypeObject *descr = string_descr(context->descriptors[0]);
-    const char *in = data[0];
-    char *out = data[1];
-    for (npy_intp i = 0; i < dimensions[0]; ++i, in += strides[0], out += strides[1]) {
+    return each_element(data, dimensions, strides, [descr](const char *in, char *out) {
         npy_static_string view = {0, nullptr};
         npy_string_allocator *allocator = NpyString_acquire_allocator(descr);
         int missing = NpyString_load(allocator, reinterpret_cast<const npy_packed_static_string *>(in), &view);
@@ -354,7 +352,7 @@ int cast_string_to_float128(PyArrayMethod_Context *context, char *const data[], 
         NpyString_release_allocator(allocator);
         if (missing < 0) {
             PyErr_SetString(PyExc_MemoryError, "a StringDType element could not be read");
-            return -1;
+            return false;
         }
         if (missing == 1) {
             if (descr->has_nan_na) {
@@ -363,13 +361,11 @@ int cast_string_to_float128(PyArrayMethod_Context *context, char *const data[], 
                 text.assign(descr->default_string.buf ? descr->default_string.buf : "", descr->default_string.size);
             } else {
                 PyErr_SetString(PyExc_ValueError, "a missing string has no float128 value");
-                return -1;
+                return false;
             }
         }
-        if (!store_text_value(PyUnicode_DecodeUTF8(text.data(), Py_ssize_t(text.size()), nullptr), out))
-            return -1;
-    }
-    return 0;
+        return store_text_value(PyUnicode_DecodeUTF8(text.data(), Py_ssize_t(text.size()), nullptr), out);
+    });
 }
 
 /* --- descriptors --- */

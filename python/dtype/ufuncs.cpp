@@ -35,6 +35,8 @@ namespace tarsel_dtype {
 
 namespace {
 
+using tarsel_binding::engine_settings;
+using tarsel_binding::signal_check_unlocked;
 using tarsel_engine::array_function;
 
 /* --- the scalar functions, one element at a time --- */
@@ -214,26 +216,6 @@ int divmod_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[],
 
 /* --- the engine's functions --- */
 
-// Ctrl-C between the engine's blocks, polled on the calling thread.  The
-// loops ask NumPy to keep the interpreter lock (NPY_METH_REQUIRES_PYAPI),
-// but NumPy 2.0's reductions run them without it: then the check takes the
-// lock for the moment it needs it.  The dtype lives in the main interpreter
-// only, where the GIL-state calls are valid.
-bool signal_pending(void *)
-{
-    if (PyGILState_Check())
-        return PyErr_CheckSignals() != 0;
-    PyGILState_STATE state = PyGILState_Ensure();
-    bool pending = PyErr_CheckSignals() != 0;
-    PyGILState_Release(state);
-    return pending;
-}
-
-tarsel_engine::interruption_check signal_check()
-{
-    return {&signal_pending, nullptr};
-}
-
 // Whether the n elements of an input at `in` with stride `in_step` share
 // memory with the output other than element for element.  An output of
 // stride 0 is a reduction's running value: each row reads the one before.
@@ -282,7 +264,7 @@ int exact_sum(char *const data[], npy_intp n, const npy_intp s[])
     acc.add(hi);
     acc.add(lo);
     tars::strided_rows terms{data[1], n, s[1], 8};
-    if (tars::add_row_sum(acc, terms, tarsel_binding::engine_settings(), signal_check()) ==
+    if (tars::add_row_sum(acc, terms, engine_settings(), signal_check_unlocked()) ==
         tarsel_engine::run_status::interrupted)
         return -1;
     store(data[2], acc.round());
@@ -313,8 +295,8 @@ int engine_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
     }
     tarsel_engine::row_view a = rows_at(data[0], s[0]), b = rows_at(data[nin - 1], s[nin - 1]);
     if (s[nin] == 16 && reinterpret_cast<std::uintptr_t>(data[nin]) % alignof(double) == 0) {
-        if (tarsel_engine::run_rows(F, tarsel_binding::engine_settings(), a, b, reinterpret_cast<double *>(data[nin]),
-                                    n, signal_check()) == tarsel_engine::run_status::interrupted)
+        if (tarsel_engine::run_rows(F, engine_settings(), a, b, reinterpret_cast<double *>(data[nin]),
+                                    n, signal_check_unlocked()) == tarsel_engine::run_status::interrupted)
             return -1;
         return 0;
     }
@@ -323,18 +305,14 @@ int engine_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
         npy_intp count = n - begin < scatter_rows ? n - begin : scatter_rows;
         tarsel_engine::row_view a_part = rows_at(data[0] + begin * s[0], s[0]);
         tarsel_engine::row_view b_part = rows_at(data[nin - 1] + begin * s[nin - 1], s[nin - 1]);
-        if (tarsel_engine::run_rows(F, tarsel_binding::engine_settings(), a_part, b_part, rows, count,
-                                    signal_check()) == tarsel_engine::run_status::interrupted)
+        if (tarsel_engine::run_rows(F, engine_settings(), a_part, b_part, rows, count,
+                                    signal_check_unlocked()) == tarsel_engine::run_status::interrupted)
             return -1;
         for (npy_intp i = 0; i < count; ++i)
             std::memcpy(data[nin] + (begin + i) * s[nin], rows + 2 * i, 16);
     }
     return 0;
 }
-
-/* --- the registrations --- */
-
-enum class output { value, boolean };
 
 /* --- the matrix product --- */
 
@@ -353,7 +331,7 @@ int matmul_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
         ops.a = {data[0] + o * steps[0], steps[3], steps[4]};
         ops.b = {data[1] + o * steps[1], steps[5], steps[6]};
         ops.c = {data[2] + o * steps[2], steps[7], steps[8]};
-        if (tarsel_linalg::matmul(ops, tarsel_binding::engine_settings(), signal_check()) ==
+        if (tarsel_linalg::matmul(ops, engine_settings(), signal_check_unlocked()) ==
             tarsel_engine::run_status::interrupted)
             return -1;
     }
@@ -362,6 +340,10 @@ int matmul_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
     std::feclearexcept(FE_ALL_EXCEPT);
     return 0;
 }
+
+/* --- the registrations --- */
+
+enum class output { value, boolean };
 
 struct loop_row {
     const char *ufuncs;   // space-separated NumPy names
@@ -465,7 +447,8 @@ int add_loop(PyObject *ufunc, const std::string &ufunc_name, const loop_row &row
     method.nout = row.nout;
     method.casting = NPY_NO_CASTING;
     // The engine's loops poll for Ctrl-C on the calling thread, which needs
-    // the interpreter lock held.
+    // the interpreter lock held (NumPy 2.0's reductions release it anyway:
+    // the check then takes it, signal_check_unlocked).
     int flags = NPY_METH_NO_FLOATINGPOINT_ERRORS | NPY_METH_SUPPORTS_UNALIGNED | NPY_METH_REQUIRES_PYAPI;
     // Reductions of these over several axes at once (x.sum(), np.max(x)),
     // as NumPy allows for its own floats.
