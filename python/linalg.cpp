@@ -93,11 +93,12 @@ py::tuple cholesky(const pairs &a)
     return py::make_tuple(name(o), store(l));
 }
 
-py::tuple qr(const pairs &a, bool complete)
+// (Q, R), or (None, R) without with_q.
+py::tuple qr(const pairs &a, bool complete, bool with_q)
 {
     dense q, r;
-    name(tarsel_linalg::qr(load(a), q, r, complete, signal_check()));
-    return py::make_tuple(store(q), store(r));
+    name(tarsel_linalg::qr(load(a), with_q ? &q : nullptr, r, complete, signal_check()));
+    return py::make_tuple(with_q ? py::object(store(q)) : py::none(), store(r));
 }
 
 py::tuple svd(const pairs &a, bool vectors)
@@ -129,7 +130,7 @@ void register_linalg(py::module_ &m)
         return det;
     }, py::arg("a"));
     m.def("_linalg_cholesky", &cholesky, py::arg("a"));
-    m.def("_linalg_qr", &qr, py::arg("a"), py::arg("complete"));
+    m.def("_linalg_qr", &qr, py::arg("a"), py::arg("complete"), py::arg("with_q") = true);
     m.def("_linalg_svd", &svd, py::arg("a"), py::arg("vectors"));
     m.def("_linalg_eigh", &eigh, py::arg("a"), py::arg("vectors"));
 }

@@ -71,17 +71,31 @@ def _check(status: str, what: str = "") -> None:
         raise LinAlgError(what or _ERRORS[status])
 
 
-def _square(a: np.ndarray) -> None:
+def _at_least_2d(a: np.ndarray) -> None:
     if a.ndim < 2:
         raise LinAlgError(f"{a.ndim}-dimensional array given. Array must be at least two-dimensional")
+
+
+def _square(a: np.ndarray) -> None:
+    _at_least_2d(a)
     if a.shape[-1] != a.shape[-2]:
         raise LinAlgError("Last 2 dimensions of the array must be square")
 
 
 def _stack(a: np.ndarray):
-    """The leading shape and each matrix of a stack."""
+    """The leading shape and each matrix of a stack (np.ndindex() of no
+    axes gives the one index ())."""
     lead = a.shape[:-2]
-    return lead, [a[index] for index in np.ndindex(*lead)] if lead else [a]
+    return lead, [a[index] for index in np.ndindex(*lead)]
+
+
+def _paired_stack(a: np.ndarray, b: np.ndarray):
+    """The broadcast leading shape of two stacks of matrices and their
+    matrices in pairs."""
+    lead = np.broadcast_shapes(a.shape[:-2], b.shape[:-2])
+    a = np.broadcast_to(a, lead + a.shape[-2:])
+    b = np.broadcast_to(b, lead + b.shape[-2:])
+    return lead, [(a[index], b[index]) for index in np.ndindex(*lead)]
 
 
 def _assemble(lead: tuple, results: list) -> np.ndarray:
@@ -105,12 +119,8 @@ def matmul(a: Any, b: Any, exact: bool = False) -> np.ndarray:
     b2 = b[:, np.newaxis] if vector_b else b
     if a2.ndim < 2 or b2.ndim < 2 or a2.shape[-1] != b2.shape[-2]:
         raise ValueError(f"matmul: shapes {a.shape} and {b.shape} do not match in their core dimension")
-    lead = np.broadcast_shapes(a2.shape[:-2], b2.shape[:-2])
-    a2 = np.broadcast_to(a2, lead + a2.shape[-2:])
-    b2 = np.broadcast_to(b2, lead + b2.shape[-2:])
-    results = [_matrix(_core._linalg_matmul(_pairs(a2[i]), _pairs(b2[i]), True)) for i in np.ndindex(*lead)] \
-        if lead else [_matrix(_core._linalg_matmul(_pairs(a2), _pairs(b2), True))]
-    c = _assemble(lead, results)
+    lead, pairs = _paired_stack(a2, b2)
+    c = _assemble(lead, [_matrix(_core._linalg_matmul(_pairs(x), _pairs(y), True)) for x, y in pairs])
     if vector_a:
         c = c[..., 0, :]
     if vector_b:
@@ -127,12 +137,10 @@ def solve(a: Any, b: Any) -> np.ndarray:
     b2 = b[:, np.newaxis] if vector else b
     if b2.shape[-2] != a.shape[-1]:
         raise ValueError(f"solve: a is {a.shape} but b is {b.shape}")
-    lead = np.broadcast_shapes(a.shape[:-2], b2.shape[:-2])
-    a = np.broadcast_to(a, lead + a.shape[-2:])
-    b2 = np.broadcast_to(b2, lead + b2.shape[-2:])
+    lead, pairs = _paired_stack(a, b2)
     results = []
-    for index in np.ndindex(*lead) if lead else [()]:
-        status, x = _core._linalg_solve(_pairs(a[index]), _pairs(b2[index]))
+    for m, rhs in pairs:
+        status, x = _core._linalg_solve(_pairs(m), _pairs(rhs))
         _check(status)
         results.append(_matrix(x))
     x = _assemble(lead, results)
@@ -183,14 +191,14 @@ def qr(a: Any, mode: str = "reduced") -> Any:
     if mode not in ("reduced", "complete", "r"):
         raise ValueError(f"Unrecognized mode '{mode}'")
     a = _float128(a)
-    if a.ndim < 2:
-        raise LinAlgError(f"{a.ndim}-dimensional array given. Array must be at least two-dimensional")
+    _at_least_2d(a)
     lead, matrices = _stack(a)
     qs, rs = [], []
     for m in matrices:
-        q, r = _core._linalg_qr(_pairs(m), mode == "complete")
-        qs.append(_matrix(q))
+        q, r = _core._linalg_qr(_pairs(m), mode == "complete", mode != "r")   # Q is None for mode 'r'
         rs.append(_matrix(r))
+        if q is not None:
+            qs.append(_matrix(q))
     r = _assemble(lead, rs)
     return r if mode == "r" else QRResult(_assemble(lead, qs), r)
 
@@ -209,8 +217,7 @@ def svd(a: Any, full_matrices: bool = True, compute_uv: bool = True, hermitian: 
     Jacobi on the triangular factor), with U and Vh when compute_uv;
     full_matrices completes U and Vh to square matrices."""
     a = _float128(a)
-    if a.ndim < 2:
-        raise LinAlgError(f"{a.ndim}-dimensional array given. Array must be at least two-dimensional")
+    _at_least_2d(a)
     lead, matrices = _stack(a)
     us, ss, vhs = [], [], []
     for m in matrices:

@@ -3,7 +3,6 @@
 #include "src/linalg/factorizations.hpp"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <utility>
 
@@ -35,19 +34,21 @@ float128 hypot_one(const float128 &x)
     return tars::sqrt(one + ax * ax);
 }
 
-// The Euclidean norm of count values, step apart, scaled by the largest so
-// that neither the squares overflow nor underflow.
-float128 norm(const float128 *x, std::ptrdiff_t count, std::ptrdiff_t step)
+// The Euclidean norm of count values, scaled by the largest so that
+// neither the squares overflow nor underflow.
+float128 norm(const float128 *x, std::ptrdiff_t count)
 {
     float128 scale = zero;
-    for (std::ptrdiff_t i = 0; i < count; ++i)
-        if (tars::abs(x[i * step]) > scale || tars::isnan(x[i * step]))
-            scale = tars::abs(x[i * step]);
+    for (std::ptrdiff_t i = 0; i < count; ++i) {
+        float128 size = tars::abs(x[i]);
+        if (size > scale || tars::isnan(size))
+            scale = size;
+    }
     if (scale == zero || !tars::isfinite(scale))
         return scale;
     float128 sum = zero;
     for (std::ptrdiff_t i = 0; i < count; ++i)
-        sum += square(x[i * step] / scale);
+        sum += square(x[i] / scale);
     return scale * tars::sqrt(sum);
 }
 
@@ -219,15 +220,12 @@ bool has_nan(const dense &a)
     return std::any_of(a.v.begin(), a.v.end(), [](const float128 &x) { return tars::isnan(x); });
 }
 
-// What svd and eigh give for a matrix with a NaN entry: NaN everywhere, as
-// no rotation can be trusted.
-void fill_nan(std::vector<float128> &values, dense *vectors, dense *more)
+// A rows x cols matrix of NaN.
+dense nan_matrix(std::ptrdiff_t rows, std::ptrdiff_t cols)
 {
-    const float128 nan = zero / zero;
-    std::fill(values.begin(), values.end(), nan);
-    for (dense *m : {vectors, more})
-        if (m)
-            std::fill(m->v.begin(), m->v.end(), nan);
+    dense m(rows, cols);
+    std::fill(m.v.begin(), m.v.end(), zero / zero);
+    return m;
 }
 
 } // namespace
@@ -299,7 +297,7 @@ outcome cholesky(const dense &a, dense &l, interruption_check check)
     return outcome::ok;
 }
 
-outcome qr(const dense &a, dense &q, dense &r, bool complete, interruption_check check)
+outcome qr(const dense &a, dense *q, dense &r, bool complete, interruption_check check)
 {
     const std::ptrdiff_t m = a.rows, n = a.cols, k = std::min(m, n);
     dense work = a;
@@ -312,7 +310,7 @@ outcome qr(const dense &a, dense &q, dense &r, bool complete, interruption_check
         std::vector<float128> v(static_cast<std::size_t>(m - c));
         for (std::ptrdiff_t i = c; i < m; ++i)
             v[std::size_t(i - c)] = work(i, c);
-        float128 length = norm(v.data(), m - c, 1);
+        float128 length = norm(v.data(), m - c);
         if (length == zero || !tars::isfinite(length)) {
             reflectors.emplace_back();
             continue;
@@ -332,15 +330,16 @@ outcome qr(const dense &a, dense &q, dense &r, bool complete, interruption_check
     for (std::ptrdiff_t i = 0; i < k; ++i)
         for (std::ptrdiff_t j = i; j < n; ++j)
             r(i, j) = work(i, j);
+    if (!q)
+        return outcome::ok;
     // Q = H_0 H_1 ... H_{k-1} applied to the first columns of I.
-    q = dense(m, columns);
+    *q = dense(m, columns);
     for (std::ptrdiff_t i = 0; i < columns; ++i)
-        q(i, i) = one;
+        (*q)(i, i) = one;
     for (std::ptrdiff_t c = k - 1; c >= 0; --c) {
         const std::vector<float128> &v = reflectors[std::size_t(c)];
-        if (v.empty())
-            continue;
-        reflect(q, v, v.back(), c, 0);
+        if (!v.empty())
+            reflect(*q, v, v.back(), c, 0);
     }
     return outcome::ok;
 }
@@ -354,11 +353,21 @@ outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt, inter
     // orthogonal, R = Rot^T diag(|w_j|) (rows w_j / |w_j|), so B's left
     // singular vectors are the columns of Q Rot^T and its right ones the
     // normalized rows of W.
+    const bool vectors = u && vt;
+    if (has_nan(a)) {   // no rotation can be trusted: NaN everywhere
+        const std::ptrdiff_t k = std::min(a.rows, a.cols);
+        s.assign(std::size_t(k), zero / zero);
+        if (vectors) {
+            *u = nan_matrix(a.rows, k);
+            *vt = nan_matrix(k, a.cols);
+        }
+        return outcome::ok;
+    }
     const bool wide = a.rows < a.cols;
     const dense tall = wide ? transposed(a) : a;
     const std::ptrdiff_t m = tall.rows, n = tall.cols;
     dense q, w;
-    outcome status = qr(tall, q, w, false, check);
+    outcome status = qr(tall, vectors ? &q : nullptr, w, false, check);
     if (status == outcome::interrupted)
         return status;
     dense v(n, n);
@@ -369,12 +378,12 @@ outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt, inter
         return status;
     std::vector<float128> lengths(static_cast<std::size_t>(n));
     for (std::ptrdiff_t j = 0; j < n; ++j)
-        lengths[std::size_t(j)] = norm(&w(j, 0), n, 1);
+        lengths[std::size_t(j)] = norm(&w(j, 0), n);
     std::vector<std::ptrdiff_t> order = sorted_order(lengths, true);
     s.resize(std::size_t(n));
     for (std::ptrdiff_t j = 0; j < n; ++j)
         s[std::size_t(j)] = lengths[std::size_t(order[std::size_t(j)])];
-    if (u && vt) {
+    if (vectors) {
         dense left(m, n), right(n, n);   // B = left diag(s) right^T
         for (std::ptrdiff_t j = 0; j < n; ++j) {
             std::ptrdiff_t from = order[std::size_t(j)];
@@ -392,19 +401,26 @@ outcome svd(const dense &a, std::vector<float128> &s, dense *u, dense *vt, inter
         *u = wide ? right : left;
         *vt = wide ? transposed(left) : transposed(right);
     }
-    if (has_nan(a))
-        fill_nan(s, u, vt);
     return status;
 }
 
 outcome eigh(const dense &a, std::vector<float128> &w, dense *vectors, interruption_check check)
 {
     const std::ptrdiff_t n = a.rows;
-    dense s(n, n), v(n, n);
+    dense s(n, n), vt(n, n);   // vt: the eigenvectors as rows
+    bool nan_entry = false;
     for (std::ptrdiff_t i = 0; i < n; ++i) {
-        for (std::ptrdiff_t j = 0; j <= i; ++j)
+        for (std::ptrdiff_t j = 0; j <= i; ++j) {
             s(i, j) = s(j, i) = a(i, j);
-        v(i, i) = one;
+            nan_entry = nan_entry || tars::isnan(a(i, j));
+        }
+        vt(i, i) = one;
+    }
+    if (nan_entry) {   // no rotation can be trusted: NaN everywhere
+        w.assign(std::size_t(n), zero / zero);
+        if (vectors)
+            *vectors = nan_matrix(n, n);
+        return outcome::ok;
     }
     outcome status = outcome::no_convergence;
     for (int sweep = 0; sweep < max_sweeps && status != outcome::ok; ++sweep) {
@@ -433,11 +449,7 @@ outcome eigh(const dense &a, std::vector<float128> &w, dense *vectors, interrupt
                     s(r, p) = s(p, r) = c * g - sn * h;
                     s(r, q) = s(q, r) = sn * g + c * h;
                 }
-                for (std::ptrdiff_t r = 0; r < n; ++r) {
-                    float128 g = v(r, p), h = v(r, q);
-                    v(r, p) = c * g - sn * h;
-                    v(r, q) = sn * g + c * h;
-                }
+                rotate_rows(vt, p, q, c, sn);
             }
         }
         if (!rotated)
@@ -454,10 +466,8 @@ outcome eigh(const dense &a, std::vector<float128> &w, dense *vectors, interrupt
         w[std::size_t(j)] = diagonal[std::size_t(order[std::size_t(j)])];
         if (vectors)
             for (std::ptrdiff_t i = 0; i < n; ++i)
-                (*vectors)(i, j) = v(i, order[std::size_t(j)]);
+                (*vectors)(i, j) = vt(order[std::size_t(j)], i);
     }
-    if (has_nan(s))
-        fill_nan(w, vectors, nullptr);
     return status;
 }
 

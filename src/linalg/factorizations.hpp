@@ -66,8 +66,8 @@ outcome cholesky(const dense &a, dense &l, interruption_check check);
 
 // The QR factors of A (m x n): Q with orthonormal columns and R upper
 // triangular; reduced, Q is m x k and R k x n, k = min(m, n); complete, Q
-// is m x m and R m x n.
-outcome qr(const dense &a, dense &q, dense &r, bool complete, interruption_check check);
+// is m x m and R m x n.  Q is formed only when q is given.
+outcome qr(const dense &a, dense *q, dense &r, bool complete, interruption_check check);
 
 // The singular values of A (m x n) in descending order, and with vectors
 // the reduced U (m x k) and V^T (k x n), k = min(m, n).

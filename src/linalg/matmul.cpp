@@ -62,20 +62,11 @@ matmul_kernel kernel_for(tarsel_engine::simd_level level)
     }
 }
 
+// What a thread computes: rows [begin, end) of C with `kernel`, or exactly
+// at `level` when kernel is null.
 struct job {
     const matmul_operands *ops;
     matmul_kernel kernel;
-};
-
-void run_rows(void *context, int, std::ptrdiff_t begin, std::ptrdiff_t end)
-{
-    const job *j = static_cast<const job *>(context);
-    j->kernel(*j->ops, begin, end);
-}
-
-// The exact entries of rows [begin, end), each on this thread alone.
-struct exact_job {
-    const matmul_operands *ops;
     tarsel_engine::simd_level level;
 };
 
@@ -84,11 +75,11 @@ bool never(void *)
     return false;
 }
 
-void run_exact_rows(void *context, int, std::ptrdiff_t begin, std::ptrdiff_t end)
+// The exact entries of rows [begin, end), each on this thread alone.
+void exact_rows(const matmul_operands &ops, tarsel_engine::simd_level level, std::ptrdiff_t begin,
+                std::ptrdiff_t end)
 {
-    const exact_job *j = static_cast<const exact_job *>(context);
-    const matmul_operands &ops = *j->ops;
-    const tarsel_engine::engine_settings one_thread = {j->level, 1};
+    const tarsel_engine::engine_settings one_thread = {level, 1};
     for (std::ptrdiff_t i = begin; i < end; ++i)
         for (std::ptrdiff_t c = 0; c < ops.m; ++c) {
             tars::superaccumulator acc;
@@ -99,10 +90,32 @@ void run_exact_rows(void *context, int, std::ptrdiff_t begin, std::ptrdiff_t end
         }
 }
 
+void run_rows(void *context, int, std::ptrdiff_t begin, std::ptrdiff_t end)
+{
+    const job *j = static_cast<const job *>(context);
+    if (j->kernel)
+        j->kernel(*j->ops, begin, end);
+    else
+        exact_rows(*j->ops, j->level, begin, end);
+}
+
 // Multiply-adds per thread from which a thread pays for its start, and per
 // chunk between two polls of the interruption check.
 constexpr std::ptrdiff_t work_per_thread = std::ptrdiff_t(1) << 21;
 constexpr std::ptrdiff_t work_per_chunk = std::ptrdiff_t(1) << 22;
+
+// The rows of C split over threads, each row `per_row` multiply-adds.
+tarsel_engine::run_status split_rows(job j, std::ptrdiff_t per_row, int max_threads,
+                                     tarsel_engine::interruption_check check)
+{
+    const matmul_operands &ops = *j.ops;
+    if (ops.n == 0 || ops.m == 0)
+        return tarsel_engine::run_status::finished;
+    per_row = per_row > 0 ? per_row : 1;
+    int parts = tarsel_engine::threads_worth(ops.n * per_row, work_per_thread, max_threads);
+    std::ptrdiff_t chunk = work_per_chunk / per_row > 0 ? work_per_chunk / per_row : 1;
+    return tarsel_engine::run_split(ops.n, parts, chunk, 1, {&run_rows, &j}, check);
+}
 
 } // namespace
 
@@ -111,25 +124,14 @@ const matmul_kernel scalar_matmul = &reference_rows;
 tarsel_engine::run_status matmul(const matmul_operands &ops, const tarsel_engine::engine_settings &settings,
                                  tarsel_engine::interruption_check check)
 {
-    if (ops.n == 0 || ops.m == 0)
-        return tarsel_engine::run_status::finished;
-    std::ptrdiff_t per_row = ops.k * ops.m > 0 ? ops.k * ops.m : 1;
-    int parts = tarsel_engine::threads_worth(ops.n * per_row, work_per_thread, settings.threads);
-    std::ptrdiff_t chunk = work_per_chunk / per_row > 0 ? work_per_chunk / per_row : 1;
-    job j = {&ops, kernel_for(settings.level)};
-    return tarsel_engine::run_split(ops.n, parts, chunk, 1, {&run_rows, &j}, check);
+    return split_rows({&ops, kernel_for(settings.level), settings.level}, ops.k * ops.m, settings.threads, check);
 }
 
 tarsel_engine::run_status matmul_exact(const matmul_operands &ops, const tarsel_engine::engine_settings &settings,
                                        tarsel_engine::interruption_check check)
 {
-    if (ops.n == 0 || ops.m == 0)
-        return tarsel_engine::run_status::finished;
-    std::ptrdiff_t per_row = ops.k * ops.m > 0 ? 4 * ops.k * ops.m : 1;
-    int parts = tarsel_engine::threads_worth(ops.n * per_row, work_per_thread, settings.threads);
-    std::ptrdiff_t chunk = work_per_chunk / per_row > 0 ? work_per_chunk / per_row : 1;
-    exact_job j = {&ops, settings.level};
-    return tarsel_engine::run_split(ops.n, parts, chunk, 1, {&run_exact_rows, &j}, check);
+    // Four exact products per pair.
+    return split_rows({&ops, nullptr, settings.level}, 4 * ops.k * ops.m, settings.threads, check);
 }
 
 } // namespace tarsel_linalg
