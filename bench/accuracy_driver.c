@@ -8,7 +8,7 @@
  */
 #include <string.h>
 
-#include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_special.h"
 
 typedef tarsel (*unary_fn)(tarsel);
 typedef tarsel (*binary_fn)(tarsel, tarsel);
@@ -25,6 +25,12 @@ static const struct {
     {"trunc", tarsel_trunc, 0}, {"round", tarsel_round, 0},   {"fmod", 0, tarsel_fmod},
     {"atan", tarsel_atan, 0},   {"atan2", 0, tarsel_atan2},   {"asin", tarsel_asin, 0},
     {"acos", tarsel_acos, 0},
+    {"expm1", tarsel_expm1, 0}, {"log1p", tarsel_log1p, 0},   {"log2", tarsel_log2, 0},
+    {"log10", tarsel_log10, 0}, {"exp2", tarsel_exp2, 0},     {"cbrt", tarsel_cbrt, 0},
+    {"hypot", 0, tarsel_hypot}, {"asinh", tarsel_asinh, 0},   {"acosh", tarsel_acosh, 0},
+    {"atanh", tarsel_atanh, 0}, {"erf", tarsel_erf, 0},       {"erfc", tarsel_erfc, 0},
+    {"gamma", tarsel_gamma, 0}, {"lgamma", tarsel_lgamma, 0}, {"deg2rad", tarsel_deg2rad, 0},
+    {"rad2deg", tarsel_rad2deg, 0}, {"logaddexp", 0, tarsel_logaddexp}, {"logaddexp2", 0, tarsel_logaddexp2},
 };
 
 /* Returns 0, or -1 for an unknown name (out is then left untouched). */

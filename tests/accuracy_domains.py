@@ -112,8 +112,12 @@ class Domain:
     sample, given the exact arguments x, y and the exact result f (mpf); the
     table itself reports the measured errors."""
 
-    def __init__(self, name, label, reference, draw_a, draw_b=None, bound=None, note="", show_abs=False):
+    def __init__(self, name, label, reference, draw_a, draw_b=None, bound=None, note="", show_abs=False,
+                 error_of=None):
         self.name, self.label, self.reference = name, label, reference
+        # error_of(x, y, f): the magnitude the error is measured against, |f|
+        # (relative error) unless the row says otherwise
+        self.error_of = error_of or (lambda x, y, f: abs(f))
         self.draw_a, self.draw_b = draw_a, draw_b
         self.bound = bound
         self.note = note
@@ -292,6 +296,96 @@ DOMAINS = [
            bound=absolute(lambda x, y: 1e-31 * abs(x)), note="error grows with |x|", show_abs=True),
 ]
 
+
+# The functions of tarsel_libm.h and tarsel_special.h all promise the same
+# bound, 4 units of 2^-104 relative, over their whole domain, with an
+# absolute form where relative error has no meaning (stated per row); the
+# hard regions (near the zeros, far in the tails, near the poles) have rows
+# of their own.  Results and arguments stay above 2^-968, where both parts
+# of a double-double are normal; the rows below it are sweeps.
+FOUR_UNITS = 4 * 2.0 ** -104
+LN2 = math.log(2)
+
+
+def c_sign_cbrt(x):
+    return mpmath.sign(x) * mpmath.cbrt(abs(x))
+
+
+def c_logaddexp(x, y):
+    return mpmath.log(mpmath.exp(x) + mpmath.exp(y))
+
+
+def c_logaddexp2(x, y):
+    return mpmath.log(mpmath.power(2, x) + mpmath.power(2, y), 2)
+
+
+def of_the_larger(unit_size):
+    """The error measured against max(|x|, |y|, unit_size), not against the
+    result: the form of logaddexp, whose result cancels where the larger
+    argument is near -log 2 (or -1)."""
+    return lambda x, y, f: max(abs(x), abs(y), unit_size)
+
+
+FOUR = relative(FOUR_UNITS)
+LIBM_DOMAINS = [
+    Domain("expm1", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.expm1, log_uniform(1e-300, 1e-3, signed=True),
+           bound=FOUR, note="zero at 0"),
+    Domain("expm1", "[-1, 1]", mpmath.expm1, uniform(-1, 1), bound=FOUR),
+    Domain("expm1", "[-745.13, 709.78]", mpmath.expm1, uniform(EXP_MIN, EXP_MAX), bound=FOUR),
+    Domain("log1p", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.log1p, log_uniform(1e-300, 1e-3, signed=True),
+           bound=FOUR, note="zero at 0"),
+    Domain("log1p", "(-1, 1]", mpmath.log1p, uniform(math.nextafter(-1.0, 0.0), 1), bound=FOUR),
+    Domain("log1p", "[1, DBL_MAX] log-uniform", mpmath.log1p, log_uniform(1, DBL_MAX), bound=FOUR),
+    Domain("log2", "[0.5, 2]", lambda x: mpmath.log(x, 2), uniform(0.5, 2), bound=FOUR, note="zero at 1"),
+    Domain("log2", "[5e-324, DBL_MAX] log-uniform", lambda x: mpmath.log(x, 2), log_uniform(TINY, DBL_MAX),
+           bound=FOUR),
+    Domain("log10", "[0.5, 2]", mpmath.log10, uniform(0.5, 2), bound=FOUR, note="zero at 1"),
+    Domain("log10", "[5e-324, DBL_MAX] log-uniform", mpmath.log10, log_uniform(TINY, DBL_MAX), bound=FOUR),
+    Domain("exp2", "[-1, 1]", lambda x: mpmath.power(2, x), uniform(-1, 1), bound=FOUR),
+    Domain("exp2", "[-968, 1024)", lambda x: mpmath.power(2, x), uniform(-968, math.nextafter(1024.0, 0.0)),
+           bound=FOUR),
+    Domain("cbrt", "1e-290 <= |x| <= DBL_MAX, log-uniform", c_sign_cbrt, log_uniform(1e-290, DBL_MAX, signed=True),
+           bound=FOUR),
+    Domain("cbrt", "[5e-324, 1e-290] log-uniform", c_sign_cbrt, log_uniform(TINY, 1e-290), bound=FOUR),
+    Domain("hypot", "x, y in [-10, 10]", mpmath.hypot, uniform(-10, 10), uniform(-10, 10), bound=FOUR),
+    Domain("hypot", "x, y with 1e-140 <= |x|, |y| <= 1e140, log-uniform", mpmath.hypot,
+           log_uniform(1e-140, 1e140, signed=True), log_uniform(1e-140, 1e140, signed=True), bound=FOUR),
+    Domain("hypot", "x in [-1, 1], y in [-1e-15, 1e-15]", mpmath.hypot, uniform(-1, 1), uniform(-1e-15, 1e-15),
+           bound=FOUR, note="y^2 near the last bits of x^2"),
+    Domain("asinh", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.asinh, log_uniform(1e-300, 1e-3, signed=True),
+           bound=FOUR, note="zero at 0"),
+    Domain("asinh", "[-2, 2]", mpmath.asinh, uniform(-2, 2), bound=FOUR),
+    Domain("asinh", "2 <= |x| <= DBL_MAX, log-uniform", mpmath.asinh, log_uniform(2, DBL_MAX, signed=True),
+           bound=FOUR),
+    Domain("acosh", "[1, 1.001]", mpmath.acosh, uniform(1, 1.001), bound=FOUR, note="zero at 1"),
+    Domain("acosh", "[1.001, 3]", mpmath.acosh, uniform(1.001, 3), bound=FOUR),
+    Domain("acosh", "[3, DBL_MAX] log-uniform", mpmath.acosh, log_uniform(3, DBL_MAX), bound=FOUR),
+    Domain("atanh", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.atanh, log_uniform(1e-300, 1e-3, signed=True),
+           bound=FOUR, note="zero at 0"),
+    Domain("atanh", "[-0.99, 0.99]", mpmath.atanh, uniform(-0.99, 0.99), bound=FOUR),
+    Domain("atanh", "0.99 <= |x| < 1", mpmath.atanh, uniform_magnitude(0.99, math.nextafter(1.0, 0.0)), bound=FOUR,
+           note="poles at +-1"),
+    Domain("deg2rad", "[-360, 360]", lambda x: x * mpmath.pi / 180, uniform(-360, 360), bound=FOUR),
+    Domain("deg2rad", "1e-290 <= |x| <= 1e300, log-uniform", lambda x: x * mpmath.pi / 180,
+           log_uniform(1e-290, 1e300, signed=True), bound=FOUR),
+    Domain("rad2deg", "[-7, 7]", lambda x: x * 180 / mpmath.pi, uniform(-7, 7), bound=FOUR),
+    Domain("rad2deg", "1e-290 <= |x| <= 1e300, log-uniform", lambda x: x * 180 / mpmath.pi,
+           log_uniform(1e-290, 1e300, signed=True), bound=FOUR),
+    Domain("logaddexp", "x, y in [-10, 10]", c_logaddexp, uniform(-10, 10), uniform(-10, 10),
+           bound=FOUR, error_of=of_the_larger(LN2),
+           note="error relative to max(|x|, |y|, ln 2)", show_abs=True),
+    Domain("logaddexp", "x, y in [-700, 700]", c_logaddexp, uniform(-700, 700), uniform(-700, 700),
+           bound=FOUR, error_of=of_the_larger(LN2),
+           note="error relative to max(|x|, |y|, ln 2)", show_abs=True),
+    Domain("logaddexp2", "x, y in [-10, 10]", c_logaddexp2, uniform(-10, 10), uniform(-10, 10),
+           bound=FOUR, error_of=of_the_larger(1.0),
+           note="error relative to max(|x|, |y|, 1)", show_abs=True),
+    Domain("logaddexp2", "x, y in [-1000, 1000]", c_logaddexp2, uniform(-1000, 1000), uniform(-1000, 1000),
+           bound=FOUR, error_of=of_the_larger(1.0),
+           note="error relative to max(|x|, |y|, 1)", show_abs=True),
+]
+DOMAINS = DOMAINS + LIBM_DOMAINS
+
 # The ends of the ranges where intermediate results meet the subnormals or
 # overflow, for --sweep.
 SWEEPS = [
@@ -301,4 +395,7 @@ SWEEPS = [
     Domain("log", "[4.9e-324, 2^-1000] log-uniform", mpmath.log, log_uniform(TINY, 2.0 ** -1000), bound=relative(1e-31)),
     Domain("log", "[2^-1000, 1e-290] log-uniform", mpmath.log, log_uniform(2.0 ** -1000, 1e-290), bound=relative(1e-31)),
     Domain("sqrt", "[4.9e-324, 1e-290] log-uniform", mpmath.sqrt, log_uniform(TINY, 1e-290), bound=relative(1e-31)),
+    Domain("exp2", "[-1075, -968]", lambda x: mpmath.power(2, x), uniform(-1075, -968),
+           bound=lambda x, y, f: FOUR_UNITS + 4 * TINY / f, note="low part subnormal", show_abs=True),
+    Domain("expm1", "[-40, -30]", mpmath.expm1, uniform(-40, -30), bound=FOUR),
 ]

@@ -218,7 +218,11 @@ static inline tarsel tarsel_expm1(tarsel x)
     tarsel q = _tarsel_exp_parts(hi, tarsel_from_double(lo), &m);
     if (m == 0)
         return q;
-    /* 2^m (1 + q) - 1 = 2^m q + (2^m - 1), the second term exact */
+    /* from 2^60 on, e^x - 1 hardly differs from e^x: no cancellation */
+    if (m > 60)
+        return tarsel_sub(_tarsel_exp_assemble(q, m), tarsel_from_double(1.0));
+    /* 2^m (1 + q) - 1 = 2^m q + (2^m - 1), the second term exact for m in
+       [-116, 60] */
     double p = ldexp(1.0, m);
     return tarsel_add(_tarsel_scale(q, m), _tarsel_fast_two_sum(m > 0 ? p : -1.0, m > 0 ? -1.0 : p));
 }
