@@ -5,6 +5,7 @@
 #define TARSEL_HPP
 
 #include <string>
+#include <utility>
 
 #include "tarsel/tarsel.h"
 #include "tarsel/tarsel_io.h"
@@ -12,6 +13,9 @@
 #include "tarsel/tarsel_consts.h"
 #include "tarsel/tarsel_math.h"
 #include "tarsel/tarsel_integer.h"
+#include "tarsel/tarsel_libm.h"
+#include "tarsel/tarsel_special.h"
+#include "tarsel/tarsel_parts.h"
 
 namespace tars {
 
@@ -81,6 +85,37 @@ inline float128 fmod(float128 a, float128 b) { return tarsel_fmod(a.data, b.data
 inline float128 sinh(float128 x) { return tarsel_sinh(x.data); }
 inline float128 cosh(float128 x) { return tarsel_cosh(x.data); }
 inline float128 tanh(float128 x) { return tarsel_tanh(x.data); }
+
+/* --- the rest of C's library (tarsel_libm.h, tarsel_special.h) --- */
+
+inline float128 expm1(float128 x) { return tarsel_expm1(x.data); }
+inline float128 log1p(float128 x) { return tarsel_log1p(x.data); }
+inline float128 log2(float128 x) { return tarsel_log2(x.data); }
+inline float128 log10(float128 x) { return tarsel_log10(x.data); }
+inline float128 exp2(float128 x) { return tarsel_exp2(x.data); }
+inline float128 cbrt(float128 x) { return tarsel_cbrt(x.data); }
+inline float128 hypot(float128 x, float128 y) { return tarsel_hypot(x.data, y.data); }
+inline float128 asinh(float128 x) { return tarsel_asinh(x.data); }
+inline float128 acosh(float128 x) { return tarsel_acosh(x.data); }
+inline float128 atanh(float128 x) { return tarsel_atanh(x.data); }
+inline float128 logaddexp(float128 x, float128 y) { return tarsel_logaddexp(x.data, y.data); }
+inline float128 logaddexp2(float128 x, float128 y) { return tarsel_logaddexp2(x.data, y.data); }
+inline float128 deg2rad(float128 x) { return tarsel_deg2rad(x.data); }
+inline float128 rad2deg(float128 x) { return tarsel_rad2deg(x.data); }
+inline float128 erf(float128 x) { return tarsel_erf(x.data); }
+inline float128 erfc(float128 x) { return tarsel_erfc(x.data); }
+inline float128 gamma(float128 x) { return tarsel_gamma(x.data); }
+inline float128 lgamma(float128 x) { return tarsel_lgamma(x.data); }
+
+/* --- taking a value apart (tarsel_parts.h) --- */
+
+inline float128 ldexp(float128 x, int n) { return tarsel_ldexp(x.data, n); }
+// (m, e) with x = m 2^e and 0.5 <= |m| < 1.
+inline std::pair<float128, int> frexp(float128 x) { int e; float128 m = tarsel_frexp(x.data, &e); return {m, e}; }
+// (fractional part, integral part), as C's modf and Python's math.modf.
+inline std::pair<float128, float128> modf(float128 x) { tarsel i; float128 f = tarsel_modf(x.data, &i); return {f, i}; }
+inline float128 nextafter(float128 x, float128 y) { return tarsel_nextafter(x.data, y.data); }
+inline float128 spacing(float128 x) { return tarsel_spacing(x.data); }
 
 /* --- integers of the exact sum hi + lo, as two integral parts (tarsel_integer.h) --- */
 
