@@ -252,11 +252,14 @@ static inline tarsel tarsel_exp2(tarsel x)
 
 /* --- logarithms --- */
 
-/* log(1 + x).  Where 1 + x is in [0.75, 1.43] the Newton step of the logarithm
-   runs on 1 + x itself, (1 + x) e^-y - 1 = q + x + x q, so that no rounding
-   of 1 + x enters; elsewhere 1 + x is rounded to a double-double first
-   (exact below 0 and relatively harmless above).  Relative error below 4
-   units; log1p(-1) = -inf, NaN below -1, log1p(+inf) = +inf. */
+/* log(1 + x) by the Newton step of the logarithm run on 1 + x itself, so
+   that no rounding of 1 + x enters where it would matter: the seed is the
+   logarithm of s = 1 + x rounded, plus (1 + x - s)/s, and with
+   e^-y = 2^m (1 + q) the step adds (1 + x) e^-y - 1 = ((2^m - 1) + 2^m x) +
+   2^m (1 + x) q, whose first term is exact where m is 0 and whose rounding
+   elsewhere (|y| > 0.36) is below 2^-107 of y.  log x itself from 2^1000 on,
+   where 1/x is below 2^-1000 of it.  Relative error below 4 units;
+   log1p(+-0) = +-0, log1p(-1) = -inf, NaN below -1, log1p(+inf) = +inf. */
 static inline tarsel tarsel_log1p(tarsel x)
 {
     double hi, lo;
@@ -269,30 +272,29 @@ static inline tarsel tarsel_log1p(tarsel x)
         return x;
     if (hi == 0.0)
         return x;
-    if (hi < -0.25 || hi > 0.43)
-        return _tarsel_log_rel(tarsel_add(tarsel_from_double(1.0), x));
-    /* seed: log(u) for u = 1 + hi rounded, plus (1 + x - u)/u */
+    if (hi > 0x1p1000)
+        return _tarsel_log_rel(x);
     double c;
     double u = _tarsel_two_sum_d(1.0, hi, &c);
-    double yh, yl;
-    if (u == 1.0) {
-        yh = 0.0;
-        yl = 0.0;
-    } else {
+    tarsel y = x;
+    if (u != 1.0) {
+        /* 1 + x renormalised: next to -1 the low part can be half of u */
+        double s_lo;
+        double s = _tarsel_fast_two_sum_d(u, c + lo, &s_lo);
         int k, i;
-        double r = _tarsel_log_reduce(u, &k, &i);
-        yh = _tarsel_log_fast(k, i, r, &yl);
+        double yl;
+        double r = _tarsel_log_reduce(s, &k, &i);
+        double yh = _tarsel_log_fast(k, i, r, &yl);
+        y = _tarsel_fast_two_sum(yh, yl + s_lo / s);
     }
-    tarsel y = _tarsel_fast_two_sum(yh, yl + (c + lo) / u);
-    if (u == 1.0)
-        y = x;
     double y_hi, y_lo;
     tarsel_extract(y, &y_hi, &y_lo);
     int m;
     tarsel q = _tarsel_exp_parts(-y_hi, tarsel_from_double(-y_lo), &m);
-    /* -0.36 < y < 0.29 keeps m at 0: e^-y = 1 + q */
-    tarsel d = tarsel_add(tarsel_add(q, x), tarsel_mul(x, q));
-    return tarsel_add(y, d);
+    double p = ldexp(1.0, m);
+    tarsel a = tarsel_add(_tarsel_fast_two_sum(m > 0 ? p : -1.0, m > 0 ? -1.0 : p), _tarsel_scale(x, m));
+    tarsel b = tarsel_mul(_tarsel_scale(tarsel_add(tarsel_from_double(1.0), x), m), q);
+    return tarsel_add(y, tarsel_add(a, b));
 }
 
 /* Natural logarithm with relative precision everywhere, near 1 included. */
@@ -311,6 +313,9 @@ static inline tarsel tarsel_log2(tarsel x)
     tarsel special;
     if (_tarsel_log_special_dd(hi, lo, &special))
         return special;
+    /* a zero high part with a positive low part: the value is the low part */
+    if (hi == 0.0)
+        return tarsel_log2(tarsel_from_double(lo));
     if (hi < 0x1p-1000)
         return tarsel_sub(tarsel_log2(_tarsel_scale(x, 110)), tarsel_from_double(110.0));
     int e;
@@ -328,6 +333,9 @@ static inline tarsel tarsel_log10(tarsel x)
     tarsel special;
     if (_tarsel_log_special_dd(hi, lo, &special))
         return special;
+    /* a zero high part with a positive low part: the value is the low part */
+    if (hi == 0.0)
+        return tarsel_log10(tarsel_from_double(lo));
     if (hi < 0x1p-1000) {
         tarsel shift = tarsel_mul(tarsel_from_double(110.0), _tarsel_from_raw(_tarsel_libm_log10_2));
         return tarsel_sub(tarsel_log10(_tarsel_scale(x, 110)), shift);
