@@ -324,8 +324,24 @@ static inline tarsel tarsel_log2(tarsel x)
     return tarsel_add(tarsel_from_double((double)e), lf);
 }
 
-/* log10 x = e log10(2) + log(f) / ln 10 for x = 2^e f.  Relative error below
-   4 units; log10(+-0) = -inf, log10(1) = +0, NaN below 0, +inf at +inf. */
+/* The powers of ten that are doubles, 10^0 to 10^22 (each literal exact). */
+static const double _tarsel_libm_powers_of_ten[23] = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
+
+/* n itself where x is exactly 10^n, 0 <= n <= 22; y otherwise. */
+static inline tarsel _tarsel_exact_decade(double hi, double lo, tarsel y)
+{
+    double n = round(_mm_cvtsd_f64(y));
+    if (lo == 0.0 && n >= 0.0 && n <= 22.0 && hi == _tarsel_libm_powers_of_ten[(int)n])
+        return tarsel_from_double(n);
+    return y;
+}
+
+/* log10 x = e log10(2) + log(f) / ln 10 for x = 2^e f; the exact integer n
+   for x = 10^n, 0 <= n <= 22.  Relative error below 4 units; log10(+-0) =
+   -inf, log10(1) = +0, NaN below 0, +inf at +inf. */
 static inline tarsel tarsel_log10(tarsel x)
 {
     double hi, lo;
@@ -344,9 +360,9 @@ static inline tarsel tarsel_log10(tarsel x)
     tarsel f = _tarsel_log_split(x, &e);
     tarsel lf = tarsel_mul(_tarsel_log_positive(f), _tarsel_from_raw(_tarsel_libm_inv_ln10));
     if (e == 0)
-        return lf;
+        return _tarsel_exact_decade(hi, lo, lf);
     tarsel le = tarsel_mul(tarsel_from_double((double)e), _tarsel_from_raw(_tarsel_libm_log10_2));
-    return tarsel_add(le, lf);
+    return _tarsel_exact_decade(hi, lo, tarsel_add(le, lf));
 }
 
 /* log(e^x + e^y) = max + log1p(e^(min - max)); x + ln 2 when x == y, which
