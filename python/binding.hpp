@@ -45,6 +45,11 @@ tarsel_engine::interruption_check signal_check_unlocked();
 void register_arrays(py::module_ &m);
 void register_remaining_arrays(py::module_ &m);
 
+// The module functions added with the rest of C's library: expm1 ...
+// lgamma, deg2rad, rad2deg, logaddexp, logaddexp2, and ldexp, frexp, modf,
+// nextafter, spacing (functions.cpp).
+void register_library_functions(py::module_ &m);
+
 // Additions after every step above, so that they change no overload
 // resolution of the names registered before them.
 

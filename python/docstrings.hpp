@@ -182,6 +182,113 @@ constexpr const char *acos =
 constexpr const char *isnan = "True when the high part is NaN (a NaN low part alone is not looked at).";
 constexpr const char *isinf = "True when the high part is +inf or -inf.";
 
+/* --- the rest of C's library and the parts of a value (registered after the array functions) --- */
+
+constexpr const char *expm1 =
+    "e**x - 1, without the cancellation of exp(x) - 1 near zero.\n"
+    "expm1(+-0) = +-0, expm1(+inf) = +inf, expm1(-inf) = -1; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *log1p =
+    "The natural logarithm of 1 + x, without rounding 1 + x first.\n"
+    "log1p(+-0) = +-0, log1p(-1) = -inf, log1p(x) = NaN for x < -1, log1p(+inf) = +inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *log2 =
+    "The base-2 logarithm.\n"
+    "log2(+-0) = -inf, log2(1) = +0, log2(x) = NaN for x < 0, log2(+inf) = +inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *log10 =
+    "The base-10 logarithm.\n"
+    "log10(+-0) = -inf, log10(1) = +0, log10(x) = NaN for x < 0, log10(+inf) = +inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *exp2 =
+    "2**x.\n"
+    "exp2(+-0) = 1, exp2(-inf) = +0, exp2(+inf) = +inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *cbrt =
+    "The real cube root, negative for a negative x.\n"
+    "cbrt(+-0) = +-0, cbrt(+-inf) = +-inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *hypot =
+    "sqrt(x**2 + y**2), without overflow or underflow in the squares.\n"
+    "hypot(+-inf, y) = +inf for every y, NaN included, and so in either order; hypot(x, +-0) = |x|; "
+    "otherwise a NaN operand gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *asinh =
+    "The inverse hyperbolic sine.\n"
+    "asinh(+-0) = +-0, asinh(+-inf) = +-inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *acosh =
+    "The inverse hyperbolic cosine, in [0, inf].\n"
+    "acosh(1) = +0, acosh(x) = NaN for x < 1, acosh(+inf) = +inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *atanh =
+    "The inverse hyperbolic tangent.\n"
+    "atanh(+-0) = +-0, atanh(+-1) = +-inf, atanh(x) = NaN for |x| > 1; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *erf =
+    "The error function: 2 / sqrt(pi) times the integral of exp(-t**2) from 0 to x.\n"
+    "erf(+-0) = +-0, erf(+-inf) = +-1; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *erfc =
+    "The complementary error function 1 - erf(x), without that cancellation for large x.\n"
+    "erfc(-inf) = 2, erfc(+inf) = +0; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *gamma =
+    "The gamma function (C's tgamma, Python's math.gamma).\n"
+    "gamma(+-0) = +-inf, gamma(x) = NaN for a negative integer x, gamma(-inf) = NaN, gamma(+inf) = +inf; "
+    "NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *lgamma =
+    "The natural logarithm of |gamma(x)|.\n"
+    "lgamma(1) = lgamma(2) = +0, lgamma(x) = +inf for an integer x <= 0, lgamma(+-inf) = +inf; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *deg2rad =
+    "x degrees in radians: x pi / 180 (NumPy's deg2rad and radians).\n"
+    "+-0 and +-inf keep their signs; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *rad2deg =
+    "x radians in degrees: x 180 / pi (NumPy's rad2deg and degrees).\n"
+    "+-0 and +-inf keep their signs; NaN gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *logaddexp =
+    "log(exp(x) + exp(y)), without overflow or underflow in the exponentials (NumPy's logaddexp).\n"
+    "logaddexp(-inf, -inf) = -inf; logaddexp(+inf, y) = +inf for every y but NaN, and so in either order; "
+    "a NaN operand gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *logaddexp2 =
+    "log2(2**x + 2**y), without overflow or underflow in the powers (NumPy's logaddexp2).\n"
+    "logaddexp2(-inf, -inf) = -inf; logaddexp2(+inf, y) = +inf for every y but NaN, and so in either order; "
+    "a NaN operand gives NaN.\n"
+    "Accuracy: see the README's accuracy table.";
+constexpr const char *ldexp =
+    "x * 2**n, both parts scaled: exact unless a part falls among the subnormals (it is then rounded once) or "
+    "the result overflows (+-inf, never OverflowError as math.ldexp raises).\n"
+    "A zero, infinite or NaN x comes back unchanged.  n is an int or any object with __index__; beyond a C "
+    "int it is clamped to the C int range, which changes no result: a finite nonzero x overflows from n = "
+    "2200 on and vanishes below n = -2200.";
+constexpr const char *frexp =
+    "(m, e) with x = m * 2**e, 0.5 <= |m| < 1 and e an int, as math.frexp; exact unless the low part of m "
+    "falls below 2**-1022.  |m| is judged by the value hi + lo: below a power of two the high part of m is "
+    "+-1.0 with a low part of the other sign.\n"
+    "frexp(+-0) = (+-0, 0); +-inf and NaN give (x, 0).";
+constexpr const char *modf =
+    "(fractional part, integral part) of x, both exact and with the sign of x, as math.modf: modf(-3.5) = "
+    "(-0.5, -3.0), modf(-3.0) = (-0.0, -3.0).\n"
+    "modf(+-0) = (+-0, +-0), modf(+-inf) = (+-0, +-inf); NaN gives (NaN, NaN).";
+constexpr const char *nextafter =
+    "The next double-double after x towards y on the grid of 106 significant bits: x + spacing(x) away from "
+    "zero, and from a power of two towards zero the step of the binade below, so that nextafter(nextafter(x, "
+    "y), x) is x again; a low part with bits below the grid goes to the nearest grid point towards y.  Exact."
+    "\n"
+    "y when x == y (so nextafter(0.0, -0.0) = -0.0); NaN when either is NaN; +-2**-1074 towards y from +-0; "
+    "+-1.7976931348623157e308 from +-inf towards a finite y; +-inf past the largest finite value; a zero "
+    "result has the sign of x.";
+constexpr const char *spacing =
+    "The step from x to the next double-double away from zero, with the sign of x: 2**(E - 105) for 2**E <= "
+    "|x| < 2**(E + 1), judged by the value hi + lo, and never below 2**-1074 (so spacing(1) = 2**-105).  "
+    "Exact.\n"
+    "spacing(+-0) = +-2**-1074; +-inf and NaN give NaN, as NumPy's spacing.";
+
 /* --- module functions of a Complex128 --- */
 
 constexpr const char *complex_sin =
@@ -202,6 +309,22 @@ constexpr const char *complex_cosh =
 constexpr const char *complex_tanh =
     "The complex hyperbolic tangent sinh(z) / cosh(z); exactly +-1 when |Re z| > 709.78 and Im z is "
     "finite.  A Python complex, float or int argument takes this overload.";
+constexpr const char *complex_log10 =
+    "The complex base-10 logarithm log(z) / ln 10, principal value (imaginary part in [-pi, pi] / ln 10, "
+    "cut along the negative real axis, a -0.0 imaginary part on its lower side).  An infinite or NaN "
+    "part gives NaN in both parts.  A Python complex, float or int argument takes this overload.";
+constexpr const char *complex_asinh =
+    "The complex inverse hyperbolic sine, principal value (cuts along the imaginary axis beyond +-i).  "
+    "An infinite or NaN part gives NaN in both parts.  A Python complex, float or int argument takes "
+    "this overload.";
+constexpr const char *complex_acosh =
+    "The complex inverse hyperbolic cosine log(z + sqrt(z + 1) sqrt(z - 1)), principal value (real "
+    "part >= 0, cut along the real axis below 1).  An infinite or NaN part gives NaN in both parts.  A "
+    "Python complex, float or int argument takes this overload.";
+constexpr const char *complex_atanh =
+    "The complex inverse hyperbolic tangent (log(1 + z) - log(1 - z)) / 2, principal value (cuts along "
+    "the real axis beyond +-1).  An infinite or NaN part gives NaN in both parts.  A Python complex, "
+    "float or int argument takes this overload.";
 constexpr const char *complex_abs =
     "The modulus |z| as a Float128.  A Python complex, float or int argument takes this overload, so "
     "tarsel.abs(-2.0) is Float128 2.";
@@ -301,6 +424,67 @@ constexpr const char *neg_arrays =
     "element-wise negation of (N, 2) arrays\n\n"
     "Each row as unary minus on a Float128 gives it: the sign bits of both parts flipped, NaNs and\n"
     "zeros included.";
+
+constexpr const char *hypot_arrays =
+    "element-wise hypot of (N, 2) arrays\n\n"
+    "Row i is tarsel.hypot(a[i], b[i]), bit for bit, with the special values of its docstring.";
+constexpr const char *logaddexp_arrays =
+    "element-wise logaddexp of (N, 2) arrays\n\n"
+    "Row i is tarsel.logaddexp(a[i], b[i]), bit for bit, with the special values of its docstring.";
+constexpr const char *logaddexp2_arrays =
+    "element-wise logaddexp2 of (N, 2) arrays\n\n"
+    "Row i is tarsel.logaddexp2(a[i], b[i]), bit for bit, with the special values of its docstring.";
+constexpr const char *nextafter_arrays =
+    "element-wise nextafter of (N, 2) arrays\n\n"
+    "Row i is tarsel.nextafter(a[i], b[i]), bit for bit, with the special values of its docstring.";
+constexpr const char *expm1_arrays =
+    "element-wise expm1 of (N, 2) arrays\n\n"
+    "Each row as tarsel.expm1 gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *log1p_arrays =
+    "element-wise log1p of (N, 2) arrays\n\n"
+    "Each row as tarsel.log1p gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *log2_arrays =
+    "element-wise log2 of (N, 2) arrays\n\n"
+    "Each row as tarsel.log2 gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *log10_arrays =
+    "element-wise log10 of (N, 2) arrays\n\n"
+    "Each row as tarsel.log10 gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *exp2_arrays =
+    "element-wise exp2 of (N, 2) arrays\n\n"
+    "Each row as tarsel.exp2 gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *cbrt_arrays =
+    "element-wise cbrt of (N, 2) arrays\n\n"
+    "Each row as tarsel.cbrt gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *asinh_arrays =
+    "element-wise asinh of (N, 2) arrays\n\n"
+    "Each row as tarsel.asinh gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *acosh_arrays =
+    "element-wise acosh of (N, 2) arrays\n\n"
+    "Each row as tarsel.acosh gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *atanh_arrays =
+    "element-wise atanh of (N, 2) arrays\n\n"
+    "Each row as tarsel.atanh gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *erf_arrays =
+    "element-wise erf of (N, 2) arrays\n\n"
+    "Each row as tarsel.erf gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *erfc_arrays =
+    "element-wise erfc of (N, 2) arrays\n\n"
+    "Each row as tarsel.erfc gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *gamma_arrays =
+    "element-wise gamma of (N, 2) arrays\n\n"
+    "Each row as tarsel.gamma gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *lgamma_arrays =
+    "element-wise lgamma of (N, 2) arrays\n\n"
+    "Each row as tarsel.lgamma gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *deg2rad_arrays =
+    "element-wise deg2rad of (N, 2) arrays\n\n"
+    "Each row as tarsel.deg2rad gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *rad2deg_arrays =
+    "element-wise rad2deg of (N, 2) arrays\n\n"
+    "Each row as tarsel.rad2deg gives it, bit for bit, with the special values of its docstring.";
+constexpr const char *spacing_arrays =
+    "element-wise spacing of (N, 2) arrays\n\n"
+    "Each row as tarsel.spacing gives it, bit for bit, with the special values of its docstring.";
 
 } // namespace docs
 } // namespace tarsel_binding

@@ -8,9 +8,10 @@
 //  - Float128 number and rich-comparison slots of its own type (+ - * / and
 //    their in-place forms, unary - and +, abs, bool, the six comparisons),
 //    and Complex128 its + - * / and their in-place forms,
-//  - module functions (exp ... isfinite, pow, atan2, fmod) that are thin
-//    callables in front of the pybind11 functions, taking a Float128 and,
-//    for sin, cos, tan, sinh, cosh, tanh and abs, a Complex128,
+//  - module functions (exp ... isfinite, pow, atan2, fmod, and expm1 ...
+//    spacing, hypot ... nextafter of C's library) that are thin callables
+//    in front of the pybind11 functions, taking a Float128 and, for sin,
+//    cos, tan, sinh, cosh, tanh and abs, a Complex128,
 //  - a constructor path for Float128() and Float128(a float), through
 //    vectorcall,
 // each of which computes when every operand is an initialised instance of
@@ -383,6 +384,26 @@ float128 f_abs(float128 x) { return tars::abs(x); }
 float128 f_pow(float128 x, float128 y) { return tars::pow(x, y); }
 float128 f_atan2(float128 y, float128 x) { return tars::atan2(y, x); }
 float128 f_fmod(float128 x, float128 y) { return tars::fmod(x, y); }
+float128 f_expm1(float128 x) { return tars::expm1(x); }
+float128 f_log1p(float128 x) { return tars::log1p(x); }
+float128 f_log2(float128 x) { return tars::log2(x); }
+float128 f_log10(float128 x) { return tars::log10(x); }
+float128 f_exp2(float128 x) { return tars::exp2(x); }
+float128 f_cbrt(float128 x) { return tars::cbrt(x); }
+float128 f_asinh(float128 x) { return tars::asinh(x); }
+float128 f_acosh(float128 x) { return tars::acosh(x); }
+float128 f_atanh(float128 x) { return tars::atanh(x); }
+float128 f_erf(float128 x) { return tars::erf(x); }
+float128 f_erfc(float128 x) { return tars::erfc(x); }
+float128 f_gamma(float128 x) { return tars::gamma(x); }
+float128 f_lgamma(float128 x) { return tars::lgamma(x); }
+float128 f_deg2rad(float128 x) { return tars::deg2rad(x); }
+float128 f_rad2deg(float128 x) { return tars::rad2deg(x); }
+float128 f_spacing(float128 x) { return tars::spacing(x); }
+float128 f_hypot(float128 x, float128 y) { return tars::hypot(x, y); }
+float128 f_logaddexp(float128 x, float128 y) { return tars::logaddexp(x, y); }
+float128 f_logaddexp2(float128 x, float128 y) { return tars::logaddexp2(x, y); }
+float128 f_nextafter(float128 x, float128 y) { return tars::nextafter(x, y); }
 bool f_isnan(const float128 &x) { return tars::isnan(x); }
 bool f_isinf(const float128 &x) { return tars::isinf(x); }
 bool f_isfinite(const float128 &x) { return tars::isfinite(x); }
@@ -426,6 +447,26 @@ const fast_function fast_functions[] = {
     {"pow", &real_function2<f_pow>},
     {"atan2", &real_function2<f_atan2>},
     {"fmod", &real_function2<f_fmod>},
+    {"expm1", &real_function<f_expm1>},
+    {"log1p", &real_function<f_log1p>},
+    {"log2", &real_function<f_log2>},
+    {"log10", &real_function<f_log10>},
+    {"exp2", &real_function<f_exp2>},
+    {"cbrt", &real_function<f_cbrt>},
+    {"asinh", &real_function<f_asinh>},
+    {"acosh", &real_function<f_acosh>},
+    {"atanh", &real_function<f_atanh>},
+    {"erf", &real_function<f_erf>},
+    {"erfc", &real_function<f_erfc>},
+    {"gamma", &real_function<f_gamma>},
+    {"lgamma", &real_function<f_lgamma>},
+    {"deg2rad", &real_function<f_deg2rad>},
+    {"rad2deg", &real_function<f_rad2deg>},
+    {"spacing", &real_function<f_spacing>},
+    {"hypot", &real_function2<f_hypot>},
+    {"logaddexp", &real_function2<f_logaddexp>},
+    {"logaddexp2", &real_function2<f_logaddexp2>},
+    {"nextafter", &real_function2<f_nextafter>},
 };
 
 // The method definitions live as long as the process: a function object

@@ -1,5 +1,5 @@
-// number_arguments.hpp -- float and complex parameters whose conversion runs
-// the argument's own conversion method at most once.
+// number_arguments.hpp -- float, complex and exponent parameters whose
+// conversion runs the argument's own conversion method at most once.
 //
 // pybind11 tries overloads in two passes, first without conversion and then
 // with it, and its number casters retry a failed conversion and clear every
@@ -13,6 +13,7 @@
 
 #include <pybind11/pybind11.h>
 
+#include <climits>
 #include <complex>
 
 #include "python/conversion_failure.hpp"
@@ -30,6 +31,14 @@ struct float_value {
 // float_value overload registered before it.
 struct complex_value {
     std::complex<double> value;
+};
+
+// A parameter taking a power-of-two exponent: an int at once, any other object
+// through its __index__, held as a C int with a value beyond that range
+// clamped to its end.  ldexp saturates long before: from 2^2200 on every
+// finite nonzero double-double overflows, and below 2^-2200 it vanishes.
+struct clamped_exponent {
+    int value = 0;
 };
 
 // True when the float value of obj is read without running Python code: a
@@ -52,6 +61,22 @@ inline bool read_float_value(PyObject *obj, double &out)
     return true;
 }
 
+// The int value of obj clamped to a C int, with one call of its __index__;
+// false when obj has none.
+inline bool read_clamped_exponent(PyObject *obj, int &out)
+{
+    PyObject *index = PyNumber_Index(obj);
+    if (!index)
+        return mismatch_or_rethrow();
+    int overflow = 0;
+    long long value = PyLong_AsLongLongAndOverflow(index, &overflow);
+    Py_DECREF(index);
+    if (overflow != 0)
+        value = overflow > 0 ? LLONG_MAX : LLONG_MIN;
+    out = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : int(value);
+    return true;
+}
+
 } // namespace tarsel_binding
 
 namespace pybind11 {
@@ -67,6 +92,18 @@ struct type_caster<tarsel_binding::float_value> {
         if (!src || (!convert && !tarsel_binding::has_builtin_float_value(src.ptr())))
             return false;
         return tarsel_binding::read_float_value(src.ptr(), value.value);
+    }
+};
+
+template <>
+struct type_caster<tarsel_binding::clamped_exponent> {
+    PYBIND11_TYPE_CASTER(tarsel_binding::clamped_exponent, io_name("typing.SupportsIndex", "int"));
+
+    bool load(handle src, bool convert)
+    {
+        if (!src || (!convert && !PyLong_Check(src.ptr())))
+            return false;
+        return tarsel_binding::read_clamped_exponent(src.ptr(), value.value);
     }
 };
 

@@ -35,7 +35,8 @@ PYBIND11_MODULE(_core, m, py::multiple_interpreters::not_supported())
     // Additions: registered after every name above, so they change none of
     // their overload resolution.
     register_engine(m);              // simd_level, num_threads (engine.cpp)
-    register_remaining_arrays(m);    // sqrt_arrays ... neg_arrays, pow_arrays, atan2_arrays, fmod_arrays (arrays.cpp)
+    register_remaining_arrays(m);    // sqrt_arrays ... spacing_arrays, pow_arrays ... nextafter_arrays (arrays.cpp)
+    register_library_functions(m);   // expm1 ... lgamma, ldexp, frexp, modf, nextafter, spacing (functions.cpp)
     register_exact_text(m);          // format, from_decimal, from_rational, as_integer_ratio (exact_text.cpp)
     register_exact_parts(m);         // hi, lo, from_parts, to_bytes, from_bytes (exact_parts.cpp)
     register_pickling(m);            // pickle and copy of both classes (pickling.cpp)

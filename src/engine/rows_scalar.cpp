@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_special.h"
+#include "tarsel/tarsel_parts.h"
 #include "src/engine/dispatch.hpp"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "tests/golden/golden_table.hpp"
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "tests/golden/golden_exact.hpp"
@@ -9,6 +11,8 @@
 #include "tarsel/tarsel_io.h"
 #include "src/text/powers_of_ten.h"
 #include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_parts.h"
+#include "tarsel/tarsel_special.h"
 #include "tarsel/tarsel_utils.h"
 
 namespace tarsel_golden {
@@ -45,6 +49,28 @@ const Domain dividend{-10, 70, {0.0}, 10};
 const Domain divisor{-10, 10, {1.0, 0x1.921fb54442d18p+1}, 10};
 const Domain hyperbolic{-20, 10, {series_limit, exp_overflow, 1.0}, 0};
 const Domain complex_plane{-20, 10, {exp_overflow, 0x1p500, 0x1p-500, 0x1p-1022}, 0};
+// The rest of C's library, drawn where the functions change behaviour
+// whatever their algorithms: near zero, where expm1 and log1p part from
+// exp - 1 and log(1 + x), and the ends of the ranges; the integers of
+// gamma, its poles among them; the binades of the grid for the parts.
+const Domain exp_minus_one{-60, 10,
+                           {exp_overflow, 0x1.62e42fefa39efp-2 /* ln 2 / 2 */, 0x1p-54, 1.0,
+                            -74.5 /* e^x below 2^-107: -1 to the last bit */},
+                           0};
+const Domain log_one_plus{-60, 10, {-1.0, -0.5, 1.0, 0x1p-54, dbl_max}, 0};
+const Domain base_two_exponent{-12, 11, {1024.0, -1022.0, -1074.0, -1075.0, 0.5}, 10};
+const Domain cube_root{-100, 100, {0x1p-1074, 0x1p-1022, dbl_max, 1.0, 8.0}, 0};
+// Squares that overflow or underflow, and the subnormals.
+const Domain hypotenuse{-60, 60, {dbl_max, 0x1p511, 0x1p-511, 0x1p-1022, 0x1p-1074}, 0};
+const Domain inverse_hyperbolic{-30, 30, {1.0, 0x1p-27, 0x1p27, 0x1p511, dbl_max}, 0};
+// erfc underflows past the normal range from 26.5 on and to zero past 27.3.
+const Domain error_function{-20, 5, {0.5, 1.0, 2.0, 6.0, 26.5, 27.3}, 0};
+// gamma overflows above 171.62.
+const Domain gamma_argument{-10, 8, {1.0, 2.0, 0.5, 171.62, -0.5, 0x1p-1022}, 20};
+const Domain degrees{-30, 30, {180.0, 360.0, 90.0, 0x1.921fb54442d18p+1, dbl_max}, 20};
+// Where the step 2^(E - 105) of the grid meets the subnormals (2^-969),
+// powers of two, the largest double.
+const Domain grid{-1074, 1023, {0x1p-1074, 0x1p-1022, 0x1p-969, 0x1p-968, 1.0, 2.0, dbl_max}, 0};
 
 // Every tabulated power of ten: the formatter's decade changes there.
 Domain decades()
@@ -168,6 +194,48 @@ void generated_inputs(const GoldenRow &row, CaseSource &source, ResultSink &sink
     }
 }
 
+// --- the parts of a value: an int argument, an int result, two results ---
+
+// Exponents across the whole range and past it, and now and then the ends
+// of an int.
+void ldexp_cases(const GoldenRow &row, CaseSource &source, ResultSink &sink)
+{
+    for (int i = 0; i < cases_per_function; i++) {
+        tarsel x = to_tarsel(source.value(row.x));
+        std::uint64_t kind = source.below(16);
+        int n = kind == 0 ? INT_MAX : kind == 1 ? INT_MIN : (int)source.below(4601) - 2300;
+        sink.argument_value(x);
+        sink.argument_int(n);
+        sink.result_value(tarsel_ldexp(x, n));
+        sink.end_case();
+    }
+}
+
+void frexp_cases(const GoldenRow &row, CaseSource &source, ResultSink &sink)
+{
+    for (int i = 0; i < cases_per_function; i++) {
+        tarsel x = to_tarsel(source.value(row.x));
+        int e;
+        tarsel m = tarsel_frexp(x, &e);
+        sink.argument_value(x);
+        sink.result_value(m);
+        sink.result_int(e);
+        sink.end_case();
+    }
+}
+
+void modf_cases(const GoldenRow &row, CaseSource &source, ResultSink &sink)
+{
+    for (int i = 0; i < cases_per_function; i++) {
+        tarsel x = to_tarsel(source.value(row.x)), integral;
+        tarsel fraction = tarsel_modf(x, &integral);
+        sink.argument_value(x);
+        sink.result_value(fraction);
+        sink.result_value(integral);
+        sink.end_case();
+    }
+}
+
 // --- the complex functions of the object layer, as functions of the record ---
 
 tarsel_complex complex_sin(tarsel_complex z) { return tars::sin(tars::complex128(z)).data; }
@@ -222,6 +290,30 @@ std::vector<GoldenRow> make_rows()
         {"sinh", real_unary<tarsel_sinh>, hyperbolic, hyperbolic},
         {"cosh", real_unary<tarsel_cosh>, hyperbolic, hyperbolic},
         {"tanh", real_unary<tarsel_tanh>, hyperbolic, hyperbolic},
+
+        {"expm1", real_unary<tarsel_expm1>, exp_minus_one, exp_minus_one},
+        {"log1p", real_unary<tarsel_log1p>, log_one_plus, log_one_plus},
+        {"log2", real_unary<tarsel_log2>, logarithm, logarithm},
+        {"log10", real_unary<tarsel_log10>, logarithm, logarithm},
+        {"exp2", real_unary<tarsel_exp2>, base_two_exponent, base_two_exponent},
+        {"cbrt", real_unary<tarsel_cbrt>, cube_root, cube_root},
+        {"hypot", real_binary<tarsel_hypot>, hypotenuse, hypotenuse},
+        {"asinh", real_unary<tarsel_asinh>, inverse_hyperbolic, inverse_hyperbolic},
+        {"acosh", real_unary<tarsel_acosh>, inverse_hyperbolic, inverse_hyperbolic},
+        {"atanh", real_unary<tarsel_atanh>, unit_interval, unit_interval},
+        {"logaddexp", real_binary<tarsel_logaddexp>, exponential, exponential},
+        {"logaddexp2", real_binary<tarsel_logaddexp2>, base_two_exponent, base_two_exponent},
+        {"deg2rad", real_unary<tarsel_deg2rad>, degrees, degrees},
+        {"rad2deg", real_unary<tarsel_rad2deg>, degrees, degrees},
+        {"erf", real_unary<tarsel_erf>, error_function, error_function},
+        {"erfc", real_unary<tarsel_erfc>, error_function, error_function},
+        {"gamma", real_unary<tarsel_gamma>, gamma_argument, gamma_argument},
+        {"lgamma", real_unary<tarsel_lgamma>, gamma_argument, gamma_argument},
+        {"ldexp", ldexp_cases, grid, grid},
+        {"frexp", frexp_cases, grid, grid},
+        {"modf", modf_cases, rounding, rounding},
+        {"nextafter", real_binary<tarsel_nextafter>, grid, grid},
+        {"spacing", real_unary<tarsel_spacing>, grid, grid},
 
         {"complex_add", complex_binary<tarsel_complex_add>, complex_plane, complex_plane},
         {"complex_sub", complex_binary<tarsel_complex_sub>, complex_plane, complex_plane},

@@ -19,8 +19,11 @@ FIRST_UNARY = ["sin_arrays", "cos_arrays", "exp_arrays", "log_arrays"]
 # The other real functions, registered after the engine's attributes.
 LATER_UNARY = ["sqrt_arrays", "tan_arrays", "atan_arrays", "asin_arrays", "acos_arrays", "sinh_arrays",
                "cosh_arrays", "tanh_arrays", "abs_arrays", "floor_arrays", "ceil_arrays", "trunc_arrays",
-               "round_arrays", "neg_arrays"]
-LATER_BINARY = ["pow_arrays", "atan2_arrays", "fmod_arrays"]
+               "round_arrays", "neg_arrays", "expm1_arrays", "log1p_arrays", "log2_arrays", "log10_arrays",
+               "exp2_arrays", "cbrt_arrays", "asinh_arrays", "acosh_arrays", "atanh_arrays", "erf_arrays",
+               "erfc_arrays", "gamma_arrays", "lgamma_arrays", "deg2rad_arrays", "rad2deg_arrays", "spacing_arrays"]
+LATER_BINARY = ["pow_arrays", "atan2_arrays", "fmod_arrays", "hypot_arrays", "logaddexp_arrays",
+                "logaddexp2_arrays", "nextafter_arrays"]
 # Every row of the engine's function table, (name, arity), in its order.
 TABLE = tarsel._array_functions
 BINARY = [f"{name}_arrays" for name, arity in TABLE if arity == 2]
@@ -133,6 +136,17 @@ WIRING = [
     ("trunc_arrays", [[-2.0, 2.0**-60]], None, [[-1.0, 0.0]]),
     ("round_arrays", [[-2.5, 0.0]], None, [[-3.0, 0.0]]),
     ("neg_arrays", [[0.0, -0.0]], None, [[-0.0, 0.0]]),
+    # The later rows of C's library: one value each that a swapped operand
+    # or a neighbour's function would not give.
+    ("hypot_arrays", [[-np.inf, 0.0]], [[np.nan, 0.0]], [[np.inf, 0.0]]),
+    ("logaddexp_arrays", [[-np.inf, 0.0]], [[-np.inf, 0.0]], [[-np.inf, 0.0]]),
+    ("nextafter_arrays", [[0.0, 0.0]], [[-1.0, 0.0]], [[-5e-324, 0.0]]),
+    ("nextafter_arrays", [[-1.0, 0.0]], [[0.0, 0.0]], [[-1.0, 2.0**-106]]),
+    ("spacing_arrays", [[-1.0, 0.0]], None, [[-(2.0**-105), 0.0]]),
+    ("expm1_arrays", [[-np.inf, 0.0]], None, [[-1.0, 0.0]]),
+    ("exp2_arrays", [[-np.inf, 0.0]], None, [[0.0, 0.0]]),
+    ("erfc_arrays", [[-np.inf, 0.0]], None, [[2.0, 0.0]]),
+    ("gamma_arrays", [[-0.0, 0.0]], None, [[-np.inf, 0.0]]),
 ]
 
 

@@ -164,4 +164,6 @@ def test_the_grid_compares_every_real_function_of_the_module():
     real = {name for name, value in vars(tarsel).items()
             if callable(value) and not isinstance(value, type) and not name.endswith("_arrays")}
     taking_arrays_or_complex = {"fsum", "fdot", "to_rows", "from_rows", "abs_sqr", "as_rows", "from_rows_view", "printoptions"}
-    assert real - taking_arrays_or_complex <= set(sv.FUNCTIONS), real - set(sv.FUNCTIONS)
+    # an int argument, two results, a step of 106 bits: test_functions.py's special values
+    off_the_grid = {"ldexp", "frexp", "modf", "spacing"}
+    assert real - taking_arrays_or_complex - off_the_grid <= set(sv.FUNCTIONS), real - set(sv.FUNCTIONS)

@@ -19,7 +19,9 @@ from tarsel import Float128 as F
 
 ORIGINAL = {name: tarsel._core._pybind11_function(name) for name in
             ["__init__", "exp", "log", "sqrt", "sin", "cos", "tan", "atan", "asin", "acos", "sinh", "cosh", "tanh",
-             "floor", "ceil", "trunc", "round", "abs", "isnan", "isinf", "isfinite", "pow", "atan2", "fmod"]}
+             "floor", "ceil", "trunc", "round", "abs", "isnan", "isinf", "isfinite", "pow", "atan2", "fmod",
+             "expm1", "log1p", "log2", "log10", "exp2", "cbrt", "asinh", "acosh", "atanh", "erf", "erfc", "gamma",
+             "lgamma", "deg2rad", "rad2deg", "spacing", "hypot", "logaddexp", "logaddexp2", "nextafter"]}
 
 
 class Sub(F):
@@ -138,7 +140,9 @@ def test_in_place_operators_update_the_left_instance_as_pybind11_does(op, dunder
 
 UNARY = [(operator.neg, "__neg__"), (operator.pos, "__pos__"), (abs, "__abs__"), (bool, "__bool__")]
 FUNCTIONS = ["exp", "log", "sqrt", "sin", "cos", "tan", "atan", "asin", "acos", "sinh", "cosh", "tanh", "floor",
-             "ceil", "trunc", "round", "abs", "isnan", "isinf", "isfinite"]
+             "ceil", "trunc", "round", "abs", "isnan", "isinf", "isfinite", "expm1", "log1p", "log2", "log10", "exp2",
+             "cbrt", "asinh", "acosh", "atanh", "erf", "erfc", "gamma", "lgamma", "deg2rad", "rad2deg", "spacing"]
+FUNCTIONS2 = ["pow", "atan2", "fmod", "hypot", "logaddexp", "logaddexp2", "nextafter"]
 
 
 @pytest.mark.parametrize("kind", list(KINDS))
@@ -149,7 +153,7 @@ def test_unary_operators_and_functions_give_what_pybind11_gives(kind):
     for name in FUNCTIONS:
         assert outcome(lambda: getattr(tarsel, name)(KINDS[kind]())) == \
             outcome(lambda: ORIGINAL[name](KINDS[kind]())), name
-    for name in ("pow", "atan2", "fmod"):
+    for name in FUNCTIONS2:
         for other in KINDS:
             assert outcome(lambda: getattr(tarsel, name)(KINDS[kind](), KINDS[other]())) == \
                 outcome(lambda: ORIGINAL[name](KINDS[kind](), KINDS[other]())), (name, other)
@@ -181,7 +185,7 @@ def test_a_second_init_leaves_the_value_as_pybind11_does():
 
 
 def test_the_fronts_keep_the_names_docstrings_and_modules_of_the_functions():
-    for name in FUNCTIONS + ["pow", "atan2", "fmod"]:
+    for name in FUNCTIONS + FUNCTIONS2:
         front, original = getattr(tarsel, name), ORIGINAL[name]
         assert (front.__name__, front.__doc__, front.__module__) == (name, original.__doc__, "tarsel")
     assert F.__init__.__doc__ == ORIGINAL["__init__"].__doc__

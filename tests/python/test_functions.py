@@ -2,6 +2,7 @@
 registration order, argument handling, results and the protected constants."""
 import operator
 
+import numpy as np
 import pytest
 
 import tarsel
@@ -13,6 +14,15 @@ REAL_FUNCTIONS = ["exp", "log", "pow", "sin", "cos", "tan", "sinh", "cosh", "tan
 SHARED_WITH_COMPLEX = {"sin", "cos", "tan", "sinh", "cosh", "tanh", "abs"}
 TWO_ARGUMENTS = {"pow", "fmod", "atan2"}
 CONSTANTS = ["pi", "e", "sqrt2", "ln2"]
+# The rest of C's library and the parts of a value, registered after the
+# array functions: Float128 only, no Complex128 overload.
+LIBRARY_FUNCTIONS = ["expm1", "log1p", "log2", "log10", "exp2", "cbrt", "hypot", "asinh", "acosh", "atanh", "erf",
+                     "erfc", "gamma", "lgamma", "deg2rad", "rad2deg", "logaddexp", "logaddexp2", "ldexp", "frexp",
+                     "modf", "nextafter", "spacing"]
+TWO_ARGUMENTS |= {"hypot", "logaddexp", "logaddexp2", "nextafter"}
+# The parameter names of each function, by its docstring's signature.
+PARAMETERS = {name: ["x", "y"] if name in TWO_ARGUMENTS else ["x"] for name in REAL_FUNCTIONS + LIBRARY_FUNCTIONS}
+PARAMETERS.update(atan2=["y", "x"], ldexp=["x", "n"])
 
 
 def F(x):
@@ -29,26 +39,32 @@ def test_functions_then_constants_are_registered_in_order():
     assert names == REAL_FUNCTIONS + CONSTANTS
 
 
-@pytest.mark.parametrize("name", sorted(set(REAL_FUNCTIONS) - SHARED_WITH_COMPLEX))
+def test_library_functions_come_after_the_array_functions():
+    names = list(vars(tarsel))
+    assert min(names.index(name) for name in LIBRARY_FUNCTIONS) > names.index("log_arrays")
+
+
+@pytest.mark.parametrize("name", sorted(set(REAL_FUNCTIONS + LIBRARY_FUNCTIONS) - SHARED_WITH_COMPLEX))
 def test_functions_carry_their_signature_then_a_docstring(name):
     signature, _, text = getattr(tarsel, name).__doc__.strip().partition("\n\n")
     assert signature.startswith(name + "(") and signature.endswith(", /) -> " + signature.rsplit("-> ", 1)[1])
+    assert [p.split(":")[0] for p in signature[len(name) + 1:].split(", /)")[0].split(", ")] == PARAMETERS[name]
     assert "arg0" not in signature and len(text) > 20
 
 
-@pytest.mark.parametrize("name", REAL_FUNCTIONS)
-def test_named_arguments_stay_positional_only(name):
-    names = ["x", "y"] if name in TWO_ARGUMENTS else ["x"]
-    assert getattr(tarsel, name)(*[Float128(0.5)] * len(names)) is not None
-    with pytest.raises(TypeError):
-        getattr(tarsel, name)(**{n: Float128(0.5) for n in names})
-
-
 def args_for(name, value=1.0):
-    return [value, value] if name in TWO_ARGUMENTS else [value]
+    """Arguments of the function's parameters, value where a Float128 goes."""
+    return [3 if p == "n" else value for p in PARAMETERS[name]]
 
 
-@pytest.mark.parametrize("name", sorted(set(REAL_FUNCTIONS) - SHARED_WITH_COMPLEX))
+@pytest.mark.parametrize("name", REAL_FUNCTIONS + LIBRARY_FUNCTIONS)
+def test_named_arguments_stay_positional_only(name):
+    assert getattr(tarsel, name)(*args_for(name, Float128(0.5))) is not None
+    with pytest.raises(TypeError):
+        getattr(tarsel, name)(**dict(zip(PARAMETERS[name], args_for(name, Float128(0.5)))))
+
+
+@pytest.mark.parametrize("name", sorted(set(REAL_FUNCTIONS + LIBRARY_FUNCTIONS) - SHARED_WITH_COMPLEX))
 @pytest.mark.parametrize("value", [0.5, 1, "1"], ids=["float", "int", "str"])
 def test_real_only_functions_refuse_everything_but_float128(name, value):
     with pytest.raises(TypeError, match="incompatible function arguments"):
@@ -69,10 +85,34 @@ def test_numpy_scalars_are_refused():
         tarsel.exp(np.float64(1.0))
 
 
-@pytest.mark.parametrize("name", REAL_FUNCTIONS)
+@pytest.mark.parametrize("name", REAL_FUNCTIONS + LIBRARY_FUNCTIONS)
 def test_arguments_are_positional_only(name):
     with pytest.raises(TypeError):
         getattr(tarsel, name)(x=F(1.0))
+
+
+class Index:
+    """An exponent known only through __index__."""
+
+    def __index__(self):
+        return 7
+
+
+@pytest.mark.parametrize(
+    "n, same_as",
+    [(3, 3), (True, 1), (np.int64(-4), -4), (np.uint8(9), 9), (Index(), 7), (2**31, 2**31 - 1),
+     (10**100, 2**31 - 1), (-(10**100), -(2**31)), (-(2**31) - 1, -(2**31))],
+    ids=["int", "bool", "int64", "uint8", "__index__", "past INT_MAX", "10**100", "-10**100", "past INT_MIN"],
+)
+def test_ldexp_takes_any_integer_and_clamps_it_to_a_c_int(n, same_as):
+    x = pair(1.5, 2.0**-60)
+    assert tarsel.ldexp(x, n).to_bytes() == tarsel.ldexp(x, same_as).to_bytes()
+
+
+@pytest.mark.parametrize("n", [2.0, "3", None, np.float64(2.0)], ids=["float", "str", "None", "float64"])
+def test_ldexp_refuses_an_exponent_without_an_integer_value(n):
+    with pytest.raises(TypeError, match="incompatible function arguments"):
+        tarsel.ldexp(F(1.0), n)
 
 
 def test_predicates_return_python_bools():
