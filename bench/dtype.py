@@ -52,7 +52,7 @@ def main():
     for _ in range(3):
         np.add(x, y)
         tarsel.add_arrays(tarsel.as_rows(x), tarsel.as_rows(y))
-    for ufunc_name, nin, nout, engine in tarsel._core._ufunc_loops:
+    for ufunc_name, nin, nout, engine, _ in tarsel._core._ufunc_loops:
         if engine is None:
             continue
         operands = [x, y][:nin]

@@ -65,8 +65,9 @@ PyObject *object_from_value(tarsel x);
 // with a Python error set on failure.
 int register_ufunc_loops();
 
-// [(ufunc name, nin, nout, engine function or None)] of every loop, for
-// the tests: a new list, or null with the Python error set.
+// [(ufunc name, nin, nout, engine function or None, operand dtypes)] of
+// every loop, the dtypes a tuple of numpy.dtype, for the tests: a new list,
+// or null with the Python error set.
 PyObject *ufunc_loop_list();
 
 // The casts of the dtype, null-terminated, for its DType description

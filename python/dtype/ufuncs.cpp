@@ -8,8 +8,9 @@
 //    view as they are, so a ufunc runs the same vector kernels, threads and
 //    interruption checks as the (N, 2) array functions;
 //  - the functions the table does not hold (comparisons, predicates,
-//    maximum and minimum, floor_divide ...), one element at a time over the
-//    scalar layer, listed once below.
+//    maximum and minimum, floor_divide ..., and ldexp, frexp and modf, whose
+//    int exponent or two results the table cannot carry), one element at a
+//    time over the scalar layer, listed once below.
 // Every loop is quiet: the IEEE flags of the error terms are not the
 // user's business.  A loop whose output overlaps an input other than
 // element for element (NumPy's accumulate does this) runs element by
@@ -17,6 +18,7 @@
 #include "python/dtype/dtype.hpp"
 
 #include <cfenv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <set>
@@ -29,6 +31,7 @@
 #include "src/sum/reductions.hpp"
 #include "tarsel/tarsel_integer.h"
 #include "tarsel/tarsel_math.h"
+#include "tarsel/tarsel_parts.h"
 #include "tarsel/tarsel_utils.h"
 
 namespace tarsel_dtype {
@@ -201,6 +204,52 @@ int relation_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[
     return 0;
 }
 
+// x 2^k for an integer k of the type of NumPy's exponent loop (int or long,
+// as NumPy's 'di' and 'dl'), k clamped to the C int range as the module's
+// ldexp clamps it: past 2^+-2200 every result saturates anyway.
+template <class Exponent>
+int ldexp_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[], NpyAuxData *)
+{
+    const char *a = data[0], *b = data[1];
+    char *out = data[2];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], b += s[1], out += s[2]) {
+        Exponent k;
+        std::memcpy(&k, b, sizeof k);
+        int clamped = k > INT_MAX ? INT_MAX : k < INT_MIN ? INT_MIN : int(k);
+        store(out, tarsel_ldexp(load(a), clamped));
+    }
+    return 0;
+}
+
+// (m, e), e an int as NumPy's frexp gives it for float64.
+int frexp_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[], NpyAuxData *)
+{
+    const char *a = data[0];
+    char *m = data[1], *e = data[2];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], m += s[1], e += s[2]) {
+        int exponent;
+        tarsel mantissa = tarsel_frexp(load(a), &exponent);
+        npy_int stored = exponent;
+        store(m, mantissa);
+        std::memcpy(e, &stored, sizeof stored);
+    }
+    return 0;
+}
+
+// (fractional part, integral part), as NumPy's modf orders them.
+int modf_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[], NpyAuxData *)
+{
+    const char *a = data[0];
+    char *f = data[1], *t = data[2];
+    for (npy_intp i = 0; i < n[0]; ++i, a += s[0], f += s[1], t += s[2]) {
+        tarsel integral;
+        tarsel fraction = tarsel_modf(load(a), &integral);
+        store(f, fraction);
+        store(t, integral);
+    }
+    return 0;
+}
+
 int divmod_loop(PyArrayMethod_Context *, char *const data[], const npy_intp n[], const npy_intp s[], NpyAuxData *)
 {
     const char *a = data[0], *b = data[1];
@@ -343,50 +392,59 @@ int matmul_loop(PyArrayMethod_Context *, char *const data[], const npy_intp dime
 
 /* --- the registrations --- */
 
-enum class output { value, boolean };
+// The dtype of an operand: the float128 element, NumPy's bool, or NumPy's
+// int ('i', int32) and long ('l') of the exponents of ldexp and frexp.
+enum class operand { float128, boolean, c_int, c_long };
+
+constexpr operand f128 = operand::float128, boolean = operand::boolean, c_int = operand::c_int,
+                  c_long = operand::c_long;
 
 struct loop_row {
     const char *ufuncs;   // space-separated NumPy names
     const char *engine;   // the engine's function, or null
     int nin, nout;
-    output kind;
+    operand types[4];     // the inputs', then the outputs' dtypes
     PyArrayMethod_StridedLoop *loop;
 };
 
 #define TARSEL_ENGINE_LOOP(name, arity, scalar, kernel, min_rows, ufuncs, doc) \
-    {ufuncs, #name, arity, 1, output::value, &engine_loop<array_function::name>},
+    {ufuncs, #name, arity, 1, {f128, f128, f128}, &engine_loop<array_function::name>},
 
 // The functions of the engine, then the rest, each once.
 const loop_row loop_rows[] = {
     TARSEL_ARRAY_FUNCTIONS(TARSEL_ENGINE_LOOP)
-    {"positive", nullptr, 1, 1, output::value, &unary_loop<positive>},
-    {"square", nullptr, 1, 1, output::value, &unary_loop<square>},
-    {"reciprocal", nullptr, 1, 1, output::value, &unary_loop<reciprocal>},
-    {"rint", nullptr, 1, 1, output::value, &unary_loop<rint>},
-    {"sign", nullptr, 1, 1, output::value, &unary_loop<sign>},
-    {"copysign", nullptr, 2, 1, output::value, &binary_loop<copysign>},
-    {"matmul", nullptr, 2, 1, output::value, &matmul_loop},
-    {"maximum", nullptr, 2, 1, output::value, &binary_loop<extreme<true, true>>},
-    {"minimum", nullptr, 2, 1, output::value, &binary_loop<extreme<false, true>>},
-    {"fmax", nullptr, 2, 1, output::value, &binary_loop<extreme<true, false>>},
-    {"fmin", nullptr, 2, 1, output::value, &binary_loop<extreme<false, false>>},
-    {"floor_divide", nullptr, 2, 1, output::value, &binary_loop<floor_divide>},
-    {"remainder", nullptr, 2, 1, output::value, &binary_loop<remainder>},
-    {"divmod", nullptr, 2, 2, output::value, &divmod_loop},
-    {"isnan", nullptr, 1, 1, output::boolean, &predicate_loop<is_nan>},
-    {"isinf", nullptr, 1, 1, output::boolean, &predicate_loop<is_inf>},
-    {"isfinite", nullptr, 1, 1, output::boolean, &predicate_loop<is_finite>},
-    {"signbit", nullptr, 1, 1, output::boolean, &predicate_loop<signbit_of>},
-    {"logical_not", nullptr, 1, 1, output::boolean, &predicate_loop<logical_not>},
-    {"equal", nullptr, 2, 1, output::boolean, &relation_loop<equal>},
-    {"not_equal", nullptr, 2, 1, output::boolean, &relation_loop<not_equal>},
-    {"less", nullptr, 2, 1, output::boolean, &relation_loop<less>},
-    {"less_equal", nullptr, 2, 1, output::boolean, &relation_loop<less_equal>},
-    {"greater", nullptr, 2, 1, output::boolean, &relation_loop<greater>},
-    {"greater_equal", nullptr, 2, 1, output::boolean, &relation_loop<greater_equal>},
-    {"logical_and", nullptr, 2, 1, output::boolean, &relation_loop<logical_and>},
-    {"logical_or", nullptr, 2, 1, output::boolean, &relation_loop<logical_or>},
-    {"logical_xor", nullptr, 2, 1, output::boolean, &relation_loop<logical_xor>},
+    {"positive", nullptr, 1, 1, {f128, f128}, &unary_loop<positive>},
+    {"square", nullptr, 1, 1, {f128, f128}, &unary_loop<square>},
+    {"reciprocal", nullptr, 1, 1, {f128, f128}, &unary_loop<reciprocal>},
+    {"rint", nullptr, 1, 1, {f128, f128}, &unary_loop<rint>},
+    {"sign", nullptr, 1, 1, {f128, f128}, &unary_loop<sign>},
+    {"copysign", nullptr, 2, 1, {f128, f128, f128}, &binary_loop<copysign>},
+    {"matmul", nullptr, 2, 1, {f128, f128, f128}, &matmul_loop},
+    {"maximum", nullptr, 2, 1, {f128, f128, f128}, &binary_loop<extreme<true, true>>},
+    {"minimum", nullptr, 2, 1, {f128, f128, f128}, &binary_loop<extreme<false, true>>},
+    {"fmax", nullptr, 2, 1, {f128, f128, f128}, &binary_loop<extreme<true, false>>},
+    {"fmin", nullptr, 2, 1, {f128, f128, f128}, &binary_loop<extreme<false, false>>},
+    {"floor_divide", nullptr, 2, 1, {f128, f128, f128}, &binary_loop<floor_divide>},
+    {"remainder", nullptr, 2, 1, {f128, f128, f128}, &binary_loop<remainder>},
+    {"divmod", nullptr, 2, 2, {f128, f128, f128, f128}, &divmod_loop},
+    {"ldexp", nullptr, 2, 1, {f128, c_int, f128}, &ldexp_loop<npy_int>},
+    {"ldexp", nullptr, 2, 1, {f128, c_long, f128}, &ldexp_loop<npy_long>},
+    {"frexp", nullptr, 1, 2, {f128, f128, c_int}, &frexp_loop},
+    {"modf", nullptr, 1, 2, {f128, f128, f128}, &modf_loop},
+    {"isnan", nullptr, 1, 1, {f128, boolean}, &predicate_loop<is_nan>},
+    {"isinf", nullptr, 1, 1, {f128, boolean}, &predicate_loop<is_inf>},
+    {"isfinite", nullptr, 1, 1, {f128, boolean}, &predicate_loop<is_finite>},
+    {"signbit", nullptr, 1, 1, {f128, boolean}, &predicate_loop<signbit_of>},
+    {"logical_not", nullptr, 1, 1, {f128, boolean}, &predicate_loop<logical_not>},
+    {"equal", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<equal>},
+    {"not_equal", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<not_equal>},
+    {"less", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<less>},
+    {"less_equal", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<less_equal>},
+    {"greater", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<greater>},
+    {"greater_equal", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<greater_equal>},
+    {"logical_and", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<logical_and>},
+    {"logical_or", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<logical_or>},
+    {"logical_xor", nullptr, 2, 1, {f128, f128, boolean}, &relation_loop<logical_xor>},
 };
 
 #undef TARSEL_ENGINE_LOOP
@@ -402,11 +460,26 @@ int reduction_start(PyArrayMethod_Context *, npy_bool empty, void *initial)
     return 1;
 }
 
+PyArray_DTypeMeta *dtype_of(operand type)
+{
+    switch (type) {
+    case operand::boolean:
+        return &PyArray_BoolDType;
+    case operand::c_int:
+        return &PyArray_IntDType;
+    case operand::c_long:
+        return &PyArray_LongDType;
+    case operand::float128:
+        break;
+    }
+    return float128_dtype();
+}
+
 // Mixed operands: every input that is not float128 (a float64 array, a
 // Python int, an int8 ...) is cast to float128 first; the outputs are
 // those of the loop.  Where the caller fixes another dtype (dtype=object,
 // as Dask's sum asks), every operand it leaves open takes that dtype.
-template <output Kind>
+template <operand Output>
 int promote(PyObject *ufunc, PyArray_DTypeMeta *const[], PyArray_DTypeMeta *const signature[],
             PyArray_DTypeMeta *new_op_dtypes[])
 {
@@ -419,18 +492,71 @@ int promote(PyObject *ufunc, PyArray_DTypeMeta *const[], PyArray_DTypeMeta *cons
     for (int k = 0; k < nargs; ++k) {
         PyArray_DTypeMeta *d = signature[k] ? signature[k]
                                : fixed ? fixed
-                               : k < u->nin || Kind == output::value ? float128_dtype() : &PyArray_BoolDType;
+                               : k < u->nin ? float128_dtype() : dtype_of(Output);
         Py_INCREF(d);
         new_op_dtypes[k] = d;
     }
     return 0;
 }
 
+// The exponent of ldexp beside a float128: the loop NumPy's float64 ldexp
+// would take for it, int ('di') for what casts safely to an int, else long
+// ('dl'), and int for a Python int (a value beyond it then raises
+// OverflowError, as for float64).  Any other dtype (a float, uint64) is
+// refused with TypeError, as float64 refuses it.
+int promote_exponent(PyObject *, PyArray_DTypeMeta *const op_dtypes[], PyArray_DTypeMeta *const signature[],
+                     PyArray_DTypeMeta *new_op_dtypes[])
+{
+    PyArray_DTypeMeta *given = signature[1] ? signature[1] : op_dtypes[1];
+    PyArray_DTypeMeta *exponent = nullptr;
+    if (given == &PyArray_PyLongDType)
+        exponent = &PyArray_IntDType;
+    else if (given && (PyTypeNum_ISINTEGER(given->type_num) || PyTypeNum_ISBOOL(given->type_num)))
+        exponent = PyArray_CanCastSafely(given->type_num, NPY_INT)    ? &PyArray_IntDType
+                   : PyArray_CanCastSafely(given->type_num, NPY_LONG) ? &PyArray_LongDType
+                                                                      : nullptr;
+    if (!exponent) {
+        PyErr_SetString(PyExc_TypeError, "ufunc 'ldexp' not supported for the input types: a float128 takes an "
+                                         "integer exponent that casts safely to int32 or int64");
+        return -1;
+    }
+    PyArray_DTypeMeta *chosen[3] = {float128_dtype(), exponent, float128_dtype()};
+    for (int k = 0; k < 3; ++k) {
+        PyArray_DTypeMeta *d = signature[k] ? signature[k] : chosen[k];
+        Py_INCREF(d);
+        new_op_dtypes[k] = d;
+    }
+    return 0;
+}
+
+// Registers a promoter for operands of these dtypes, one per operand
+// (nullptr: any output); PyArrayDescr_Type stands for any dtype.
+int add_promoter(PyObject *ufunc, const std::vector<PyObject *> &types, void *function)
+{
+    PyObject *tuple = PyTuple_New(Py_ssize_t(types.size()));
+    if (!tuple)
+        return -1;
+    for (std::size_t j = 0; j < types.size(); ++j) {
+        PyObject *t = types[j] ? types[j] : Py_None;
+        Py_INCREF(t);
+        PyTuple_SET_ITEM(tuple, Py_ssize_t(j), t);
+    }
+    PyObject *capsule = PyCapsule_New(function, "numpy._ufunc_promoter", nullptr);
+    if (!capsule) {
+        Py_DECREF(tuple);
+        return -1;
+    }
+    int status = PyUFunc_AddPromoter(ufunc, tuple, capsule);
+    Py_DECREF(tuple);
+    Py_DECREF(capsule);
+    return status;
+}
+
 int add_loop(PyObject *ufunc, const std::string &ufunc_name, const loop_row &row)
 {
     std::vector<PyArray_DTypeMeta *> dtypes;
     for (int k = 0; k < row.nin + row.nout; ++k)
-        dtypes.push_back(k >= row.nin && row.kind == output::boolean ? &PyArray_BoolDType : float128_dtype());
+        dtypes.push_back(dtype_of(row.types[k]));
     // Every loop reads and writes elements through memcpy, so the same loop
     // serves unaligned operands.
     std::vector<PyType_Slot> slots = {{NPY_METH_strided_loop, reinterpret_cast<void *>(row.loop)},
@@ -461,29 +587,27 @@ int add_loop(PyObject *ufunc, const std::string &ufunc_name, const loop_row &row
     if (PyUFunc_AddLoopFromSpec(ufunc, &method) < 0)
         return -1;
 
-    // The promoters of a two-operand ufunc: float128 beside any other
-    // dtype, in either position.
-    for (int k = 0; row.nin == 2 && k < row.nin; ++k) {
-        PyObject *types = PyTuple_New(row.nin + row.nout);
-        if (!types)
-            return -1;
-        for (int j = 0; j < row.nin + row.nout; ++j) {
-            PyObject *t = j == k ? reinterpret_cast<PyObject *>(float128_dtype())
-                          : j < row.nin ? reinterpret_cast<PyObject *>(&PyArrayDescr_Type) : Py_None;
-            Py_INCREF(t);
-            PyTuple_SET_ITEM(types, j, t);
-        }
-        void *function = row.kind == output::value ? reinterpret_cast<void *>(&promote<output::value>)
-                                                   : reinterpret_cast<void *>(&promote<output::boolean>);
-        PyObject *capsule = PyCapsule_New(function, "numpy._ufunc_promoter", nullptr);
-        if (!capsule) {
-            Py_DECREF(types);
-            return -1;
-        }
-        int status = PyUFunc_AddPromoter(ufunc, types, capsule);
-        Py_DECREF(types);
-        Py_DECREF(capsule);
-        if (status < 0)
+    // The promoters of a two-operand ufunc of float128 operands: float128
+    // beside any other dtype, in either position.  ldexp's exponent has its
+    // own, registered with its first loop.
+    if (row.nin != 2)
+        return 0;
+    PyObject *f128_type = reinterpret_cast<PyObject *>(float128_dtype());
+    PyObject *any = reinterpret_cast<PyObject *>(&PyArrayDescr_Type);
+    std::vector<PyObject *> types(std::size_t(row.nin + row.nout), nullptr);
+    if (row.types[1] == operand::c_int) {
+        types[0] = f128_type;
+        types[1] = any;
+        return add_promoter(ufunc, types, reinterpret_cast<void *>(&promote_exponent));
+    }
+    if (row.types[1] != operand::float128)
+        return 0;
+    void *function = row.types[2] == operand::boolean ? reinterpret_cast<void *>(&promote<operand::boolean>)
+                                                      : reinterpret_cast<void *>(&promote<operand::float128>);
+    for (int k = 0; k < row.nin; ++k) {
+        types[0] = k == 0 ? f128_type : any;
+        types[1] = k == 1 ? f128_type : any;
+        if (add_promoter(ufunc, types, function) < 0)
             return -1;
     }
     return 0;
@@ -511,7 +635,18 @@ PyObject *ufunc_loop_list()
 {
     PyObject *list = PyList_New(0);
     for (const auto &[name, row] : named_loops()) {
-        PyObject *item = list ? Py_BuildValue("(siiz)", name.c_str(), row->nin, row->nout, row->engine) : nullptr;
+        // The operands' dtypes, as numpy.dtype instances.
+        PyObject *types = list ? PyTuple_New(row->nin + row->nout) : nullptr;
+        for (int k = 0; types && k < row->nin + row->nout; ++k) {
+            PyArray_Descr *descr = PyArray_GetDefaultDescr(dtype_of(row->types[k]));
+            if (!descr) {
+                Py_CLEAR(types);
+                break;
+            }
+            PyTuple_SET_ITEM(types, k, reinterpret_cast<PyObject *>(descr));
+        }
+        PyObject *item = types ? Py_BuildValue("(siizN)", name.c_str(), row->nin, row->nout, row->engine, types)
+                               : nullptr;
         if (!item || PyList_Append(list, item) < 0) {
             Py_XDECREF(item);
             Py_XDECREF(list);

@@ -19,8 +19,15 @@ from tarsel import Float128 as F
 
 f128 = tarsel.float128
 INF, NAN = math.inf, math.nan
-# Element-wise loops; the matrix product, a generalized ufunc, is test_linalg.py's.
+# Element-wise loops, (ufunc name, nin, nout, engine function or None,
+# operand dtypes); the matrix product, a generalized ufunc, is
+# test_linalg.py's.
 LOOPS = [row for row in tarsel._core._ufunc_loops if row[0] != "matmul"]
+# The loops whose operands are all float128.
+VALUE_LOOPS = [row for row in LOOPS if all(t == f128 for t in row[4][:row[1]])]
+# The parts of a value: an int exponent in or out, or two results, each
+# against the module function element by element.
+PARTS = {"ldexp": tarsel.ldexp, "frexp": tarsel.frexp, "modf": tarsel.modf}
 
 # Special classes and random values, as (hi, lo) pairs.
 SPECIAL = [(0.0, 0.0), (-0.0, 0.0), (1.0, 0.0), (-1.0, 2.0**-60), (0.5, -2.0**-56), (2.5, 0.0), (-2.5, 0.0),
@@ -86,8 +93,20 @@ def test_the_dtype_is_found_from_float128_values_and_named():
     assert f128.itemsize == 16 and tarsel.Float128DType() is f128
 
 
-@pytest.mark.parametrize("name, nin, nout, engine", LOOPS, ids=[row[0] for row in LOOPS])
-def test_every_loop_gives_the_bits_of_the_scalar_function(name, nin, nout, engine):
+def exponents(n, dtype):
+    """n exponents across the range and past it, and the ends of the dtype."""
+    info = np.iinfo(dtype)
+    k = np.random.default_rng(5).integers(-2300, 2300, n).astype(dtype)
+    k[:4] = [info.min, info.max, 0, -1]
+    return k
+
+
+def loop_id(row):
+    return row[0] if row[0] != "ldexp" else f"ldexp-{row[4][1]}"
+
+
+@pytest.mark.parametrize("name, nin, nout, engine, types", LOOPS, ids=[loop_id(row) for row in LOOPS])
+def test_every_loop_gives_the_bits_of_the_scalar_function(name, nin, nout, engine, types):
     pairs = values()
     ufunc = getattr(np, name)
     a = as_float128(pairs)
@@ -96,6 +115,17 @@ def test_every_loop_gives_the_bits_of_the_scalar_function(name, nin, nout, engin
     if engine is not None:
         expected = getattr(tarsel, f"{engine}_arrays")(*[tarsel.as_rows(x) for x in args])
         assert bits(ufunc(*args)) == bits(expected)
+        return
+    if name in PARTS:
+        if nin == 2:
+            args = [a, exponents(len(a), types[1])]
+        results = ufunc(*args)
+        assert [r.dtype for r in (results if nout == 2 else [results])] == list(types[nin:])
+        for i in range(len(a)):
+            want = PARTS[name](*[x if isinstance(x, F) else int(x) for x in (arg[i] for arg in args)])
+            got = tuple(r[i] for r in results) if nout == 2 else (results[i],)
+            for g, w in zip(got, want if nout == 2 else (want,)):
+                assert (g.to_bytes() == w.to_bytes()) if isinstance(w, F) else (int(g) == w), (name, i, g, w)
         return
     if name == "divmod":
         q, r = ufunc(a, b)
@@ -121,13 +151,13 @@ def test_every_loop_gives_the_bits_of_the_scalar_function(name, nin, nout, engin
             assert bool(result[i]) == bool(want), (name, row)
 
 
-VALUE_PAIRS = [row for row in LOOPS if row[1] == 2 and row[2] == 1 and fixed(row[0]) is None or
+VALUE_PAIRS = [row for row in VALUE_LOOPS if row[1] == 2 and row[2] == 1 and fixed(row[0]) is None or
                row[0] in ("maximum", "minimum", "fmax", "fmin", "copysign")]
 
 
-@pytest.mark.parametrize("name, nin, nout, engine", VALUE_PAIRS, ids=[row[0] for row in VALUE_PAIRS])
+@pytest.mark.parametrize("name, nin, nout, engine, types", VALUE_PAIRS, ids=[row[0] for row in VALUE_PAIRS])
 @pytest.mark.parametrize("n", [2, 41, 3000])
-def test_reduce_and_accumulate_carry_the_running_value_from_row_to_row(name, nin, nout, engine, n):
+def test_reduce_and_accumulate_carry_the_running_value_from_row_to_row(name, nin, nout, engine, types, n):
     ufunc = getattr(np, name)
     x = as_float128(values(n)[-n:] * 0.5 + 1.0)
     running, want = x[:1].copy(), [x[0]]
@@ -153,6 +183,51 @@ def test_strided_unaligned_and_overlapping_operands_give_the_contiguous_bits(n):
     y = x.copy()   # overlap: NumPy copies or orders the work; each sum sees the old values
     np.add(y[:-1], y[1:], out=y[1:])
     assert bits(y[1:]) == bits(np.add(x[:-1], x[1:]))
+
+
+@pytest.mark.parametrize("exponent, loop", [
+    (np.arange(3, dtype=np.int8), np.int32), (np.arange(3, dtype=np.uint16), np.int32), (np.array([True]), np.int32),
+    (np.arange(3, dtype=np.int32), np.int32), (np.arange(3, dtype=np.uint32), np.int64),
+    (np.arange(3, dtype=np.int64), np.int64), (np.arange(3, dtype=np.longlong), np.int64), (2, np.int32),
+    (np.int64(2), np.int64),
+], ids=["int8", "uint16", "bool", "int32", "uint32", "int64", "longlong", "int", "int64 scalar"])
+def test_ldexp_takes_the_exponent_loop_float64_takes(exponent, loop):
+    x = np.array([F("0.1"), F(-3.0), F(5e-324)])
+    got = np.ldexp(x, exponent)
+    assert got.dtype == f128
+    # the float64 loop NumPy picks for this exponent: same casts, same clamping
+    assert np.ldexp(np.ones(3), exponent).dtype == np.float64
+    want = [tarsel.ldexp(v, int(k)) for v, k in zip(x, np.broadcast_to(np.asarray(exponent).astype(loop), 3))]
+    assert bits(got) == bits(np.array(want, f128))
+
+
+@pytest.mark.parametrize("exponent", [np.arange(3, dtype=np.uint64), 2.0, np.arange(3.0)],
+                         ids=["uint64", "float", "float64"])
+def test_ldexp_refuses_an_exponent_float64_refuses(exponent):
+    with pytest.raises(TypeError):
+        np.ldexp(np.ones(3), exponent)
+    with pytest.raises(TypeError, match="ldexp"):
+        np.ldexp(np.array([F(1.0)] * 3), exponent)
+    with pytest.raises(TypeError):
+        np.ldexp(np.array([F(1.0)] * 3), np.array([F(2.0)] * 3))
+
+
+def test_ldexp_raises_overflow_for_a_python_int_beyond_int32_as_float64_does():
+    with pytest.raises(OverflowError):
+        np.ldexp(np.ones(1), 2**40)
+    with pytest.raises(OverflowError):
+        np.ldexp(np.array([F(1.0)]), 2**40)
+
+
+def test_frexp_gives_int32_exponents_and_modf_the_fraction_first():
+    x = np.array([F(-48.0), F("0.1"), F(3.5)])
+    m, e = np.frexp(x)
+    assert m.dtype == f128 and e.dtype == np.int32 == np.frexp(np.ones(1))[1].dtype
+    assert e.tolist() == [6, -3, 2] and m[0] == F(-0.75)
+    frac, integral = np.modf(x)
+    assert frac.dtype == integral.dtype == f128
+    assert frac[2] == F(0.5) and integral[2] == F(3.0) and integral[0] == F(-48.0)
+    assert bits(np.ldexp(m, e)) == bits(x)
 
 
 def test_mixed_operands_promote_to_float128_exactly():

@@ -1,6 +1,10 @@
 """The module-level real functions and constants as Python sees them:
-registration order, argument handling, results and the protected constants."""
+registration order, argument handling, results and the protected constants;
+the special values of C's library through the module functions and the
+dtype's ufuncs, bit for bit the same."""
+import math
 import operator
+import struct
 
 import numpy as np
 import pytest
@@ -225,3 +229,114 @@ def test_constant_stays_protected_after_the_attribute_is_rebound():
         assert original == pair(3.141592653589793, 1.2246467991473532e-16)
     finally:
         tarsel.pi = original
+
+
+# --- special values of C's library: the module functions and the ufuncs ---
+
+INF, NAN = math.inf, math.nan
+TINY, MAX = 5e-324, 1.7976931348623157e308
+
+# (function, arguments, result): arguments are floats (a Float128 each) and,
+# for ldexp, the int exponent; a result is a float (the high part, bit for
+# bit, with a zero low part; NaN by class), or a tuple for frexp and modf.
+SPECIAL_VALUES = [
+    ("expm1", (0.0,), 0.0), ("expm1", (-0.0,), -0.0), ("expm1", (INF,), INF), ("expm1", (-INF,), -1.0),
+    ("log1p", (0.0,), 0.0), ("log1p", (-0.0,), -0.0), ("log1p", (-1.0,), -INF), ("log1p", (-2.0,), NAN),
+    ("log1p", (-INF,), NAN), ("log1p", (INF,), INF),
+    ("log2", (0.0,), -INF), ("log2", (-0.0,), -INF), ("log2", (1.0,), 0.0), ("log2", (-1.0,), NAN),
+    ("log2", (INF,), INF),
+    ("log10", (0.0,), -INF), ("log10", (-0.0,), -INF), ("log10", (1.0,), 0.0), ("log10", (-1e-300,), NAN),
+    ("log10", (INF,), INF),
+    ("exp2", (0.0,), 1.0), ("exp2", (-0.0,), 1.0), ("exp2", (-INF,), 0.0), ("exp2", (INF,), INF),
+    ("cbrt", (0.0,), 0.0), ("cbrt", (-0.0,), -0.0), ("cbrt", (INF,), INF), ("cbrt", (-INF,), -INF),
+    ("hypot", (INF, NAN), INF), ("hypot", (-INF, NAN), INF), ("hypot", (NAN, INF), INF),
+    ("hypot", (NAN, -INF), INF), ("hypot", (-INF, 1.0), INF), ("hypot", (-3.0, 0.0), 3.0),
+    ("hypot", (-3.0, -0.0), 3.0), ("hypot", (0.0, -2.5), 2.5),
+    ("asinh", (0.0,), 0.0), ("asinh", (-0.0,), -0.0), ("asinh", (INF,), INF), ("asinh", (-INF,), -INF),
+    ("acosh", (1.0,), 0.0), ("acosh", (0.5,), NAN), ("acosh", (-INF,), NAN), ("acosh", (INF,), INF),
+    ("atanh", (0.0,), 0.0), ("atanh", (-0.0,), -0.0), ("atanh", (1.0,), INF), ("atanh", (-1.0,), -INF),
+    ("atanh", (1.5,), NAN), ("atanh", (-INF,), NAN),
+    ("erf", (0.0,), 0.0), ("erf", (-0.0,), -0.0), ("erf", (INF,), 1.0), ("erf", (-INF,), -1.0),
+    ("erfc", (-INF,), 2.0), ("erfc", (INF,), 0.0),
+    ("gamma", (0.0,), INF), ("gamma", (-0.0,), -INF), ("gamma", (-1.0,), NAN), ("gamma", (-2.0,), NAN),
+    ("gamma", (-INF,), NAN), ("gamma", (INF,), INF),
+    ("lgamma", (1.0,), 0.0), ("lgamma", (2.0,), 0.0), ("lgamma", (0.0,), INF), ("lgamma", (-0.0,), INF),
+    ("lgamma", (-3.0,), INF), ("lgamma", (INF,), INF), ("lgamma", (-INF,), INF),
+    ("logaddexp", (-INF, -INF), -INF), ("logaddexp", (INF, 1.0), INF), ("logaddexp", (-1.0, INF), INF),
+    ("logaddexp", (INF, -INF), INF), ("logaddexp", (INF, INF), INF),
+    ("logaddexp2", (-INF, -INF), -INF), ("logaddexp2", (INF, 1.0), INF), ("logaddexp2", (-1.0, INF), INF),
+    ("logaddexp2", (INF, -INF), INF), ("logaddexp2", (INF, INF), INF),
+    ("deg2rad", (0.0,), 0.0), ("deg2rad", (-0.0,), -0.0), ("deg2rad", (INF,), INF), ("deg2rad", (-INF,), -INF),
+    ("rad2deg", (0.0,), 0.0), ("rad2deg", (-0.0,), -0.0), ("rad2deg", (INF,), INF), ("rad2deg", (-INF,), -INF),
+    ("ldexp", (0.0, 5), 0.0), ("ldexp", (-0.0, 5), -0.0), ("ldexp", (-INF, -5), -INF), ("ldexp", (NAN, 3), NAN),
+    ("ldexp", (1.0, 2000), INF), ("ldexp", (-1.0, -2000), -0.0), ("ldexp", (3.0, -1075), 2 * TINY),
+    ("frexp", (0.0,), (0.0, 0)), ("frexp", (-0.0,), (-0.0, 0)), ("frexp", (INF,), (INF, 0)),
+    ("frexp", (-INF,), (-INF, 0)), ("frexp", (NAN,), (NAN, 0)), ("frexp", (TINY,), (0.5, -1073)),
+    ("frexp", (-48.0,), (-0.75, 6)),
+    ("modf", (-3.5,), (-0.5, -3.0)), ("modf", (-3.0,), (-0.0, -3.0)), ("modf", (-0.25,), (-0.25, -0.0)),
+    ("modf", (0.0,), (0.0, 0.0)), ("modf", (-0.0,), (-0.0, -0.0)), ("modf", (INF,), (0.0, INF)),
+    ("modf", (-INF,), (-0.0, -INF)), ("modf", (NAN,), (NAN, NAN)),
+    ("nextafter", (0.0, 1.0), TINY), ("nextafter", (-0.0, -1.0), -TINY), ("nextafter", (0.0, -1.0), -TINY),
+    ("nextafter", (0.0, -0.0), -0.0), ("nextafter", (1.0, 1.0), 1.0), ("nextafter", (INF, 0.0), MAX),
+    ("nextafter", (-INF, INF), -MAX), ("nextafter", (TINY, 0.0), 0.0), ("nextafter", (-TINY, 0.0), -0.0),
+    ("nextafter", (NAN, 1.0), NAN), ("nextafter", (1.0, NAN), NAN),
+    ("spacing", (0.0,), TINY), ("spacing", (-0.0,), -TINY), ("spacing", (1.0,), 2.0**-105),
+    ("spacing", (-1.0,), -(2.0**-105)), ("spacing", (INF,), NAN), ("spacing", (-INF,), NAN),
+    ("spacing", (NAN,), NAN),
+] + [(name, (NAN,) * (2 if name in TWO_ARGUMENTS else 1), NAN)
+     for name in LIBRARY_FUNCTIONS if name not in ("ldexp", "frexp", "modf", "spacing", "nextafter")]
+
+
+def bits_of(x):
+    return struct.pack("<d", x)
+
+
+def is_special(got, want):
+    """got (a Float128) is want: the high part bit for bit and a zero low
+    part, or NaN in the high part."""
+    if math.isnan(want):
+        return math.isnan(got.hi)
+    return bits_of(got.hi) == bits_of(want) and got.lo == 0.0
+
+
+def matches(got, want):
+    if isinstance(want, tuple):
+        return all(g == w if isinstance(w, int) else is_special(g, w) for g, w in zip(got, want))
+    return is_special(got, want)
+
+
+# The NumPy ufuncs of each function of C's library: those of its row in
+# the engine's table, and ldexp, frexp and modf, which have loops of their own.
+UFUNCS = {"ldexp": ["ldexp"], "frexp": ["frexp"], "modf": ["modf"]}
+for ufunc_name, *_, engine, types in tarsel._core._ufunc_loops:
+    if engine is not None:
+        UFUNCS.setdefault(engine, []).append(ufunc_name)
+
+
+def ufunc_results(ufunc, args):
+    """The ufunc over one-element arrays of args, as Float128 values (and
+    the int of frexp)."""
+    arrays = [np.array([a], dtype=np.int32) if isinstance(a, int) else np.array([F(a)]) for a in args]
+    out = ufunc(*arrays)
+    return tuple(o[0] if o.dtype == tarsel.float128 else int(o[0]) for o in out) if isinstance(out, tuple) else out[0]
+
+
+def same_results(a, b):
+    a, b = (a, b) if isinstance(a, tuple) else ((a,), (b,))
+    return all(x == y if isinstance(x, int) else x.to_bytes() == y.to_bytes() for x, y in zip(a, b))
+
+
+@pytest.mark.parametrize("name, args, want", SPECIAL_VALUES,
+                         ids=[f"{n}{a}" for n, a, _ in SPECIAL_VALUES])
+def test_special_values_of_the_module_functions_and_their_ufuncs(name, args, want):
+    got = getattr(tarsel, name)(*[a if isinstance(a, int) else F(a) for a in args])
+    assert matches(got, want), (got, want)
+    for ufunc_name in UFUNCS.get(name, []):
+        assert same_results(ufunc_results(getattr(np, ufunc_name), args), got), ufunc_name
+
+
+def test_every_library_function_has_special_values_and_only_numpy_s_ufunc_names():
+    assert {name for name, _, _ in SPECIAL_VALUES} == set(LIBRARY_FUNCTIONS)
+    assert {name for name in LIBRARY_FUNCTIONS if name not in UFUNCS} == {"erf", "erfc", "gamma", "lgamma"}
+    assert UFUNCS["deg2rad"] == ["deg2rad", "radians"] and UFUNCS["rad2deg"] == ["rad2deg", "degrees"]
+    assert UFUNCS["asinh"] == ["arcsinh"] and UFUNCS["acosh"] == ["arccosh"] and UFUNCS["atanh"] == ["arctanh"]
