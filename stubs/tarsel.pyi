@@ -8,7 +8,7 @@ import numpy.typing
 import types
 import typing
 import typing_extensions
-__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'Float128DType', 'abs', 'abs_arrays', 'abs_sqr', 'acos', 'acos_arrays', 'add_arrays', 'as_rows', 'asin', 'asin_arrays', 'atan', 'atan2', 'atan2_arrays', 'atan_arrays', 'ceil', 'ceil_arrays', 'cos', 'cos_arrays', 'cosh', 'cosh_arrays', 'div_arrays', 'dot_arrays', 'e', 'exp', 'exp_arrays', 'fdot', 'finfo', 'float128', 'floor', 'floor_arrays', 'fmod', 'fmod_arrays', 'from_rows', 'from_rows_view', 'fsum', 'isfinite', 'isinf', 'isnan', 'ln2', 'log', 'log_arrays', 'mul_arrays', 'neg_arrays', 'num_threads', 'pi', 'pow', 'pow_arrays', 'printoptions', 'round', 'round_arrays', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sinh_arrays', 'sqrt', 'sqrt2', 'sqrt_arrays', 'sub_arrays', 'sum_arrays', 'tan', 'tan_arrays', 'tanh', 'tanh_arrays', 'to_rows', 'trunc', 'trunc_arrays']
+__all__: list[str] = ['Accumulator', 'Complex128', 'Float128', 'Float128DType', 'abs', 'abs_arrays', 'abs_sqr', 'acos', 'acos_arrays', 'acosh', 'acosh_arrays', 'add_arrays', 'as_rows', 'asin', 'asin_arrays', 'asinh', 'asinh_arrays', 'atan', 'atan2', 'atan2_arrays', 'atan_arrays', 'atanh', 'atanh_arrays', 'cbrt', 'cbrt_arrays', 'ceil', 'ceil_arrays', 'cos', 'cos_arrays', 'cosh', 'cosh_arrays', 'deg2rad', 'deg2rad_arrays', 'div_arrays', 'dot_arrays', 'e', 'erf', 'erf_arrays', 'erfc', 'erfc_arrays', 'exp', 'exp2', 'exp2_arrays', 'exp_arrays', 'expm1', 'expm1_arrays', 'fdot', 'finfo', 'float128', 'floor', 'floor_arrays', 'fmod', 'fmod_arrays', 'frexp', 'from_rows', 'from_rows_view', 'fsum', 'gamma', 'gamma_arrays', 'hypot', 'hypot_arrays', 'isfinite', 'isinf', 'isnan', 'ldexp', 'lgamma', 'lgamma_arrays', 'ln2', 'log', 'log10', 'log10_arrays', 'log1p', 'log1p_arrays', 'log2', 'log2_arrays', 'log_arrays', 'logaddexp', 'logaddexp2', 'logaddexp2_arrays', 'logaddexp_arrays', 'modf', 'mul_arrays', 'neg_arrays', 'nextafter', 'nextafter_arrays', 'num_threads', 'pi', 'pow', 'pow_arrays', 'printoptions', 'rad2deg', 'rad2deg_arrays', 'round', 'round_arrays', 'simd_level', 'sin', 'sin_arrays', 'sinh', 'sinh_arrays', 'spacing', 'spacing_arrays', 'sqrt', 'sqrt2', 'sqrt_arrays', 'sub_arrays', 'sum_arrays', 'tan', 'tan_arrays', 'tanh', 'tanh_arrays', 'to_rows', 'trunc', 'trunc_arrays']
 class Complex128:
     """
     A complex number whose real and imaginary parts are double-double Float128 values.
@@ -421,6 +421,18 @@ def acos_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     
     Each row as tarsel.acos gives it: NaN outside [-1, 1] and for NaN, 0 at 1, pi at -1, pi/2 at 0.
     """
+def acosh(x: Float128) -> Float128:
+    """
+    The inverse hyperbolic cosine, in [0, inf].
+    acosh(1) = +0, acosh(x) = NaN for x < 1, acosh(+inf) = +inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def acosh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise acosh of (N, 2) arrays
+    
+    Each row as tarsel.acosh gives it, bit for bit, with the special values of its docstring.
+    """
 def add_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise addition of (N, 2) arrays
@@ -439,6 +451,18 @@ def asin_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     
     Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.
     Unlike C99 and NumPy, -0.0 gives +0.0.
+    """
+def asinh(x: Float128) -> Float128:
+    """
+    The inverse hyperbolic sine.
+    asinh(+-0) = +-0, asinh(+-inf) = +-inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def asinh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise asinh of (N, 2) arrays
+    
+    Each row as tarsel.asinh gives it, bit for bit, with the special values of its docstring.
     """
 def atan(x: Float128) -> Float128:
     """
@@ -464,6 +488,30 @@ def atan_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     
     Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.
     Unlike C99 and NumPy, -0.0 gives +0.0.
+    """
+def atanh(x: Float128) -> Float128:
+    """
+    The inverse hyperbolic tangent.
+    atanh(+-0) = +-0, atanh(+-1) = +-inf, atanh(x) = NaN for |x| > 1; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def atanh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise atanh of (N, 2) arrays
+    
+    Each row as tarsel.atanh gives it, bit for bit, with the special values of its docstring.
+    """
+def cbrt(x: Float128) -> Float128:
+    """
+    The real cube root, negative for a negative x.
+    cbrt(+-0) = +-0, cbrt(+-inf) = +-inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def cbrt_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise cbrt of (N, 2) arrays
+    
+    Each row as tarsel.cbrt gives it, bit for bit, with the special values of its docstring.
     """
 def ceil(x: Float128) -> Float128:
     """
@@ -508,6 +556,18 @@ def cosh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     Each row as tarsel.cosh gives it: a NaN row comes back unchanged, +-inf gives +inf, and beyond
     about +-710 the result overflows to +inf.
     """
+def deg2rad(x: Float128) -> Float128:
+    """
+    x degrees in radians: x pi / 180 (NumPy's deg2rad and radians).
+    +-0 and +-inf keep their signs; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def deg2rad_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise deg2rad of (N, 2) arrays
+    
+    Each row as tarsel.deg2rad gives it, bit for bit, with the special values of its docstring.
+    """
 def div_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise division of (N, 2) arrays
@@ -516,13 +576,61 @@ def dot_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: ty
     """
     Exact dot product of two (N, 2) arrays of double-double rows: the four exact products of the parts of a[i] and b[i] summed and rounded once to a Float128 as by fsum (the same special values).
     """
+def erf(x: Float128) -> Float128:
+    """
+    The error function: 2 / sqrt(pi) times the integral of exp(-t**2) from 0 to x.
+    erf(+-0) = +-0, erf(+-inf) = +-1; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def erf_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise erf of (N, 2) arrays
+    
+    Each row as tarsel.erf gives it, bit for bit, with the special values of its docstring.
+    """
+def erfc(x: Float128) -> Float128:
+    """
+    The complementary error function 1 - erf(x), without that cancellation for large x.
+    erfc(-inf) = 2, erfc(+inf) = +0; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def erfc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise erfc of (N, 2) arrays
+    
+    Each row as tarsel.erfc gives it, bit for bit, with the special values of its docstring.
+    """
 def exp(x: Float128) -> Float128:
     """
     e**x.  NaN gives NaN; above 709.78 the result is inf and below -745.13 it is 0.  Relative error below 4e-32 on [-1, 1], growing with |x| to about 1e-29 near 700; where the result is subnormal only its absolute error is small.
     """
+def exp2(x: Float128) -> Float128:
+    """
+    2**x.
+    exp2(+-0) = 1, exp2(-inf) = +0, exp2(+inf) = +inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def exp2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise exp2 of (N, 2) arrays
+    
+    Each row as tarsel.exp2 gives it, bit for bit, with the special values of its docstring.
+    """
 def exp_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise exp of (N, 2) arrays
+    """
+def expm1(x: Float128) -> Float128:
+    """
+    e**x - 1, without the cancellation of exp(x) - 1 near zero.
+    expm1(+-0) = +-0, expm1(+inf) = +inf, expm1(-inf) = -1; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def expm1_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise expm1 of (N, 2) arrays
+    
+    Each row as tarsel.expm1 gives it, bit for bit, with the special values of its docstring.
     """
 def fdot(x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], y: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Float128:
     """
@@ -554,6 +662,11 @@ def fmod_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: t
     +0.0; for a quotient x / y above about 1e32 in magnitude the result is 0, a wrong value or an
     infinity.
     """
+def frexp(x: Float128) -> tuple[Float128, int]:
+    """
+    (m, e) with x = m * 2**e, 0.5 <= |m| < 1 and e an int, as math.frexp; exact unless the low part of m falls below 2**-1022.  |m| is judged by the value hi + lo: below a power of two the high part of m is +-1.0 with a low part of the other sign.
+    frexp(+-0) = (+-0, 0); +-inf and NaN give (x, 0).
+    """
 def from_rows(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> list[Float128]:
     """
     A list of N new Float128 values from an array of shape (N, 2), row i giving hi and lo of value i, bit for bit and not renormalised.  The array is read as the array functions read theirs: any float64 layout as it stands, anything else converted by NumPy first; another shape raises RuntimeError('Input must have shape (N, 2)').
@@ -565,6 +678,30 @@ def from_rows_view(a: typing.Any) -> typing.Any:
 def fsum(x: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> Float128:
     """
     Exact sum of the elements of a one-dimensional float64 array (anything NumPy converts to one), rounded once to a Float128: hi is the double nearest the exact sum S and lo the double nearest S - hi, so the result does not depend on the order of the elements, the threads or the instruction set.  A NaN, or infinities of both signs, give NaN; infinities of one sign give that infinity; a sum beyond the double range gives the signed infinity; no elements give +0.0.
+    """
+def gamma(x: Float128) -> Float128:
+    """
+    The gamma function (C's tgamma, Python's math.gamma).
+    gamma(+-0) = +-inf, gamma(x) = NaN for a negative integer x, gamma(-inf) = NaN, gamma(+inf) = +inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def gamma_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise gamma of (N, 2) arrays
+    
+    Each row as tarsel.gamma gives it, bit for bit, with the special values of its docstring.
+    """
+def hypot(x: Float128, y: Float128) -> Float128:
+    """
+    sqrt(x**2 + y**2), without overflow or underflow in the squares.
+    hypot(+-inf, y) = +inf for every y, NaN included, and so in either order; hypot(x, +-0) = |x|; otherwise a NaN operand gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def hypot_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise hypot of (N, 2) arrays
+    
+    Row i is tarsel.hypot(a[i], b[i]), bit for bit, with the special values of its docstring.
     """
 def isfinite(x: Float128) -> bool:
     """
@@ -578,13 +715,95 @@ def isnan(x: Float128) -> bool:
     """
     True when the high part is NaN (a NaN low part alone is not looked at).
     """
+def ldexp(x: Float128, n: typing.SupportsIndex) -> Float128:
+    """
+    x * 2**n, both parts scaled: exact unless a part falls among the subnormals (it is then rounded once) or the result overflows (+-inf, never OverflowError as math.ldexp raises).
+    A zero, infinite or NaN x comes back unchanged.  n is an int or any object with __index__; beyond a C int it is clamped to the C int range, which changes no result: a finite nonzero x overflows from n = 2200 on and vanishes below n = -2200.
+    """
+def lgamma(x: Float128) -> Float128:
+    """
+    The natural logarithm of |gamma(x)|.
+    lgamma(1) = lgamma(2) = +0, lgamma(x) = +inf for an integer x <= 0, lgamma(+-inf) = +inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def lgamma_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise lgamma of (N, 2) arrays
+    
+    Each row as tarsel.lgamma gives it, bit for bit, with the special values of its docstring.
+    """
 def log(x: Float128) -> Float128:
     """
     The natural logarithm.  0 gives -inf, a negative x NaN, inf gives inf, NaN gives NaN.  Relative error below 3e-32 away from x = 1; near 1, where the result passes through zero, absolute error below 4e-32.
     """
+def log10(x: Float128) -> Float128:
+    """
+    The base-10 logarithm.
+    log10(+-0) = -inf, log10(1) = +0, log10(x) = NaN for x < 0, log10(+inf) = +inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def log10_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise log10 of (N, 2) arrays
+    
+    Each row as tarsel.log10 gives it, bit for bit, with the special values of its docstring.
+    """
+def log1p(x: Float128) -> Float128:
+    """
+    The natural logarithm of 1 + x, without rounding 1 + x first.
+    log1p(+-0) = +-0, log1p(-1) = -inf, log1p(x) = NaN for x < -1, log1p(+inf) = +inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def log1p_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise log1p of (N, 2) arrays
+    
+    Each row as tarsel.log1p gives it, bit for bit, with the special values of its docstring.
+    """
+def log2(x: Float128) -> Float128:
+    """
+    The base-2 logarithm.
+    log2(+-0) = -inf, log2(1) = +0, log2(x) = NaN for x < 0, log2(+inf) = +inf; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def log2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise log2 of (N, 2) arrays
+    
+    Each row as tarsel.log2 gives it, bit for bit, with the special values of its docstring.
+    """
 def log_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
     element-wise log of (N, 2) arrays
+    """
+def logaddexp(x: Float128, y: Float128) -> Float128:
+    """
+    log(exp(x) + exp(y)), without overflow or underflow in the exponentials (NumPy's logaddexp).
+    logaddexp(-inf, -inf) = -inf; logaddexp(+inf, y) = +inf for every y but NaN, and so in either order; a NaN operand gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def logaddexp2(x: Float128, y: Float128) -> Float128:
+    """
+    log2(2**x + 2**y), without overflow or underflow in the powers (NumPy's logaddexp2).
+    logaddexp2(-inf, -inf) = -inf; logaddexp2(+inf, y) = +inf for every y but NaN, and so in either order; a NaN operand gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def logaddexp2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise logaddexp2 of (N, 2) arrays
+    
+    Row i is tarsel.logaddexp2(a[i], b[i]), bit for bit, with the special values of its docstring.
+    """
+def logaddexp_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise logaddexp of (N, 2) arrays
+    
+    Row i is tarsel.logaddexp(a[i], b[i]), bit for bit, with the special values of its docstring.
+    """
+def modf(x: Float128) -> tuple[Float128, Float128]:
+    """
+    (fractional part, integral part) of x, both exact and with the sign of x, as math.modf: modf(-3.5) = (-0.5, -3.0), modf(-3.0) = (-0.0, -3.0).
+    modf(+-0) = (+-0, +-0), modf(+-inf) = (+-0, +-inf); NaN gives (NaN, NaN).
     """
 def mul_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -596,6 +815,17 @@ def neg_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> nu
     
     Each row as unary minus on a Float128 gives it: the sign bits of both parts flipped, NaNs and
     zeros included.
+    """
+def nextafter(x: Float128, y: Float128) -> Float128:
+    """
+    The next double-double after x towards y on the grid of 106 significant bits: x + spacing(x) away from zero, and from a power of two towards zero the step of the binade below, so that nextafter(nextafter(x, y), x) is x again; a low part with bits below the grid goes to the nearest grid point towards y.  Exact.
+    y when x == y (so nextafter(0.0, -0.0) = -0.0); NaN when either is NaN; +-2**-1074 towards y from +-0; +-1.7976931348623157e308 from +-inf towards a finite y; +-inf past the largest finite value; a zero result has the sign of x.
+    """
+def nextafter_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise nextafter of (N, 2) arrays
+    
+    Row i is tarsel.nextafter(a[i], b[i]), bit for bit, with the special values of its docstring.
     """
 def pow(x: Float128, y: Float128) -> Float128:
     """
@@ -615,6 +845,18 @@ def pow_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: ty
 def printoptions(**kwargs) -> typing.Any:
     """
     numpy.printoptions(**options) with the elements of float128 arrays printed as the shortest text that reads back, format(x, "<"), instead of the fixed 32 digits of str(x): "with tarsel.printoptions(): print(x)".  Other elements print as NumPy prints them; a formatter given in options keeps its keys.
+    """
+def rad2deg(x: Float128) -> Float128:
+    """
+    x radians in degrees: x 180 / pi (NumPy's rad2deg and degrees).
+    +-0 and +-inf keep their signs; NaN gives NaN.
+    Accuracy: see the README's accuracy table.
+    """
+def rad2deg_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise rad2deg of (N, 2) arrays
+    
+    Each row as tarsel.rad2deg gives it, bit for bit, with the special values of its docstring.
     """
 def round(x: Float128) -> Float128:
     """
@@ -659,6 +901,17 @@ def sinh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     Each row as tarsel.sinh gives it: NaN and infinite rows come back unchanged; beyond about
     +-710 the result overflows to the signed infinity.
     Unlike C99 and NumPy, -0.0 gives +0.0.
+    """
+def spacing(x: Float128) -> Float128:
+    """
+    The step from x to the next double-double away from zero, with the sign of x: 2**(E - 105) for 2**E <= |x| < 2**(E + 1), judged by the value hi + lo, and never below 2**-1074 (so spacing(1) = 2**-105).  Exact.
+    spacing(+-0) = +-2**-1074; +-inf and NaN give NaN, as NumPy's spacing.
+    """
+def spacing_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
+    """
+    element-wise spacing of (N, 2) arrays
+    
+    Each row as tarsel.spacing gives it, bit for bit, with the special values of its docstring.
     """
 def sqrt(x: Float128) -> Float128:
     """

@@ -29,6 +29,20 @@ def reals() -> list[Float128]:
     return values
 
 
+def library(x: Float128) -> list[Float128]:
+    values = [
+        tarsel.expm1(x), tarsel.log1p(x), tarsel.log2(x), tarsel.log10(x), tarsel.exp2(x), tarsel.cbrt(x),
+        tarsel.hypot(x, x), tarsel.asinh(x), tarsel.acosh(x + Float128(1)), tarsel.atanh(x), tarsel.erf(x),
+        tarsel.erfc(x), tarsel.gamma(x), tarsel.lgamma(x), tarsel.deg2rad(x), tarsel.rad2deg(x),
+        tarsel.logaddexp(x, x), tarsel.logaddexp2(x, x), tarsel.nextafter(x, Float128()), tarsel.spacing(x),
+    ]
+    mantissa, exponent = tarsel.frexp(x)
+    fraction, integral = tarsel.modf(x)
+    scaled: Float128 = tarsel.ldexp(mantissa, exponent)
+    assert scaled == x and fraction + integral == x
+    return values
+
+
 def complexes() -> Float128:
     z = Complex128(1.0, 2.0) * (1 - 1j) + 0.5
     z += Complex128(Float128(1.0), Float128(0.0))
@@ -54,12 +68,17 @@ def exact(x: Float128) -> tuple[float, float, bytes, int]:
 def arrays(values: list[Float128]) -> list[Float128]:
     rows: npt.NDArray[np.float64] = tarsel.to_rows(values)
     for binary in (tarsel.add_arrays, tarsel.sub_arrays, tarsel.mul_arrays, tarsel.div_arrays, tarsel.pow_arrays,
-                   tarsel.atan2_arrays, tarsel.fmod_arrays):
+                   tarsel.atan2_arrays, tarsel.fmod_arrays, tarsel.hypot_arrays, tarsel.logaddexp_arrays,
+                   tarsel.logaddexp2_arrays, tarsel.nextafter_arrays):
         rows = binary(rows, rows)
     for unary in (tarsel.sin_arrays, tarsel.cos_arrays, tarsel.exp_arrays, tarsel.log_arrays, tarsel.sqrt_arrays,
                   tarsel.tan_arrays, tarsel.atan_arrays, tarsel.asin_arrays, tarsel.acos_arrays, tarsel.sinh_arrays,
                   tarsel.cosh_arrays, tarsel.tanh_arrays, tarsel.abs_arrays, tarsel.floor_arrays,
-                  tarsel.ceil_arrays, tarsel.trunc_arrays, tarsel.round_arrays, tarsel.neg_arrays):
+                  tarsel.ceil_arrays, tarsel.trunc_arrays, tarsel.round_arrays, tarsel.neg_arrays,
+                  tarsel.expm1_arrays, tarsel.log1p_arrays, tarsel.log2_arrays, tarsel.log10_arrays,
+                  tarsel.exp2_arrays, tarsel.cbrt_arrays, tarsel.asinh_arrays, tarsel.acosh_arrays,
+                  tarsel.atanh_arrays, tarsel.erf_arrays, tarsel.erfc_arrays, tarsel.gamma_arrays,
+                  tarsel.lgamma_arrays, tarsel.deg2rad_arrays, tarsel.rad2deg_arrays, tarsel.spacing_arrays):
         rows = unary(rows)
     return tarsel.from_rows(rows)
 
@@ -100,6 +119,7 @@ def main() -> None:
     threads: int = tarsel.num_threads
     assert level in ("scalar", "sse2", "avx2", "avx512") and threads >= 1
     values = reals()
+    assert len(library(values[0])) == 20
     total = complexes()
     for x in values:
         total += abs(+x)
