@@ -14,8 +14,13 @@
 //   vector kernel     the lane kernel of tarsel_lanes*.hpp, or reference_loop
 //                     for a function whose vector tables keep the reference
 //                     loop: abs and neg, which it already runs at the speed of
-//                     memory (under a nanosecond a row), and the functions
-//                     from hypot and expm1 on, which have no lane kernel yet
+//                     memory (under a nanosecond a row); nextafter, spacing,
+//                     deg2rad and rad2deg, which it runs in a few
+//                     nanoseconds; cbrt, whose double Newton steps divide and
+//                     whose row already costs less than a third of
+//                     numpy-quaddtype's; and erf, erfc, gamma and lgamma,
+//                     whose tables and triple-double paths branch by argument
+//                     more than lanes would pay for
 //   rows per thread   the rows a thread must have before starting it pays
 //                     (see below)
 //   NumPy ufuncs      the names of the NumPy ufuncs whose float128 loops run

@@ -22,6 +22,7 @@
 #include "src/engine/lanes.hpp"
 #include "src/engine/lanes_hyperbolic.hpp"
 #include "src/engine/lanes_inverse.hpp"
+#include "src/engine/lanes_libm.hpp"
 #include "src/engine/lanes_rounding.hpp"
 #include "src/engine/dispatch.hpp"
 

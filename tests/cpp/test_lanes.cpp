@@ -164,6 +164,18 @@ magnitudes wide_magnitudes(array_function f, bool whole_range)
         return {-30, 0, true};
     case array_function::pow:
         return {-30, 4, true};
+    case array_function::expm1:
+    case array_function::exp2:
+    case array_function::logaddexp:
+    case array_function::logaddexp2:
+        return {-30, 10, true};
+    case array_function::log1p:
+    case array_function::atanh:
+        return {-40, 1, true};
+    case array_function::log2:
+    case array_function::log10:
+    case array_function::acosh:
+        return {-1074, 1023, false};
     case array_function::floor:
     case array_function::ceil:
     case array_function::trunc:
@@ -197,6 +209,12 @@ std::vector<double> threshold_values()
         /* the scaled square roots below 2^-968, the scaled logarithms from
            2^1000 up and below 2^-976, and sinh and cosh taken at -x below -512 */
         0x1p-968, 0x1p-976, 0x1p1000, -512.0,
+        /* expm1 and exp2: their overflow, the exact 2^m - 1 up to m = 60 and
+           -80; log1p: the Newton step on [-0.25, 0.43]; log2 and log10: the
+           scaling below 2^-1000, the square root of one half and the top
+           binade; the inverse hyperbolic functions: 2^-60 and 2^500 */
+        709.7827137470354, 41.9, 42.0, -80.0, 1024.0, -1080.0, -968.0, -0.25, 0.43, 0.7071067811865476,
+        0x1p1022, 0x1p-60, 0x1p500, 0x1p-56,
     };
     const std::uint64_t nans[] = {0x7FF8000000000000ULL, 0xFFF8000000000000ULL, 0x7FF8000000000123ULL,
                                   0xFFF80000000ABCDEULL, 0x7FF0000000000001ULL, 0xFFF4000000000042ULL};
