@@ -1,6 +1,7 @@
 // tarsel_complex.hpp -- tars::complex128, a value wrapper over the complex
 // double-double record, with its operators, its text, the complex modulus and
-// the complex circular and hyperbolic functions.  The operators and the
+// the complex circular and hyperbolic functions, log10 and the inverse
+// hyperbolic functions.  The operators and the
 // modulus forward to one scalar function each; the functions are built here
 // from the real functions of the two parts.
 #ifndef TARSEL_COMPLEX_HPP
@@ -112,6 +113,155 @@ inline complex128 tan(const complex128 &z)
     return sin(z) / cos(z);
 }
 
+/* --- log10 and the inverse hyperbolic functions --- */
+
+// Principal values, cut along the real axis as C99's clog10, casinh, cacosh
+// and catanh cut it, built on the real log1p, log2, hypot, sqrt and atan2.
+// An argument with an infinite or NaN part gives NaN in both parts.
+namespace detail {
+
+inline bool finite_parts(const complex128 &z)
+{
+    return tars::isfinite(z.real()) && tars::isfinite(z.imag());
+}
+
+inline complex128 nan_parts()
+{
+    return complex128(std::nan(""), std::nan(""));
+}
+
+// f(z) for Im z >= +0, and conj f(conj z) where the imaginary part has its
+// sign bit set: each of the four functions commutes with conjugation, and
+// this way a -0 imaginary part picks the lower side of the cut as in C99.
+template <class F>
+inline complex128 upper_half(const complex128 &z, F f)
+{
+    if (!std::signbit(_mm_cvtsd_f64(z.data.imag)))
+        return f(z);
+    complex128 w = f(complex128(z.real(), -z.imag()));
+    return complex128(w.real(), -w.imag());
+}
+
+// log |1 + w| for w = a + ib.  Next to the unit circle, where it is small,
+// it is log1p(a (2 + a) + b^2) / 2 with a (2 + a) formed without the
+// rounding of 1 + a; elsewhere the logarithm of the modulus.
+inline float128 log_abs_one_plus(float128 a, float128 b)
+{
+    float128 one(1.0), two(2.0), half(0.5);
+    float128 r = tars::hypot(one + a, b);
+    if (r >= half && r <= two)
+        return tars::log1p(a * (two + a) + b * b) * half;
+    return tars::log2(r) * tars::ln2;
+}
+
+// log(1 + w) = log |1 + w| + i arg(1 + w); on the negative real axis the
+// sign of a zero b picks +pi or -pi (tars::atan2 gives +pi for both).
+inline complex128 log_one_plus(float128 a, float128 b)
+{
+    float128 x = float128(1.0) + a;
+    float128 arg = tars::atan2(b, x);
+    if (b == float128(0.0) && x < float128(0.0))
+        arg = std::signbit(_mm_cvtsd_f64(b.data)) ? -tars::pi : tars::pi;
+    return complex128(log_abs_one_plus(a, b), arg);
+}
+
+// log z, through log(1 + (z - 1)) so that arguments next to the unit circle
+// keep their precision; z - 1 is exact in double-double next to 1.
+inline complex128 log_principal(const complex128 &z)
+{
+    return log_one_plus(z.real() - float128(1.0), z.imag());
+}
+
+// sqrt z with the cut along the negative real axis: t = sqrt((|a| + |z|)/2)
+// and b / 2t, from z / 4 (an exact scaling) beyond 2^1000.
+inline complex128 sqrt_principal(const complex128 &z)
+{
+    float128 a = z.real(), b = z.imag();
+    if (a == float128(0.0) && b == float128(0.0))
+        return complex128(float128(0.0), b);
+    if (tars::abs(a) > float128(0x1p1000) || tars::abs(b) > float128(0x1p1000)) {
+        complex128 root = sqrt_principal(complex128(a * float128(0.25), b * float128(0.25)));
+        return complex128(root.real() * float128(2.0), root.imag() * float128(2.0));
+    }
+    float128 t = tars::sqrt((tars::abs(a) + tars::hypot(a, b)) * float128(0.5));
+    float128 other = b / (t * float128(2.0));
+    if (a >= float128(0.0))
+        return complex128(t, other);
+    return complex128(tars::abs(other), b < float128(0.0) ? -t : t);
+}
+
+} // namespace detail
+
+// log10 z = log z / ln 10.
+inline complex128 log10(const complex128 &z)
+{
+    if (!detail::finite_parts(z))
+        return detail::nan_parts();
+    return detail::upper_half(z, [](const complex128 &u) {
+        complex128 l = detail::log_principal(u);
+        float128 inv_ln10 = _tarsel_from_raw(_tarsel_libm_inv_ln10);
+        return complex128(l.real() * inv_ln10, l.imag() * inv_ln10);
+    });
+}
+
+// asinh z = log(1 + w) with w = z + z^2 / (1 + sqrt(z^2 + 1)), so that 1 + w
+// is not rounded, for Re z >= 0, and -asinh(-z) otherwise; log 2z beyond
+// 2^500, where z^2 would overflow.
+inline complex128 asinh(const complex128 &z)
+{
+    if (!detail::finite_parts(z))
+        return detail::nan_parts();
+    return detail::upper_half(z, [](const complex128 &u) {
+        float128 a = u.real(), b = u.imag();
+        bool negative = std::signbit(_mm_cvtsd_f64(a.data));
+        complex128 v = negative ? complex128(-a, b) : u;   // asinh(-conj u) = -conj asinh(u)
+        complex128 res;
+        if (tars::abs(a) > float128(0x1p500) || b > float128(0x1p500)) {
+            complex128 l = detail::log_principal(v);
+            res = complex128(l.real() + tars::ln2, l.imag());
+        } else {
+            complex128 one(1.0, 0.0);
+            complex128 v2 = v * v;
+            complex128 w = v + v2 / (one + detail::sqrt_principal(v2 + one));
+            res = detail::log_one_plus(w.real(), w.imag());
+        }
+        return negative ? complex128(-res.real(), res.imag()) : res;
+    });
+}
+
+// acosh z = log(z + sqrt(z + 1) sqrt(z - 1)) (Kahan's form, which keeps the
+// principal branch), log 2z beyond 2^500 (arg z in (-pi, pi] is its
+// imaginary part there).
+inline complex128 acosh(const complex128 &z)
+{
+    if (!detail::finite_parts(z))
+        return detail::nan_parts();
+    return detail::upper_half(z, [](const complex128 &u) {
+        if (tars::abs(u.real()) > float128(0x1p500) || tars::abs(u.imag()) > float128(0x1p500)) {
+            complex128 l = detail::log_principal(u);
+            return complex128(l.real() + tars::ln2, l.imag());
+        }
+        complex128 one(1.0, 0.0);
+        complex128 s = detail::sqrt_principal(u + one) * detail::sqrt_principal(u - one);
+        return detail::log_principal(u + s);
+    });
+}
+
+// atanh z = (log(1 + z) - log(1 - z)) / 2, both logarithms of 1 + w formed
+// without rounding 1 + w.
+inline complex128 atanh(const complex128 &z)
+{
+    if (!detail::finite_parts(z))
+        return detail::nan_parts();
+    return detail::upper_half(z, [](const complex128 &u) {
+        float128 a = u.real(), b = u.imag(), half(0.5);
+        complex128 up = detail::log_one_plus(a, b);
+        complex128 down = detail::log_one_plus(-a, -b);
+        return complex128((up.real() - down.real()) * half, (up.imag() - down.imag()) * half);
+    });
+}
+
 } // namespace tars
+
 
 #endif // TARSEL_COMPLEX_HPP
