@@ -386,6 +386,62 @@ LIBM_DOMAINS = [
 ]
 DOMAINS = DOMAINS + LIBM_DOMAINS
 
+
+def near_poles(n_max, d_min, d_max):
+    """-n + d for n in 1 .. n_max and |d| log-uniform in [d_min, d_max], either
+    sign, held exactly: the pair is the two-sum of -n and d."""
+    def pair(n, d):
+        hi = -n + d
+        return (hi, (-n - hi) + d)
+
+    def draw(rng):
+        n = rng.randint(1, n_max)
+        d = math.exp(rng.uniform(math.log(d_min), math.log(d_max)))
+        return pair(n, d if rng.random() < 0.5 else -d)
+    # the edges are doubles, so they keep the largest distance d_max
+    return Sampler(draw, lambda: [(-1 + d_max, 1.0), (-1 - d_max, -1.0), (-n_max + d_max, 1.0)])
+
+
+def reflection_terms(x, y, f):
+    """The sizes of the two terms of lgamma's reflection below -1/2,
+    |log(pi / |sin pi x|)| + |log gamma(1 - x)|: lgamma's error is measured
+    against their sum, since the terms cancel near its zeros."""
+    return abs(mpmath.log(mpmath.pi / abs(mpmath.sinpi(x)))) + abs(mpmath.loggamma(1 - x))
+
+
+def c_lgamma(x):
+    return mpmath.log(abs(mpmath.gamma(x)))
+
+
+ERFC_NORMAL = 25.9   # erfc is above 2^-968 below here: both parts of the result normal
+SPECIAL_DOMAINS = [
+    Domain("erf", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.erf, log_uniform(1e-300, 1e-3, signed=True),
+           bound=FOUR, note="zero at 0"),
+    Domain("erf", "[-0.75, 0.75]", mpmath.erf, uniform(-0.75, 0.75), bound=FOUR),
+    Domain("erf", "0.75 <= |x| <= 9", mpmath.erf, uniform_magnitude(0.75, 9), bound=FOUR),
+    Domain("erfc", "[-0.25, 0.25]", mpmath.erfc, uniform(-0.25, 0.25), bound=FOUR),
+    Domain("erfc", "[0.25, 6]", mpmath.erfc, uniform(0.25, 6), bound=FOUR),
+    Domain("erfc", "[6, 25.9]", mpmath.erfc, uniform(6, ERFC_NORMAL), bound=FOUR, note="the tail"),
+    Domain("erfc", "[-9, -0.25]", mpmath.erfc, uniform(-9, -0.25), bound=FOUR),
+    Domain("gamma", "[0.5, 171.6]", mpmath.gamma, uniform(0.5, 171.6), bound=FOUR),
+    Domain("gamma", "[0.7, 1.3]", mpmath.gamma, uniform(0.7, 1.3), bound=FOUR, note="around 1"),
+    Domain("gamma", "[1.7, 2.3]", mpmath.gamma, uniform(1.7, 2.3), bound=FOUR, note="around 2"),
+    Domain("gamma", "(-0.5, 0.5)", mpmath.gamma, uniform(-0.5, 0.5), bound=FOUR, note="pole at 0"),
+    Domain("gamma", "[-159.99, -0.5]", mpmath.gamma, uniform(-159.99, -0.5), bound=FOUR, note="poles inside"),
+    Domain("gamma", "-n + d, n = 1 .. 160, 1e-20 <= |d| <= 1e-5", mpmath.gamma, near_poles(160, 1e-20, 1e-5),
+           bound=FOUR, note="next to the poles"),
+    Domain("lgamma", "[0.5, 16]", c_lgamma, uniform(0.5, 16), bound=FOUR, note="zeros at 1 and 2"),
+    Domain("lgamma", "[0.7, 1.3]", c_lgamma, uniform(0.7, 1.3), bound=FOUR, note="zero at 1"),
+    Domain("lgamma", "[1.7, 2.3]", c_lgamma, uniform(1.7, 2.3), bound=FOUR, note="zero at 2"),
+    Domain("lgamma", "(-0.5, 0.5)", c_lgamma, uniform(-0.5, 0.5), bound=FOUR, note="pole at 0"),
+    Domain("lgamma", "[16, 2.5e305] log-uniform", c_lgamma, log_uniform(16, 2.5e305), bound=FOUR),
+    Domain("lgamma", "[-169.99, -0.5]", c_lgamma, uniform(-169.99, -0.5), bound=FOUR, error_of=reflection_terms,
+           note="error relative to the reflection's terms (zeros inside)"),
+    Domain("lgamma", "-n + d, n = 1 .. 170, 1e-20 <= |d| <= 1e-4", c_lgamma, near_poles(170, 1e-20, 1e-4),
+           bound=FOUR, error_of=reflection_terms, note="error relative to the reflection's terms"),
+]
+DOMAINS = DOMAINS + SPECIAL_DOMAINS
+
 # The ends of the ranges where intermediate results meet the subnormals or
 # overflow, for --sweep.
 SWEEPS = [
@@ -398,4 +454,6 @@ SWEEPS = [
     Domain("exp2", "[-1075, -968]", lambda x: mpmath.power(2, x), uniform(-1075, -968),
            bound=lambda x, y, f: FOUR_UNITS + 4 * TINY / f, note="low part subnormal", show_abs=True),
     Domain("expm1", "[-40, -30]", mpmath.expm1, uniform(-40, -30), bound=FOUR),
+    Domain("erfc", "[25.9, 27.3]", mpmath.erfc, uniform(ERFC_NORMAL, 27.3),
+           bound=lambda x, y, f: FOUR_UNITS + 8 * TINY / f, note="low part subnormal", show_abs=True),
 ]
