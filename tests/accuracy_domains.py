@@ -415,7 +415,7 @@ def c_lgamma(x):
 
 ERFC_NORMAL = 25.9   # erfc is above 2^-968 below here: both parts of the result normal
 SPECIAL_DOMAINS = [
-    Domain("erf", "1e-300 <= |x| <= 1e-3, log-uniform", mpmath.erf, log_uniform(1e-300, 1e-3, signed=True),
+    Domain("erf", "1e-290 <= |x| <= 1e-3, log-uniform", mpmath.erf, log_uniform(1e-290, 1e-3, signed=True),
            bound=FOUR, note="zero at 0"),
     Domain("erf", "[-0.75, 0.75]", mpmath.erf, uniform(-0.75, 0.75), bound=FOUR),
     Domain("erf", "0.75 <= |x| <= 9", mpmath.erf, uniform_magnitude(0.75, 9), bound=FOUR),
@@ -454,6 +454,8 @@ SWEEPS = [
     Domain("exp2", "[-1075, -968]", lambda x: mpmath.power(2, x), uniform(-1075, -968),
            bound=lambda x, y, f: FOUR_UNITS + 4 * TINY / f, note="low part subnormal", show_abs=True),
     Domain("expm1", "[-40, -30]", mpmath.expm1, uniform(-40, -30), bound=FOUR),
+    Domain("erf", "5e-324 <= |x| <= 1e-290, log-uniform", mpmath.erf, log_uniform(TINY, 1e-290, signed=True),
+           bound=lambda x, y, f: FOUR_UNITS + 8 * TINY / abs(f), note="low part subnormal", show_abs=True),
     Domain("erfc", "[25.9, 27.3]", mpmath.erfc, uniform(ERFC_NORMAL, 27.3),
            bound=lambda x, y, f: FOUR_UNITS + 8 * TINY / f, note="low part subnormal", show_abs=True),
 ]
