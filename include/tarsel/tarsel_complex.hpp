@@ -120,9 +120,17 @@ inline complex128 tan(const complex128 &z)
 // An argument with an infinite or NaN part gives NaN in both parts.
 namespace detail {
 
+// Both doubles of both parts finite (a non-normalised pair may hide an
+// infinite or NaN low part behind a finite high part).
 inline bool finite_parts(const complex128 &z)
 {
-    return tars::isfinite(z.real()) && tars::isfinite(z.imag());
+    double parts[4];
+    tarsel_extract(z.data.real, &parts[0], &parts[1]);
+    tarsel_extract(z.data.imag, &parts[2], &parts[3]);
+    for (double d : parts)
+        if (!std::isfinite(d))
+            return false;
+    return true;
 }
 
 inline complex128 nan_parts()
@@ -173,15 +181,15 @@ inline complex128 log_principal(const complex128 &z)
 }
 
 // sqrt z with the cut along the negative real axis: t = sqrt((|a| + |z|)/2)
-// and b / 2t, from z / 4 (an exact scaling) beyond 2^1000.
+// and b / 2t; beyond 2^1000 that of z 2^-600 times 2^300 (exact scalings).
 inline complex128 sqrt_principal(const complex128 &z)
 {
     float128 a = z.real(), b = z.imag();
     if (a == float128(0.0) && b == float128(0.0))
         return complex128(float128(0.0), b);
     if (tars::abs(a) > float128(0x1p1000) || tars::abs(b) > float128(0x1p1000)) {
-        complex128 root = sqrt_principal(complex128(a * float128(0.25), b * float128(0.25)));
-        return complex128(root.real() * float128(2.0), root.imag() * float128(2.0));
+        complex128 root = sqrt_principal(complex128(_tarsel_scale(a.data, -600), _tarsel_scale(b.data, -600)));
+        return complex128(_tarsel_scale(root.data.real, 300), _tarsel_scale(root.data.imag, 300));
     }
     float128 t = tars::sqrt((tars::abs(a) + tars::hypot(a, b)) * float128(0.5));
     float128 other = b / (t * float128(2.0));
