@@ -244,6 +244,10 @@ tarsel_complex complex_tan(tarsel_complex z) { return tars::tan(tars::complex128
 tarsel_complex complex_sinh(tarsel_complex z) { return tars::sinh(tars::complex128(z)).data; }
 tarsel_complex complex_cosh(tarsel_complex z) { return tars::cosh(tars::complex128(z)).data; }
 tarsel_complex complex_tanh(tarsel_complex z) { return tars::tanh(tars::complex128(z)).data; }
+tarsel_complex complex_log10(tarsel_complex z) { return tars::log10(tars::complex128(z)).data; }
+tarsel_complex complex_asinh(tarsel_complex z) { return tars::asinh(tars::complex128(z)).data; }
+tarsel_complex complex_acosh(tarsel_complex z) { return tars::acosh(tars::complex128(z)).data; }
+tarsel_complex complex_atanh(tarsel_complex z) { return tars::atanh(tars::complex128(z)).data; }
 
 std::vector<GoldenRow> make_rows()
 {
@@ -327,6 +331,10 @@ std::vector<GoldenRow> make_rows()
         {"complex_sinh", complex_unary<complex_sinh>, complex_plane, complex_plane},
         {"complex_cosh", complex_unary<complex_cosh>, complex_plane, complex_plane},
         {"complex_tanh", complex_unary<complex_tanh>, complex_plane, complex_plane},
+        {"complex_log10", complex_unary<complex_log10>, complex_plane, complex_plane},
+        {"complex_asinh", complex_unary<complex_asinh>, complex_plane, complex_plane},
+        {"complex_acosh", complex_unary<complex_acosh>, complex_plane, complex_plane},
+        {"complex_atanh", complex_unary<complex_atanh>, complex_plane, complex_plane},
 
         {"log10_cr", of_high_part<_tarsel_log10_cr>, text, text},
         {"to_string_prec", text_at_digit_counts, text, text},
