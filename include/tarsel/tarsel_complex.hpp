@@ -238,8 +238,9 @@ inline complex128 asinh(const complex128 &z)
 }
 
 // acosh z = log(z + sqrt(z + 1) sqrt(z - 1)) (Kahan's form, which keeps the
-// principal branch), log 2z beyond 2^500 (arg z in (-pi, pi] is its
-// imaginary part there).
+// principal branch), as log(1 + w) with w = (z - 1) + sqrt(z + 1) sqrt(z - 1)
+// so that the branch point 1 keeps its precision; log 2z beyond 2^500 (arg z
+// in (-pi, pi] is its imaginary part there).
 inline complex128 acosh(const complex128 &z)
 {
     if (!detail::finite_parts(z))
@@ -249,9 +250,10 @@ inline complex128 acosh(const complex128 &z)
             complex128 l = detail::log_principal(u);
             return complex128(l.real() + tars::ln2, l.imag());
         }
-        complex128 one(1.0, 0.0);
-        complex128 s = detail::sqrt_principal(u + one) * detail::sqrt_principal(u - one);
-        return detail::log_principal(u + s);
+        /* with v = z - 1 (exact next to 1): log(1 + (v + sqrt(v + 2) sqrt(v))) */
+        complex128 v = u - complex128(1.0, 0.0);
+        complex128 w = v + detail::sqrt_principal(v + complex128(2.0, 0.0)) * detail::sqrt_principal(v);
+        return detail::log_one_plus(w.real(), w.imag());
     });
 }
 

@@ -1,6 +1,7 @@
 """Complex128 as Python sees it: constructors, text, operators, identity
 semantics, the conversion from plain Python numbers and the overloads it
 selects, and the accuracy of the complex functions against mpmath."""
+import math
 import operator
 import random
 
@@ -224,6 +225,46 @@ def test_float128_takes_the_real_overload_and_plain_numbers_the_complex_one(name
         assert isinstance(z, Complex128)
     # On the real axis the complex function reproduces the real one.
     assert fn(0.5).real() == real
+
+
+# log10 and the inverse hyperbolic functions: principal values against
+# mpmath, the side of each cut a signed zero picks, and NaN for infinite or
+# NaN parts.  The error is |got - want| / |want| in units of 2^-104.
+COMPLEX_LIBRARY = {"log10": "log10", "asinh": "asinh", "acosh": "acosh", "atanh": "atanh"}
+COMPLEX_POINTS = [0.5 + 0.25j, -2.5 + 1e-3j, 3.0 - 4.0j, -0.75 - 0.5j, 1e-20 + 2e-20j, 1e-5 + 1.0j, 0.99 + 0.01j,
+                  1e300 + 1e300j, -1e200 + 5.0j, 2.0j, -7.0 - 1e-12j, 1.0 + 1e-30j]
+
+
+@pytest.mark.parametrize("name", sorted(COMPLEX_LIBRARY))
+def test_complex_library_functions_match_mpmath(name):
+    mpmath = pytest.importorskip("mpmath")
+    fn = getattr(tarsel, name)
+    assert isinstance(fn(Float128(0.5)), Float128) and isinstance(fn(0.5), Complex128)
+    with mpmath.workprec(300):
+        for z in COMPLEX_POINTS:
+            got = fn(Complex128(z))
+            value = mpmath.mpc(mpmath.mpf(got.real().hi) + got.real().lo, mpmath.mpf(got.imag().hi) + got.imag().lo)
+            want = getattr(mpmath, COMPLEX_LIBRARY[name])(mpmath.mpc(z))
+            assert abs(value - want) / abs(want) < 16 * mpmath.mpf(2) ** -104, (name, z, complex(value))
+
+
+@pytest.mark.parametrize(
+    "name, z, imag_sign",
+    [("log10", complex(-2.0, 0.0), 1.0), ("log10", complex(-2.0, -0.0), -1.0),
+     ("acosh", complex(-2.0, 0.0), 1.0), ("acosh", complex(-2.0, -0.0), -1.0),
+     ("acosh", complex(0.5, -0.0), -1.0), ("atanh", complex(2.0, 0.0), 1.0),
+     ("atanh", complex(2.0, -0.0), -1.0), ("asinh", complex(0.0, 2.0), 1.0), ("asinh", complex(-0.0, -2.0), -1.0)],
+)
+def test_a_signed_zero_picks_the_side_of_the_cut(name, z, imag_sign):
+    got = getattr(tarsel, name)(Complex128(z.real, z.imag)).imag()
+    assert math.copysign(1.0, got.hi) == imag_sign and got != Float128(0.0)
+
+
+@pytest.mark.parametrize("name", sorted(COMPLEX_LIBRARY))
+@pytest.mark.parametrize("z", [(math.inf, 1.0), (1.0, -math.inf), (math.nan, 0.0)])
+def test_complex_library_functions_give_nan_for_non_finite_parts(name, z):
+    got = getattr(tarsel, name)(Complex128(*z))
+    assert math.isnan(got.real().hi) and math.isnan(got.imag().hi)
 
 
 def test_abs_overloads():
