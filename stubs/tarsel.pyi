@@ -421,11 +421,17 @@ def acos_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     
     Each row as tarsel.acos gives it: NaN outside [-1, 1] and for NaN, 0 at 1, pi at -1, pi/2 at 0.
     """
+@typing.overload
 def acosh(x: Float128) -> Float128:
     """
     The inverse hyperbolic cosine, in [0, inf].
     acosh(1) = +0, acosh(x) = NaN for x < 1, acosh(+inf) = +inf; NaN gives NaN.
     Accuracy: see the README's accuracy table.
+    """
+@typing.overload
+def acosh(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex inverse hyperbolic cosine log(z + sqrt(z + 1) sqrt(z - 1)), principal value (real part >= 0, cut along the real axis below 1).  An infinite or NaN part gives NaN in both parts.  A Python complex, float or int argument takes this overload.
     """
 def acosh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -452,11 +458,17 @@ def asin_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     Each row as tarsel.asin gives it: NaN outside [-1, 1] and for NaN, +-pi/2 at +-1.
     Unlike C99 and NumPy, -0.0 gives +0.0.
     """
+@typing.overload
 def asinh(x: Float128) -> Float128:
     """
     The inverse hyperbolic sine.
     asinh(+-0) = +-0, asinh(+-inf) = +-inf; NaN gives NaN.
     Accuracy: see the README's accuracy table.
+    """
+@typing.overload
+def asinh(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex inverse hyperbolic sine, principal value (cuts along the imaginary axis beyond +-i).  An infinite or NaN part gives NaN in both parts.  A Python complex, float or int argument takes this overload.
     """
 def asinh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -489,11 +501,17 @@ def atan_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> n
     Each row as tarsel.atan gives it: NaN for NaN, +-pi/2 for +-inf.
     Unlike C99 and NumPy, -0.0 gives +0.0.
     """
+@typing.overload
 def atanh(x: Float128) -> Float128:
     """
     The inverse hyperbolic tangent.
     atanh(+-0) = +-0, atanh(+-1) = +-inf, atanh(x) = NaN for |x| > 1; NaN gives NaN.
     Accuracy: see the README's accuracy table.
+    """
+@typing.overload
+def atanh(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex inverse hyperbolic tangent (log(1 + z) - log(1 - z)) / 2, principal value (cuts along the real axis beyond +-1).  An infinite or NaN part gives NaN in both parts.  A Python complex, float or int argument takes this overload.
     """
 def atanh_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -736,11 +754,17 @@ def log(x: Float128) -> Float128:
     """
     The natural logarithm.  0 gives -inf, a negative x NaN, inf gives inf, NaN gives NaN.  Relative error below 3e-32 away from x = 1; near 1, where the result passes through zero, absolute error below 4e-32.
     """
+@typing.overload
 def log10(x: Float128) -> Float128:
     """
     The base-10 logarithm.
     log10(+-0) = -inf, log10(1) = +0, log10(x) = NaN for x < 0, log10(+inf) = +inf; NaN gives NaN.
     Accuracy: see the README's accuracy table.
+    """
+@typing.overload
+def log10(z: Complex128 | complex | float | int) -> Complex128:
+    """
+    The complex base-10 logarithm log(z) / ln 10, principal value (imaginary part in [-pi, pi] / ln 10, cut along the negative real axis, a -0.0 imaginary part on its lower side).  An infinite or NaN part gives NaN in both parts.  A Python complex, float or int argument takes this overload.
     """
 def log10_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """

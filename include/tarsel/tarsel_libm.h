@@ -377,8 +377,11 @@ static inline tarsel tarsel_logaddexp(tarsel x, tarsel y)
         return tarsel_add(x, _tarsel_from_raw(_tarsel_libm_ln2));
     tarsel big = tarsel_gt(x, y) ? x : y;
     tarsel small = tarsel_gt(x, y) ? y : x;
-    if (_tarsel_is_inf(_mm_cvtsd_f64(big)) || _tarsel_is_inf(_mm_cvtsd_f64(small)))
+    /* +inf, or a finite max plus log1p(0): -0.0 becomes +0.0, log 1 */
+    if (_tarsel_is_inf(_mm_cvtsd_f64(big)))
         return big;
+    if (_tarsel_is_inf(_mm_cvtsd_f64(small)))
+        return tarsel_add(big, tarsel_from_double(0.0));
     tarsel d = tarsel_sub(small, big);
     return tarsel_add(big, tarsel_log1p(_tarsel_exp_sum(d, tarsel_from_double(0.0))));
 }
@@ -394,8 +397,10 @@ static inline tarsel tarsel_logaddexp2(tarsel x, tarsel y)
         return tarsel_add(x, tarsel_from_double(1.0));
     tarsel big = tarsel_gt(x, y) ? x : y;
     tarsel small = tarsel_gt(x, y) ? y : x;
-    if (_tarsel_is_inf(_mm_cvtsd_f64(big)) || _tarsel_is_inf(_mm_cvtsd_f64(small)))
+    if (_tarsel_is_inf(_mm_cvtsd_f64(big)))
         return big;
+    if (_tarsel_is_inf(_mm_cvtsd_f64(small)))
+        return tarsel_add(big, tarsel_from_double(0.0));
     tarsel d = tarsel_sub(small, big);
     tarsel l = tarsel_log1p(tarsel_exp2(d));
     return tarsel_add(big, tarsel_mul(l, _tarsel_from_raw(_tarsel_libm_inv_ln2)));
