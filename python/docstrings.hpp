@@ -187,79 +187,79 @@ constexpr const char *isinf = "True when the high part is +inf or -inf.";
 constexpr const char *expm1 =
     "e**x - 1, without the cancellation of exp(x) - 1 near zero.\n"
     "expm1(+-0) = +-0, expm1(+inf) = +inf, expm1(-inf) = -1; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.88 unit.";
 constexpr const char *log1p =
     "The natural logarithm of 1 + x, without rounding 1 + x first.\n"
     "log1p(+-0) = +-0, log1p(-1) = -inf, log1p(x) = NaN for x < -1, log1p(+inf) = +inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.4 units.";
 constexpr const char *log2 =
     "The base-2 logarithm.\n"
     "log2(+-0) = -inf, log2(1) = +0, log2(x) = NaN for x < 0, log2(+inf) = +inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); powers of two give their exponent exactly; measured at most 1.3 units.";
 constexpr const char *log10 =
     "The base-10 logarithm.\n"
     "log10(+-0) = -inf, log10(1) = +0, log10(x) = NaN for x < 0, log10(+inf) = +inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); 10**0 to 10**22 give their exponent exactly; measured at most 1.3 units.";
 constexpr const char *exp2 =
     "2**x.\n"
     "exp2(+-0) = 1, exp2(-inf) = +0, exp2(+inf) = +inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31) while the result is at least 2**-968 (both parts normal); integers give exact powers of two; measured at most 0.35 unit.";
 constexpr const char *cbrt =
     "The real cube root, negative for a negative x.\n"
     "cbrt(+-0) = +-0, cbrt(+-inf) = +-inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.31 unit.";
 constexpr const char *hypot =
     "sqrt(x**2 + y**2), without overflow or underflow in the squares.\n"
     "hypot(+-inf, y) = +inf for every y, NaN included, and so in either order; hypot(x, +-0) = |x|; "
     "otherwise a NaN operand gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.84 unit.";
 constexpr const char *asinh =
     "The inverse hyperbolic sine.\n"
     "asinh(+-0) = +-0, asinh(+-inf) = +-inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.4 units.";
 constexpr const char *acosh =
     "The inverse hyperbolic cosine, in [0, inf].\n"
     "acosh(1) = +0, acosh(x) = NaN for x < 1, acosh(+inf) = +inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.5 units.";
 constexpr const char *atanh =
     "The inverse hyperbolic tangent.\n"
     "atanh(+-0) = +-0, atanh(+-1) = +-inf, atanh(x) = NaN for |x| > 1; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.5 units.";
 constexpr const char *erf =
     "The error function: 2 / sqrt(pi) times the integral of exp(-t**2) from 0 to x.\n"
     "erf(+-0) = +-0, erf(+-inf) = +-1; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31) while the result is at least 2**-968, 8 * 2**-1074 absolute below; measured at most 1.2 units.";
 constexpr const char *erfc =
     "The complementary error function 1 - erf(x), without that cancellation for large x.\n"
     "erfc(-inf) = 2, erfc(+inf) = +0; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31) down to results of 2**-968 (x about 25.83), 8 * 2**-1074 absolute beyond; measured at most 1.3 units.";
 constexpr const char *gamma =
     "The gamma function (C's tgamma, Python's math.gamma).\n"
     "gamma(+-0) = +-inf, gamma(x) = NaN for a negative integer x, gamma(-inf) = NaN, gamma(+inf) = +inf; "
     "NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31) wherever the result is at least 2**-968, next to the poles included; measured at most 2.0 units.";
 constexpr const char *lgamma =
     "The natural logarithm of |gamma(x)|.\n"
     "lgamma(1) = lgamma(2) = +0, lgamma(x) = +inf for an integer x <= 0, lgamma(+-inf) = +inf; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31) for x > -1/2; below, 4 units of the sizes of the reflection's two terms (an absolute bound near the zeros -2.457..., -2.747..., ...); measured at most 0.94 unit.";
 constexpr const char *deg2rad =
     "x degrees in radians: x pi / 180 (NumPy's deg2rad and radians).\n"
     "+-0 and +-inf keep their signs; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.84 unit.";
 constexpr const char *rad2deg =
     "x radians in degrees: x 180 / pi (NumPy's rad2deg and degrees).\n"
     "+-0 and +-inf keep their signs; NaN gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.76 unit.";
 constexpr const char *logaddexp =
     "log(exp(x) + exp(y)), without overflow or underflow in the exponentials (NumPy's logaddexp).\n"
     "logaddexp(-inf, -inf) = -inf; logaddexp(+inf, y) = +inf for every y but NaN, and so in either order; "
     "a NaN operand gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Error below 4 units of 2**-104 of max(|x|, |y|, ln 2), the size of the terms that cancel where the result is near 0; measured at most 0.78 unit.";
 constexpr const char *logaddexp2 =
     "log2(2**x + 2**y), without overflow or underflow in the powers (NumPy's logaddexp2).\n"
     "logaddexp2(-inf, -inf) = -inf; logaddexp2(+inf, y) = +inf for every y but NaN, and so in either order; "
     "a NaN operand gives NaN.\n"
-    "Accuracy: see the README's accuracy table.";
+    "Error below 4 units of 2**-104 of max(|x|, |y|, 1); measured at most 0.71 unit.";
 constexpr const char *ldexp =
     "x * 2**n, both parts scaled: exact unless a part falls among the subnormals (it is then rounded once) or "
     "the result overflows (+-inf, never OverflowError as math.ldexp raises).\n"
