@@ -30,7 +30,7 @@ mp.mp.prec = 320
 BEGIN = "/* BEGIN GENERATED BLOCK: python3 tools/special_tables.py --update include/tarsel/tarsel_special.h */"
 END = "/* END GENERATED BLOCK */"
 
-PER_BINADE = 4          # table intervals per binade, centred on j 2^e / 4
+PER_BINADE = 4          # intervals per binade, centred on j 2^e / 4 (as _tarsel_special_centre assumes)
 DD_TAIL = mp.mpf(2) ** -55
 CHECK_POINTS = 240
 ERF_SMALL = 0.75        # erf by its own polynomial up to here
