@@ -1163,12 +1163,10 @@ static inline _tarsel_triple _tarsel_special_square(double hi, double lo)
     return _tarsel_triple_renorm(p1, s, es + (e2 + lo * lo));
 }
 
-/* erfc x for x = a + l, a in [1/4, 27.5): e^(-x^2) erfcx(x).  From x^2 = 600
-   on, where the low part of e^(-x^2) nears the subnormals (from x^2 = 635)
-   and the exponential itself would underflow before erfc does, the
-   exponential is taken of -x^2 + 128 ln 2 and the product scaled by 2^-128
-   at the end: only that scaling rounds to the subnormal grid (2.0 2^-1074
-   measured against 2.8 without it). */
+/* erfc x for x = a + l, a in [1/4, 27.5): e^(-x^2) erfcx(x).  Where the low
+   part of e^(-x^2) is subnormal (x > 25.2), erfc itself falls below 2^-962,
+   and the exponential underflows (x > 27.297) only after erfc rounds to 0
+   (x > 27.24). */
 static inline tarsel _tarsel_erfc_tail(double a, double l)
 {
     double c;
@@ -1177,20 +1175,15 @@ static inline tarsel _tarsel_erfc_tail(double a, double l)
     double t_hi = _tarsel_two_sum_d(a - c, l, &t_lo); /* a - c is exact: c/a is in [8/9, 8/7] */
     tarsel f = _tarsel_special_poly(_tarsel_erfcx_index[row], _tarsel_erfcx_pairs, _tarsel_erfcx_singles,
                                     tarsel_from_hi_lo(t_hi, t_lo));
-    _tarsel_triple sq = _tarsel_special_square(a, l);
-    int scaled = sq.h > 600.0;
-    if (scaled)
-        sq = _tarsel_triple_add(sq, _tarsel_triple_neg(_tarsel_special_k_ln2(128)));
-    tarsel e = _tarsel_special_exp(_tarsel_triple_neg(sq));
-    tarsel r = tarsel_mul(e, f);
-    return scaled ? _tarsel_scale(r, -128) : r;
+    tarsel e = _tarsel_special_exp(_tarsel_triple_neg(_tarsel_special_square(a, l)));
+    return tarsel_mul(e, f);
 }
 
 /* Odd polynomial up to 3/4, 1 - erfc beyond, where erfc < 0.29 lets little of
    its error through; exactly +-1 from 9 on (erfc 9 < 4.2e-37).
-   Relative error below 4 units on [-9, 9] (measured 1.1 on [-3/4, 3/4], 0.74 for
-   1e-300 <= |x| <= 1e-3, 0.33 beyond 3/4); below 2^-968 in magnitude 8 2^-1074
-   absolute (1.5).  erf(+-0) = +-0, erf(+-inf) = +-1. */
+   Relative error below 4 units on [-9, 9] (measured 1.2 on [-3/4, 3/4], 0.94 for
+   1e-300 <= |x| <= 1e-3, 0.47 beyond 3/4); below 2^-968 in magnitude 8 2^-1074
+   absolute (1.6).  erf(+-0) = +-0, erf(+-inf) = +-1. */
 static inline tarsel tarsel_erf(tarsel x)
 {
     double hi, lo;
@@ -1211,8 +1204,8 @@ static inline tarsel tarsel_erf(tarsel x)
 /* 1 - erf x below 1/4 in magnitude (erf x < 0.28 there), e^(-x^2) erfcx(x)
    above, 2 - erfc(-x) below -1/4; 2 from -9 down, +0 from 27.5 up.
    Relative error below 4 units down to results of 2^-968, near x = 25.83
-   (measured 0.41 on [-1/4, 1/4], 1.1 on [1/4, 6] and on [6, 25.8], 0.42 on
-   [-9, -1/4]); beyond, 8 2^-1074 absolute (2.0).  erfc(-inf) = 2,
+   (measured 0.39 on [-1/4, 1/4], 1.3 on [1/4, 6], 1.2 on [6, 25.8], 0.42 on
+   [-9, -1/4]); beyond, 8 2^-1074 absolute (3.1).  erfc(-inf) = 2,
    erfc(+inf) = +0. */
 static inline tarsel tarsel_erfc(tarsel x)
 {
@@ -1410,9 +1403,9 @@ static inline tarsel _tarsel_gamma_reflect(double hi, double lo)
 /* The exponential of log gamma from 1/2 on, gamma(1 + x)/x between -1/2 and
    1/2, the reflection below -1/2.
    Relative error below 4 units wherever the result is at least 2^-968
-   (measured 0.34 on [1/2, 171.6], 0.21 within 0.3 of 1 and 2, 1.5 on
-   (-1/2, 1/2), 1.9 on [-170, -1/2], 0.70 and 1.6 within 1e-20 and 1e-5 of the
-   poles -1 .. -170); below, 8 2^-1074 absolute (4.5).  gamma(+-0) = +-inf,
+   (measured 0.34 on [1/2, 171.6], 0.32 within 0.3 of 1 and 2, 1.4 on
+   (-1/2, 1/2), 1.9 on [-170, -1/2], 0.72 and 1.8 within 1e-20 and 1e-5 of the
+   poles -1 .. -170); below, 8 2^-1074 absolute (4.2).  gamma(+-0) = +-inf,
    NaN at the negative integers and at -inf, +inf from 171.62 on, and a
    signed zero below -300 (or wherever the result underflows). */
 static inline tarsel tarsel_gamma(tarsel x)
@@ -1438,13 +1431,13 @@ static inline tarsel tarsel_gamma(tarsel x)
 /* log gamma from 1/2 on, log gamma(1 + x) - log |x| between -1/2 and 1/2, and
    below -1/2 the reflection log |gamma x| = -log(|d| (1 + s)) -
    log gamma(1 - x) with d and s as for gamma (|d| (1 + s) = |sin(pi x)|/pi).
-   Relative error below 4 units for x > -1/2 (measured 0.17 on [1/2, 16],
-   0.15 within 0.3 of the zeros 1 and 2, 0.46 on (-1/2, 1/2), 0.13 on
-   [16, 1e6], 0.94 from there to 2.5e305).  Below -1/2 the error is below 4
+   Relative error below 4 units for x > -1/2 (measured 0.21 on [1/2, 16],
+   0.17 within 0.3 of the zeros 1 and 2, 0.55 on (-1/2, 1/2), 0.13 on
+   [16, 1e6], 0.90 from there to 2.5e305).  Below -1/2 the error is below 4
    units of 2^-104 times |log(pi / |sin pi x|)| + |log gamma(1 - x)|, the sizes
    of the reflection's two terms: an absolute bound near the zeros at -2.457,
    -2.747, -3.144, -3.955, ..., where the terms cancel (measured 0.55 on
-   [-170, -1/2], 0.37 within 1e-3 of the first eight of those zeros, 0.67
+   [-170, -1/2], 0.47 within 1e-3 of the first eight of those zeros, 0.61
    within 1e-4 of the poles, 0.49 on [-4e15, -170]).  lgamma(1) =
    lgamma(2) = +0; +inf at the non-positive integers, at +-inf and from
    2.55e305 on. */
