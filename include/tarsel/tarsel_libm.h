@@ -297,12 +297,6 @@ static inline tarsel tarsel_log1p(tarsel x)
     return tarsel_add(y, tarsel_add(a, b));
 }
 
-/* Natural logarithm with relative precision everywhere, near 1 included. */
-static inline tarsel _tarsel_log_any(tarsel x)
-{
-    return _tarsel_log_rel(x);
-}
-
 /* log2 x = e + log(f) / ln 2 for x = 2^e f, f in [sqrt(1/2), sqrt(2)):
    exact integers for powers of two.  Relative error below 4 units;
    log2(+-0) = -inf, log2(1) = +0, NaN below 0, log2(+inf) = +inf. */

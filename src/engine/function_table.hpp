@@ -14,9 +14,8 @@
 //   vector kernel     the lane kernel of tarsel_lanes*.hpp, or reference_loop
 //                     for a function whose vector tables keep the reference
 //                     loop: abs and neg, which it already runs at the speed of
-//                     memory (under a nanosecond a row); nextafter, spacing,
-//                     deg2rad and rad2deg, which it runs in a few
-//                     nanoseconds; cbrt, whose double Newton steps divide and
+//                     memory (under a nanosecond a row); spacing, deg2rad
+//                     and rad2deg, which it runs in a few nanoseconds; cbrt, whose double Newton steps divide and
 //                     whose row already costs less than a third of
 //                     numpy-quaddtype's; and erf, erfc, gamma and lgamma,
 //                     whose tables and triple-double paths branch by argument
@@ -68,7 +67,7 @@
     X(hypot,      2, tarsel_hypot,      hypot_kernel,      1 << 12, "hypot",           docs::hypot_arrays)      \
     X(logaddexp,  2, tarsel_logaddexp,  logaddexp_kernel,  1 << 12, "logaddexp",       docs::logaddexp_arrays)  \
     X(logaddexp2, 2, tarsel_logaddexp2, logaddexp2_kernel, 1 << 12, "logaddexp2",      docs::logaddexp2_arrays) \
-    X(nextafter,  2, tarsel_nextafter,  reference_loop,    1 << 16, "nextafter",       docs::nextafter_arrays)  \
+    X(nextafter,  2, tarsel_nextafter,  nextafter_kernel,  1 << 16, "nextafter",       docs::nextafter_arrays)  \
     X(sin,        1, tarsel_sin,        sin_kernel,        1 << 12, "sin",             docs::sin_arrays)        \
     X(cos,        1, tarsel_cos,        cos_kernel,        1 << 12, "cos",             docs::cos_arrays)        \
     X(exp,        1, tarsel_exp,        exp_kernel,        1 << 12, "exp",             docs::exp_arrays)        \

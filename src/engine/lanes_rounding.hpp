@@ -7,6 +7,8 @@
 #define TARSEL_LANES_ROUNDING_HPP
 
 #include "src/engine/lanes.hpp"
+#include "src/engine/lanes_libm.hpp"
+#include "tarsel/tarsel_parts.h"
 
 namespace tarsel_lanes {
 namespace {
@@ -93,6 +95,50 @@ inline dd<V> fmod_kernel(dd<V> a, dd<V> b, mask_t<V> &to_scalar)
     dd<V> quotient = div_kernel(a, b, to_scalar);
     dd<V> t = trunc_kernel(quotient, to_scalar);
     return sub_kernel(a, mul_kernel(t, b, to_scalar), to_scalar);
+}
+
+
+/* --- the grid of 106 bits --- */
+
+// tarsel_nextafter for finite x and y whose exact sums are not equal, x's
+// not zero and normal, and a step 2^(E-105) of x's binade E that is a normal
+// double: the binade from the exponent bits (frexp), one lower for a power
+// of two whose low part has the other sign, or for a move towards zero from
+// an exact power of two; then the grid point beyond the low part and the
+// renormalising sum.  Equal values give y, as the scalar function does.
+template <class V>
+inline dd<V> nextafter_kernel(dd<V> x, dd<V> y, mask_t<V> &to_scalar)
+{
+    V s = x.hi + x.lo; /* _tarsel_exact_sum */
+    V v = s - x.hi;
+    V e = (x.hi - (s - v)) + (x.lo - v);
+    V ys = y.hi + y.lo;
+    V yv = ys - y.hi;
+    V ye = (y.hi - (ys - yv)) + (y.lo - yv);
+    /* tarsel_nextafter: NaN and infinite x, NaN y, and a zero x */
+    to_scalar |= ~(is_finite(x.hi) & is_finite(s)) | (y.hi != y.hi) | (ys != ys) | (s == 0.0);
+    mask_t<V> y_infinite = ~is_finite(ys);
+    mask_t<V> equal = ~y_infinite & (s == ys) & (e == ye);
+    mask_t<V> up = select(y_infinite, ys > 0.0, select(s != ys, s < ys, e < ye));
+
+    bits_t<V> u = (bits_t<V>)s;
+    mask_t<V> biased = (mask_t<V>)((u >> 52) & 0x7FF);
+    mask_t<V> is_power = (mask_t<V>)(u & 0x000FFFFFFFFFFFFFULL) == 0;
+    to_scalar |= ~equal & (biased == 0); /* a subnormal s: frexp's own scaling */
+    mask_t<V> binade = biased - 1023;
+    binade = binade + (is_power & (e != 0.0) & ((e < 0.0) != (s < 0.0)));
+    mask_t<V> towards_zero = up != (s > 0.0);
+    binade = binade + (towards_zero & (e == 0.0) & is_power);
+    /* _tarsel_grid_step as a normal power of two */
+    to_scalar |= ~equal & ~(binade - 105 >= -1022);
+    V q = power_of_two<V>(binade - 105);
+    /* _tarsel_grid_floor(e, q) + q, or _tarsel_grid_ceil(e, q) - q */
+    V te = select(up, e, -e);
+    V fl = select(lane_fabs(te) < q, select(te < 0.0, -q, V{}), floor_d(te / q) * q);
+    V moved = select(up, fl + q, -fl - q);
+    dd<V> r = fast_two_sum(s, moved);
+    to_scalar |= ~equal & (~is_finite(r.hi) | (r.hi == 0.0));
+    return select(equal, y, r);
 }
 
 } // namespace
