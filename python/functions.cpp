@@ -5,7 +5,7 @@
 //
 // Two steps: the functions of the first module, and the rest of C's library
 // with the parts of a value, added later and registered after the array
-// functions, of Float128 arguments only.
+// functions.
 #include <pybind11/complex.h>
 
 #include "tarsel/tarsel_complex.hpp"

@@ -33,7 +33,7 @@
 
 /* --- helpers --- */
 
-/* The smallest subnormal double, the finest step of the grid. */
+/* The exponent of the smallest subnormal double 2^-1074, the finest step of the grid. */
 #define TARSEL_GRID_FLOOR_EXPONENT (-1074)
 
 /* E with 2^E <= |s + e| < 2^(E+1), for a renormalised nonzero finite pair
