@@ -426,7 +426,7 @@ def acosh(x: Float128) -> Float128:
     """
     The inverse hyperbolic cosine, in [0, inf].
     acosh(1) = +0, acosh(x) = NaN for x < 1, acosh(+inf) = +inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.5 units.
     """
 @typing.overload
 def acosh(z: Complex128 | complex | float | int) -> Complex128:
@@ -463,7 +463,7 @@ def asinh(x: Float128) -> Float128:
     """
     The inverse hyperbolic sine.
     asinh(+-0) = +-0, asinh(+-inf) = +-inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.4 units.
     """
 @typing.overload
 def asinh(z: Complex128 | complex | float | int) -> Complex128:
@@ -506,7 +506,7 @@ def atanh(x: Float128) -> Float128:
     """
     The inverse hyperbolic tangent.
     atanh(+-0) = +-0, atanh(+-1) = +-inf, atanh(x) = NaN for |x| > 1; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.5 units.
     """
 @typing.overload
 def atanh(z: Complex128 | complex | float | int) -> Complex128:
@@ -523,7 +523,7 @@ def cbrt(x: Float128) -> Float128:
     """
     The real cube root, negative for a negative x.
     cbrt(+-0) = +-0, cbrt(+-inf) = +-inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.31 unit.
     """
 def cbrt_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -578,7 +578,7 @@ def deg2rad(x: Float128) -> Float128:
     """
     x degrees in radians: x pi / 180 (NumPy's deg2rad and radians).
     +-0 and +-inf keep their signs; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.84 unit.
     """
 def deg2rad_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -598,7 +598,7 @@ def erf(x: Float128) -> Float128:
     """
     The error function: 2 / sqrt(pi) times the integral of exp(-t**2) from 0 to x.
     erf(+-0) = +-0, erf(+-inf) = +-1; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31) while the result is at least 2**-968, 8 * 2**-1074 absolute below; measured at most 1.2 units.
     """
 def erf_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -610,7 +610,7 @@ def erfc(x: Float128) -> Float128:
     """
     The complementary error function 1 - erf(x), without that cancellation for large x.
     erfc(-inf) = 2, erfc(+inf) = +0; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31) down to results of 2**-968 (x about 25.83), 8 * 2**-1074 absolute beyond; measured at most 1.3 units.
     """
 def erfc_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -626,7 +626,7 @@ def exp2(x: Float128) -> Float128:
     """
     2**x.
     exp2(+-0) = 1, exp2(-inf) = +0, exp2(+inf) = +inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31) while the result is at least 2**-968 (both parts normal); integers give exact powers of two; measured at most 0.35 unit.
     """
 def exp2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -642,7 +642,7 @@ def expm1(x: Float128) -> Float128:
     """
     e**x - 1, without the cancellation of exp(x) - 1 near zero.
     expm1(+-0) = +-0, expm1(+inf) = +inf, expm1(-inf) = -1; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.88 unit.
     """
 def expm1_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -701,7 +701,7 @@ def gamma(x: Float128) -> Float128:
     """
     The gamma function (C's tgamma, Python's math.gamma).
     gamma(+-0) = +-inf, gamma(x) = NaN for a negative integer x, gamma(-inf) = NaN, gamma(+inf) = +inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31) wherever the result is at least 2**-968, next to the poles included; measured at most 2.0 units.
     """
 def gamma_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -713,7 +713,7 @@ def hypot(x: Float128, y: Float128) -> Float128:
     """
     sqrt(x**2 + y**2), without overflow or underflow in the squares.
     hypot(+-inf, y) = +inf for every y, NaN included, and so in either order; hypot(x, +-0) = |x|; otherwise a NaN operand gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.84 unit.
     """
 def hypot_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -742,7 +742,7 @@ def lgamma(x: Float128) -> Float128:
     """
     The natural logarithm of |gamma(x)|.
     lgamma(1) = lgamma(2) = +0, lgamma(x) = +inf for an integer x <= 0, lgamma(+-inf) = +inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31) for x > -1/2; below, 4 units of the sizes of the reflection's two terms (an absolute bound near the zeros -2.457..., -2.747..., ...); measured at most 0.94 unit.
     """
 def lgamma_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -759,7 +759,7 @@ def log10(x: Float128) -> Float128:
     """
     The base-10 logarithm.
     log10(+-0) = -inf, log10(1) = +0, log10(x) = NaN for x < 0, log10(+inf) = +inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); 10**0 to 10**22 give their exponent exactly; measured at most 1.3 units.
     """
 @typing.overload
 def log10(z: Complex128 | complex | float | int) -> Complex128:
@@ -776,7 +776,7 @@ def log1p(x: Float128) -> Float128:
     """
     The natural logarithm of 1 + x, without rounding 1 + x first.
     log1p(+-0) = +-0, log1p(-1) = -inf, log1p(x) = NaN for x < -1, log1p(+inf) = +inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 1.4 units.
     """
 def log1p_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -788,7 +788,7 @@ def log2(x: Float128) -> Float128:
     """
     The base-2 logarithm.
     log2(+-0) = -inf, log2(1) = +0, log2(x) = NaN for x < 0, log2(+inf) = +inf; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); powers of two give their exponent exactly; measured at most 1.3 units.
     """
 def log2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -804,13 +804,13 @@ def logaddexp(x: Float128, y: Float128) -> Float128:
     """
     log(exp(x) + exp(y)), without overflow or underflow in the exponentials (NumPy's logaddexp).
     logaddexp(-inf, -inf) = -inf; logaddexp(+inf, y) = +inf for every y but NaN, and so in either order; a NaN operand gives NaN.
-    Accuracy: see the README's accuracy table.
+    Error below 4 units of 2**-104 of max(|x|, |y|, ln 2), the size of the terms that cancel where the result is near 0; measured at most 0.78 unit.
     """
 def logaddexp2(x: Float128, y: Float128) -> Float128:
     """
     log2(2**x + 2**y), without overflow or underflow in the powers (NumPy's logaddexp2).
     logaddexp2(-inf, -inf) = -inf; logaddexp2(+inf, y) = +inf for every y but NaN, and so in either order; a NaN operand gives NaN.
-    Accuracy: see the README's accuracy table.
+    Error below 4 units of 2**-104 of max(|x|, |y|, 1); measured at most 0.71 unit.
     """
 def logaddexp2_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64], b: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
@@ -874,7 +874,7 @@ def rad2deg(x: Float128) -> Float128:
     """
     x radians in degrees: x 180 / pi (NumPy's rad2deg and degrees).
     +-0 and +-inf keep their signs; NaN gives NaN.
-    Accuracy: see the README's accuracy table.
+    Relative error below 4 units of 2**-104 (about 2e-31); measured at most 0.76 unit.
     """
 def rad2deg_arrays(a: typing.Annotated[numpy.typing.ArrayLike, numpy.float64]) -> numpy.typing.NDArray[numpy.float64]:
     """
