@@ -64,10 +64,13 @@ static inline tarsel _tarsel_exp_join(int i, tarsel p)
     return tarsel_add(tarsel_add(e, p), tarsel_mul(e, p));
 }
 
-/* k = 16 m + i with i in -8 .. 7, from the integral double k. */
+/* k = 16 m + i with i in -8 .. 7, from the integral double k.  A k beyond
+   2^20, which only an argument that is no number gives (NaN, or a pair
+   whose low part is infinite or far above its high part), is taken as 0
+   instead of being converted out of the range of int. */
 static inline int _tarsel_exp_split_k(double k, int *i)
 {
-    int ki = (int)k;
+    int ki = fabs(k) <= 0x1p20 ? (int)k : 0;
     int m = (ki + 8) >> 4;
     *i = ki - 16 * m;
     return m;
