@@ -8,7 +8,7 @@
  */
 #include <string.h>
 
-#include "tarsel/tarsel_special.h"
+#include "tarsel/tarsel_erf_gamma.h"
 
 typedef tarsel (*unary_fn)(tarsel);
 typedef tarsel (*binary_fn)(tarsel, tarsel);

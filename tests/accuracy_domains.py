@@ -297,7 +297,7 @@ DOMAINS = [
 ]
 
 
-# The functions of tarsel_libm.h and tarsel_special.h all promise the same
+# The functions of tarsel_libm.h and tarsel_erf_gamma.h all promise the same
 # bound, 4 units of 2^-104 relative, over their whole domain, with an
 # absolute form where relative error has no meaning (stated per row); the
 # hard regions (near the zeros, far in the tails, near the poles) have rows

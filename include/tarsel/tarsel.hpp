@@ -14,7 +14,7 @@
 #include "tarsel/tarsel_math.h"
 #include "tarsel/tarsel_integer.h"
 #include "tarsel/tarsel_libm.h"
-#include "tarsel/tarsel_special.h"
+#include "tarsel/tarsel_erf_gamma.h"
 #include "tarsel/tarsel_parts.h"
 
 namespace tars {
@@ -86,7 +86,7 @@ inline float128 sinh(float128 x) { return tarsel_sinh(x.data); }
 inline float128 cosh(float128 x) { return tarsel_cosh(x.data); }
 inline float128 tanh(float128 x) { return tarsel_tanh(x.data); }
 
-/* --- the rest of C's library (tarsel_libm.h, tarsel_special.h) --- */
+/* --- the rest of C's library (tarsel_libm.h, tarsel_erf_gamma.h) --- */
 
 inline float128 expm1(float128 x) { return tarsel_expm1(x.data); }
 inline float128 log1p(float128 x) { return tarsel_log1p(x.data); }

@@ -10,7 +10,7 @@
 //   name              the enum constant; Python gets name_arrays
 //   arity             1 or 2; the two-operand functions come first
 //   scalar function   the reference, computed row by row (tarsel_math.h,
-//                     tarsel_libm.h, tarsel_special.h, tarsel_parts.h)
+//                     tarsel_libm.h, tarsel_erf_gamma.h, tarsel_parts.h)
 //   vector kernel     the lane kernel of tarsel_lanes*.hpp, or reference_loop
 //                     for a function whose vector tables keep the reference
 //                     loop: abs and neg, which it already runs at the speed of

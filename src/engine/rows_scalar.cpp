@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "tarsel/tarsel_math.h"
-#include "tarsel/tarsel_special.h"
+#include "tarsel/tarsel_erf_gamma.h"
 #include "tarsel/tarsel_parts.h"
 #include "src/engine/dispatch.hpp"
 

@@ -12,7 +12,7 @@
 #include "src/text/powers_of_ten.h"
 #include "tarsel/tarsel_math.h"
 #include "tarsel/tarsel_parts.h"
-#include "tarsel/tarsel_special.h"
+#include "tarsel/tarsel_erf_gamma.h"
 #include "tarsel/tarsel_utils.h"
 
 namespace tarsel_golden {

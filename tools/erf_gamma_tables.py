@@ -1,4 +1,4 @@
-"""Writes the generated block of include/tarsel/tarsel_special.h: the polynomial
+"""Writes the generated block of include/tarsel/tarsel_erf_gamma.h: the polynomial
 coefficients and constants of erf, erfc, gamma and lgamma.
 
 Every value is computed with mpmath at 320 bits and split into doubles whose
@@ -10,9 +10,9 @@ stored coefficients adds about 2^-107 relative).  Leading coefficients are
 stored as double-double pairs; the trailing ones, whose terms together stay
 below 2^-55 of the polynomial over its interval, as plain doubles.
 
-    python3 tools/special_tables.py          # print the block
-    python3 tools/special_tables.py --update include/tarsel/tarsel_special.h
-    python3 tools/special_tables.py --test-cases   # rows of tests/cpp/test_special.cpp
+    python3 tools/erf_gamma_tables.py          # print the block
+    python3 tools/erf_gamma_tables.py --update include/tarsel/tarsel_erf_gamma.h
+    python3 tools/erf_gamma_tables.py --test-cases   # rows of tests/cpp/test_erf_gamma.cpp
 
 --update replaces the lines between the BEGIN and END markers of the header;
 running it again reproduces the block byte for byte.  --test-cases prints
@@ -27,7 +27,7 @@ import mpmath as mp
 
 mp.mp.prec = 320
 
-BEGIN = "/* BEGIN GENERATED BLOCK: python3 tools/special_tables.py --update include/tarsel/tarsel_special.h */"
+BEGIN = "/* BEGIN GENERATED BLOCK: python3 tools/erf_gamma_tables.py --update include/tarsel/tarsel_erf_gamma.h */"
 END = "/* END GENERATED BLOCK */"
 
 PER_BINADE = 4          # intervals per binade, centred on j 2^e / 4 (as _tarsel_special_centre assumes)
@@ -211,7 +211,7 @@ def constants(w):
 
 def block():
     out = [BEGIN,
-           "/* Written by tools/special_tables.py from mpmath at 320 bits; regenerate rather than edit. */",
+           "/* Written by tools/erf_gamma_tables.py from mpmath at 320 bits; regenerate rather than edit. */",
            ""]
     w = out.append
     constants(w)

@@ -1,8 +1,8 @@
-/* tarsel_special.h -- the error function, its complement, the gamma
+/* tarsel_erf_gamma.h -- the error function, its complement, the gamma
  * function and the logarithm of its magnitude, in double-double.
  *
  * The four functions rest on polynomials about tabulated centres, whose
- * coefficients tools/special_tables.py computes with mpmath (the generated
+ * coefficients tools/erf_gamma_tables.py computes with mpmath (the generated
  * block below), and on the exponential kernel of tarsel_libm.h:
  *
  * - erfc x = e^(-x^2) erfcx(x) from x = 1/4 on.  The scaled function
@@ -39,8 +39,8 @@
  *
  * Valid C11 and C++17.
  */
-#ifndef TARSEL_SPECIAL_H
-#define TARSEL_SPECIAL_H
+#ifndef TARSEL_ERF_GAMMA_H
+#define TARSEL_ERF_GAMMA_H
 
 #include <math.h>
 #include <stdint.h>
@@ -48,8 +48,8 @@
 
 #include "tarsel/tarsel_libm.h"
 
-/* BEGIN GENERATED BLOCK: python3 tools/special_tables.py --update include/tarsel/tarsel_special.h */
-/* Written by tools/special_tables.py from mpmath at 320 bits; regenerate rather than edit. */
+/* BEGIN GENERATED BLOCK: python3 tools/erf_gamma_tables.py --update include/tarsel/tarsel_erf_gamma.h */
+/* Written by tools/erf_gamma_tables.py from mpmath at 320 bits; regenerate rather than edit. */
 
 /* log sqrt(2 pi) */
 static const double _tarsel_log_sqrt_2pi[3] = {0x1.d67f1c864beb5p-1, -0x1.65b5a1b7ff5dfp-55, -0x1.b7f70c13dc1ccp-110};
@@ -1469,4 +1469,4 @@ static inline tarsel tarsel_lgamma(tarsel x)
     return tarsel_neg(tarsel_add(log_sin, log_g));
 }
 
-#endif /* TARSEL_SPECIAL_H */
+#endif /* TARSEL_ERF_GAMMA_H */

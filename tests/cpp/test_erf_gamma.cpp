@@ -6,7 +6,7 @@
 #include <random>
 
 #include "tests/cpp/bits.hpp"
-#include "tarsel/tarsel_special.h"
+#include "tarsel/tarsel_erf_gamma.h"
 
 using namespace tarsel_test;
 
@@ -21,7 +21,7 @@ struct SpecialReference {
     double x_hi, x_lo, want_hi, want_lo, scale;
 };
 
-// Written by python3 tools/special_tables.py --test-cases: mpmath at 300 bits,
+// Written by python3 tools/erf_gamma_tables.py --test-cases: mpmath at 300 bits,
 // the value rounded to double-double and the scale of its error bound, |value|
 // or, for lgamma below -1/2, |log(pi / |sin pi x|)| + |log gamma(1 - x)|, the
 // sizes of the reflection formula's two terms.
