@@ -18,7 +18,7 @@ using namespace tarsel_test;
 
 namespace {
 
-const double tiny = 0x1p-1074;                        // the smallest subnormal
+const double smallest_subnormal = 0x1p-1074;                        // the smallest subnormal
 const double top_lo = 0x1p970 - 0x1p918;              // the low part of the largest value on the grid
 
 // The exact sum of the parts of a and b equals that of c.
@@ -72,8 +72,8 @@ std::vector<Value> finite_values()
         {1.0, 0.0}, {1.0, -0x1p-54}, {1.0, 0x1p-105}, {1.0, -0x1p-106}, {1.0, 0x1p-200}, {0.75, 0x1p-60},
         {3.0, 1e-17}, {0.1, 0x1.999999999999ap-58}, {0.5, -0x1p-60}, {3.5, 0.0}, {0x1p60, -0.25},
         {0x1p53, 0.5}, {0x1p106, 1.0}, {1e300, 1e283}, {0x1p1023, -0x1p969}, {DBL_MAX, top_lo},
-        {DBL_MAX, 0.0}, {0x1p-1000, tiny}, {0x1p-969, tiny}, {0x1p-968, -tiny}, {0x1p-969, 0.0},
-        {0x1p-968, 0.0}, {DBL_MIN, 0.0}, {tiny, 0.0}, {3 * tiny, 0.0}, {0x1p-1023, 0.0}, {0x1.8p-1030, 0.0},
+        {DBL_MAX, 0.0}, {0x1p-1000, smallest_subnormal}, {0x1p-969, smallest_subnormal}, {0x1p-968, -smallest_subnormal}, {0x1p-969, 0.0},
+        {0x1p-968, 0.0}, {DBL_MIN, 0.0}, {smallest_subnormal, 0.0}, {3 * smallest_subnormal, 0.0}, {0x1p-1023, 0.0}, {0x1.8p-1030, 0.0},
     };
     std::vector<Value> v;
     for (const Value &b : base) {
@@ -134,9 +134,9 @@ TEST(Frexp, TakesTheBinadeOfTheExactValue)
     const FrexpCase cases[] = {
         {"3 = 0.75 * 2^2", 3.0, 0.0, 0.75, 0.0, 2},
         {"a power of two is 0.5 * 2^(k+1)", 1.0, 0x1p-60, 0.5, 0x1p-61, 1},
-        {"below a power of two: m = 1 - tiny", 1.0, -0x1p-60, 1.0, -0x1p-60, 0},
+        {"below a power of two: m = 1 - smallest_subnormal", 1.0, -0x1p-60, 1.0, -0x1p-60, 0},
         {"negative, below a power of two", -4.0, 0x1p-55, -1.0, 0x1p-57, 2},
-        {"the smallest subnormal", tiny, 0.0, 0.5, 0.0, -1073},
+        {"the smallest subnormal", smallest_subnormal, 0.0, 0.5, 0.0, -1073},
         {"+0 gives (+0, 0)", 0.0, 0.0, 0.0, 0.0, 0},
         {"-0 gives (-0, 0)", -0.0, 0.0, -0.0, 0.0, 0},
         {"inf gives (inf, 0)", -inf, 0.0, -inf, 0.0, 0},
@@ -168,7 +168,7 @@ TEST(Modf, SplitsExactlyWithTheSignOfTheArgument)
         {"-inf gives -0 and -inf", -inf, 0.0, -0.0, 0.0, -inf, 0.0},
         {"the fraction sits in lo", two60, -0.25, 0.75, 0.0, two60, -1.0},
         {"a low part of the other sign crosses an integer", -1.0, 0x1p-60, -1.0, 0x1p-60, -0.0, 0.0},
-        {"one minus a tiny part needs both doubles", 1.0, -0x1p-60, 1.0, -0x1p-60, 0.0, 0.0},
+        {"one minus a smallest_subnormal part needs both doubles", 1.0, -0x1p-60, 1.0, -0x1p-60, 0.0, 0.0},
         {"a half in lo above 2^53", 0x1p53, 0.5, 0.5, 0.0, 0x1p53, 0.0},
         {"beyond 2^106 everything is integral", 0x1p106, -1.0, 0.0, 0.0, 0x1p106, -1.0},
     };
@@ -195,11 +195,11 @@ TEST(Spacing, IsTheStepOfTheBinadeOfTheExactValue)
         {"one unit in the 106th bit of 1", 1.0, 0.0, 0x1p-105},
         {"with the sign of x", -1.0, 0.0, -0x1p-105},
         {"just below 1: the binade below", 1.0, -0x1p-60, 0x1p-106},
-        {"+0", 0.0, 0.0, tiny},
-        {"-0", -0.0, 0.0, -tiny},
-        {"2^-969 meets the subnormal step", 0x1p-969, 0.0, tiny},
-        {"2^-968 is the last binade above it", 0x1p-968, 0.0, 2 * tiny},
-        {"never below 2^-1074", 0x1p-1000, 0.0, tiny},
+        {"+0", 0.0, 0.0, smallest_subnormal},
+        {"-0", -0.0, 0.0, -smallest_subnormal},
+        {"2^-969 meets the subnormal step", 0x1p-969, 0.0, smallest_subnormal},
+        {"2^-968 is the last binade above it", 0x1p-968, 0.0, 2 * smallest_subnormal},
+        {"never below 2^-1074", 0x1p-1000, 0.0, smallest_subnormal},
         {"the largest binade", DBL_MAX, top_lo, 0x1p918},
     };
     for (const StepCase &c : cases)
@@ -223,15 +223,15 @@ TEST(Nextafter, MovesOneGridStepTowardsY)
         {"off the grid: the next grid point up", 1.0, 0x1p-200, 2.0, 0.0, 1.0, 0x1p-105},
         {"off the grid: the next grid point down", 1.0, 0x1p-200, 0.0, 0.0, 1.0, 0.0},
         {"equal values give y", 0.0, 0.0, -0.0, 0.0, -0.0, 0.0},
-        {"from +0 up", 0.0, 0.0, 1.0, 0.0, tiny, 0.0},
-        {"from -0 down", -0.0, 0.0, -1.0, 0.0, -tiny, 0.0},
-        {"from +0 down", 0.0, 0.0, -1.0, 0.0, -tiny, 0.0},
-        {"to zero keeps the sign of x", -tiny, 0.0, 1.0, 0.0, -0.0, 0.0},
+        {"from +0 up", 0.0, 0.0, 1.0, 0.0, smallest_subnormal, 0.0},
+        {"from -0 down", -0.0, 0.0, -1.0, 0.0, -smallest_subnormal, 0.0},
+        {"from +0 down", 0.0, 0.0, -1.0, 0.0, -smallest_subnormal, 0.0},
+        {"to zero keeps the sign of x", -smallest_subnormal, 0.0, 1.0, 0.0, -0.0, 0.0},
         {"from inf", inf, 0.0, 0.0, 0.0, DBL_MAX, 0.0},
         {"from -inf towards inf", -inf, 0.0, inf, 0.0, -DBL_MAX, 0.0},
         {"inf to inf", inf, 0.0, inf, 0.0, inf, 0.0},
         {"past the largest value", DBL_MAX, top_lo, inf, 0.0, inf, 0.0},
-        {"in the subnormals the step is 2^-1074", 0x1p-1000, 0.0, 0.0, 0.0, 0x1p-1000, -tiny},
+        {"in the subnormals the step is 2^-1074", 0x1p-1000, 0.0, 0.0, 0.0, 0x1p-1000, -smallest_subnormal},
     };
     for (const NextCase &c : cases)
         EXPECT_TRUE(same_bits(tarsel_nextafter(dd(c.x_hi, c.x_lo), dd(c.y_hi, c.y_lo)), c.want_hi, c.want_lo))
